@@ -1,0 +1,69 @@
+#pragma once
+
+// The open database: raw record arrays, display rows, the program count, and the state of
+// the file it came from (kind, header, bank and checksums). One object stands for the
+// program's single set of tables; tests and tools make their own.
+
+#include "dbase/container.h"
+#include "dbase/display_rows.h"
+#include "dbase/layout.h"
+
+#include <memory>
+#include <string>
+
+namespace orvane {
+
+struct ChannelDatabase
+{
+    FileKind File_Kind = FileKind::ChannelData;
+    std::size_t Expected_File_Size = kChannelDataFileSize;
+    int Save_Mode = 0;
+    FileHeader File_Header{};
+    ContainerLayout container{};
+    CrcTables crcs{};
+    RawArrays raw{};
+    DisplayTables rows{};
+    int Program_Count = 0;
+
+    void Set_File_Kind(FileKind kind)
+    {
+        File_Kind = kind;
+        Expected_File_Size = Expected_Size_For(kind);
+    }
+};
+
+std::unique_ptr<ChannelDatabase> Make_Channel_Database();
+
+// The save mode of a command: Save writes the open file's own kind, the Save As commands
+// name the target kind. Mode 0 Channel Data to Channel Data, 1 Default to Channel Data,
+// 2 and 3 to Default.
+int Save_Mode_For(FileKind open_kind, FileKind target_kind);
+
+// Opening: checks existence and size against Expected_File_Size, reads the header (kept even
+// when a later check fails), verifies and unpacks the container, writes the uncompressed image
+// to working_copy_path, and decodes it. On failure the tables keep the previous database.
+Outcome Load_Database_File(ChannelDatabase &db, const std::string &path,
+                           const std::string &working_copy_path);
+// The same from bytes in memory, without a working copy on disk.
+Outcome Load_Database_Bytes(ChannelDatabase &db, ByteView file);
+
+// Encodes the raw arrays into the working copy, packs and checksums it, and writes the
+// target of db.Save_Mode. Nothing is written when the image cannot be packed; the target is
+// replaced atomically, so a failed save leaves it as it was.
+Outcome Save_Database_File(ChannelDatabase &db, const std::string &target_path,
+                           const std::string &working_copy_path);
+
+struct SavedFiles
+{
+    Outcome outcome;
+    Bytes working_copy;
+    Bytes target;
+};
+// The same in memory: the working copy and the target file a save would write.
+SavedFiles Save_Database_Bytes(ChannelDatabase &db);
+
+// Write_Image: the raw arrays as an image, every byte outside their regions 0xFF. Bytes of
+// the working copy past the image are kept.
+void Write_Image(const RawArrays &raw, Bytes &working_copy);
+
+} // namespace orvane

@@ -1,0 +1,247 @@
+#include "dbase/record_writers.h"
+
+#include "dbase/decode.h"
+
+#include <algorithm>
+
+namespace orvane {
+namespace {
+
+void Write_Text(MutableBytes record, std::size_t offset, std::size_t length, std::string_view text)
+{
+    const std::size_t count = std::min(text.size(), length);
+    std::copy_n(text.begin(), count, record.begin() + static_cast<std::ptrdiff_t>(offset));
+    record[offset + count] = 0;
+}
+
+void Refresh_Sat_Transponder(ChannelDatabase &db, int slot)
+{
+    Decode_Sat_Transponder(db.raw.sat_tps[slot], db.rows.sat_tps[slot]);
+}
+
+void Refresh_Ter_Transponder(ChannelDatabase &db, int slot)
+{
+    Decode_Ter_Transponder(db.raw.ter_tps[slot], db.rows.ter_tps[slot]);
+}
+
+void Refresh_Program(ChannelDatabase &db, int slot)
+{
+    Decode_Program(db.raw.programs[slot], db.raw, db.rows.programs[slot]);
+}
+
+void Write_Program_Fields(ProgramRecord &record, const ProgramValues &values)
+{
+    Write_Field(record, prog::Locked, values.locked);
+    Write_Field(record, prog::Skipped, values.skipped);
+    Write_Field(record, prog::Service_Id, values.service_id);
+    Write_Field(record, prog::Pcr_Pid, values.pcr_pid);
+    Write_Field(record, prog::Private_Pid, values.private_pid);
+    Write_Field(record, prog::Video_Pid, values.video_pid);
+    Write_Field(record, prog::Favourite_Mask, values.favourite_mask);
+    Write_Field(record, prog::Pmt_Pid, values.pmt_pid);
+    Write_Program_Name(record, values.name);
+}
+
+} // namespace
+
+int Sat_Tp_Total_Count(const RawArrays &raw)
+{
+    return static_cast<int>(Read_Field(raw.sat_tp_counts, sat_counts::Total_Count));
+}
+
+int Sat_Tp_Per_Sat_Count(const RawArrays &raw, int satellite)
+{
+    return static_cast<int>(Read_Field(raw.sat_tp_counts, sat_counts::Per_Sat_Count(satellite)));
+}
+
+int Ter_Tp_Total_Count(const RawArrays &raw)
+{
+    return static_cast<int>(Read_Field(raw.ter_tp_counts, ter_counts::Total_Count));
+}
+
+int Ter_Tp_Per_Group_Count(const RawArrays &raw, int group)
+{
+    return static_cast<int>(Read_Field(raw.ter_tp_counts, ter_counts::Per_Group_Count(group)));
+}
+
+void Set_Sat_Tp_Counts(RawArrays &raw, int total, int satellite, int per_satellite)
+{
+    Write_Field(raw.sat_tp_counts, sat_counts::Total_Count, static_cast<std::uint32_t>(total));
+    Write_Field(raw.sat_tp_counts, sat_counts::Per_Sat_Count(satellite),
+                static_cast<std::uint32_t>(per_satellite));
+}
+
+void Set_Ter_Tp_Counts(RawArrays &raw, int total, int group, int per_group)
+{
+    Write_Field(raw.ter_tp_counts, ter_counts::Total_Count, static_cast<std::uint32_t>(total));
+    Write_Field(raw.ter_tp_counts, ter_counts::Per_Group_Count(group),
+                static_cast<std::uint32_t>(per_group));
+}
+
+void Set_Program_Count(ChannelDatabase &db, int count)
+{
+    Write_Field(db.raw.program_counts, program_counts::Program_Count,
+                static_cast<std::uint32_t>(count));
+    db.Program_Count = count;
+}
+
+void Set_Audio_Track_Count(RawArrays &raw, int count)
+{
+    Write_Field(raw.program_counts, program_counts::Audio_Track_Count,
+                static_cast<std::uint32_t>(count));
+}
+
+void Write_Satellite_Name(SatelliteRecord &record, std::string_view name)
+{
+    Write_Text(record, sat::kNameOffset, sat::kNameLength, name);
+}
+
+void Write_Program_Name(ProgramRecord &record, std::string_view name)
+{
+    std::fill_n(record.begin() + prog::kNameOffset, prog::kNameLength, std::uint8_t{0});
+    Write_Text(record, prog::kNameOffset, prog::kNameLength, name);
+}
+
+void Write_Favourite_Name(FavouriteGroupName &record, std::string_view name)
+{
+    Write_Text(record, 0, kFavouriteNameLength, name);
+}
+
+void Create_Sat_Transponder(ChannelDatabase &db, int slot, int satellite,
+                            const SatTransponderValues &values)
+{
+    const int number = Sat_Tp_Per_Sat_Count(db.raw, satellite) + 1;
+    SatTransponderRecord &record = db.raw.sat_tps[slot];
+    Store_U32(record, 0, 0);
+    Store_U32(record, 4, 0);
+    Write_Field(record, sat_tp::In_Use, 1);
+    Write_Field(record, sat_tp::Sat_Index, static_cast<std::uint32_t>(satellite));
+    Write_Field(record, sat_tp::Tp_Number, static_cast<std::uint32_t>(number));
+    Write_Field(record, sat_tp::Polarity, values.polarity);
+    Write_Field(record, sat_tp::Fec, values.fec);
+    Store_U32(record, 8, 0);
+    Write_Field(record, sat_tp::W2_Low_Bits, 1);
+    Write_Field(record, sat_tp::Symbol_Rate, values.symbol_rate);
+    Write_Field(record, sat_tp::Frequency, values.frequency);
+    Store_U32(record, 12, 0xFFFFFFFFu);
+    Set_Sat_Tp_Counts(db.raw, Sat_Tp_Total_Count(db.raw) + 1, satellite, number);
+    Refresh_Sat_Transponder(db, slot);
+}
+
+void Create_Ter_Transponder(ChannelDatabase &db, int slot, const TerTransponderValues &values)
+{
+    const int number = Ter_Tp_Per_Group_Count(db.raw, 0) + 1;
+    Set_Ter_Tp_Counts(db.raw, Ter_Tp_Total_Count(db.raw) + 1, 0, number);
+    TerTransponderRecord &record = db.raw.ter_tps[slot];
+    Write_Field(record, ter_tp::In_Use, 1);
+    Write_Field(record, ter_tp::Group_Index, 0);
+    Write_Field(record, ter_tp::Tp_Number, static_cast<std::uint32_t>(number));
+    Write_Field(record, ter_tp::Frequency, values.frequency);
+    Store_U32(record, 8, 0x06060000u);
+    Store_U32(record, 12, values.bandwidth);
+    Store_U32(record, 16, 0xFFFFFFFFu);
+    Refresh_Ter_Transponder(db, slot);
+}
+
+int Create_Program(ChannelDatabase &db, std::uint32_t tp_kind, int tp_index,
+                   const ProgramValues &values)
+{
+    const int slot = Used_Program_Count(db.raw);
+    ProgramRecord &record = db.raw.programs[slot];
+    for (std::size_t word = 0; word < 20; word += 4)
+        Store_U32(record, word, 0);
+    Write_Field(record, prog::In_Use, 1);
+    Write_Field(record, prog::Is_Radio, values.is_radio);
+    Write_Field(record, prog::Free_To_Air, 1);
+    Write_Field(record, prog::Tp_Index, static_cast<std::uint32_t>(tp_index));
+    Write_Field(record, prog::Tp_Kind, tp_kind);
+    Write_Field(record, prog::W1_Low_Bits, prog::kW1CreationMark);
+    Write_Field(record, prog::Audio_Track_Total, 1);
+    Write_Field(record, prog::Audio_Pid, values.audio_pid);
+    Write_Program_Fields(record, values);
+    std::fill_n(record.begin() + prog::kCaSystemOffset, prog::kCaSystemCount, std::uint8_t{0});
+    Set_Program_Count(db, slot + 1);
+    Refresh_Program(db, slot);
+    return slot;
+}
+
+int Current_Audio_Track_Slot(const RawArrays &raw, int program_slot)
+{
+    const auto wanted = Read_Field(raw.programs[program_slot], prog::Current_Audio);
+    if (wanted == 0)
+        return -1;
+    std::uint32_t seen = 0;
+    for (int a = 0; a < Used_Audio_Track_Count(raw); ++a) {
+        if (Read_Field(raw.audio_tracks[a], audio::Program_Index)
+                == static_cast<std::uint32_t>(program_slot)
+            && ++seen == wanted)
+            return a;
+    }
+    return -1;
+}
+
+void Edit_Program(ChannelDatabase &db, int slot, const ProgramValues &values)
+{
+    ProgramRecord &record = db.raw.programs[slot];
+    Write_Program_Fields(record, values);
+    const int track = Current_Audio_Track_Slot(db.raw, slot);
+    if (track < 0) {
+        Write_Field(record, prog::Audio_Pid, values.audio_pid);
+    } else {
+        Write_Field(db.raw.audio_tracks[track], audio::Audio_Pid, values.audio_pid);
+        Decode_Audio_Track(db.raw.audio_tracks[track], db.rows.audio_tracks[track]);
+    }
+    Refresh_Program(db, slot);
+}
+
+void Empty_Sat_Transponder(ChannelDatabase &db, int slot)
+{
+    db.raw.sat_tps[slot] = kEmptySatTransponder;
+    Refresh_Sat_Transponder(db, slot);
+}
+
+void Default_Sat_Transponder(ChannelDatabase &db, int slot, int satellite)
+{
+    SatTransponderRecord &record = db.raw.sat_tps[slot];
+    record = kEmptySatTransponder;
+    Write_Field(record, sat_tp::In_Use, 1);
+    Write_Field(record, sat_tp::Sat_Index, static_cast<std::uint32_t>(satellite));
+    Write_Field(record, sat_tp::Tp_Number, 1);
+    Refresh_Sat_Transponder(db, slot);
+}
+
+void Empty_Ter_Transponder(ChannelDatabase &db, int slot)
+{
+    db.raw.ter_tps[slot] = kEmptyTerTransponder;
+    Refresh_Ter_Transponder(db, slot);
+}
+
+void Empty_Audio_Track(ChannelDatabase &db, int slot)
+{
+    db.raw.audio_tracks[slot] = kEmptyAudioTrack;
+    Decode_Audio_Track(db.raw.audio_tracks[slot], db.rows.audio_tracks[slot]);
+}
+
+void Clear_Database(ChannelDatabase &db)
+{
+    RawArrays &raw = db.raw;
+    for (auto &record : raw.satellites)
+        record.fill(0);
+    raw.sat_tp_counts.fill(0);
+    Store_U16(raw.sat_tp_counts, 122, 0xFFFF);
+    raw.sat_tps.fill(kEmptySatTransponder);
+    raw.ter_tp_counts.fill(0);
+    Store_U32(raw.ter_tp_counts, 0, 0xFFFFFFFFu);
+    raw.ter_tps.fill(kEmptyTerTransponder);
+    raw.program_counts.fill(0);
+    for (auto &name : raw.favourite_names)
+        name.fill(0);
+    for (auto &record : raw.programs)
+        record.fill(0xFF);
+    raw.audio_tracks.fill(kEmptyAudioTrack);
+    db.File_Header.fill(' ');
+    db.container = ContainerLayout{};
+    Decode_Rows(db);
+}
+
+} // namespace orvane
