@@ -15,6 +15,7 @@
 #include "dbase/file_io.h"
 #include "dbase/layout.h"
 #include "dbase/lzo_codec.h"
+#include "dbase/maintenance.h"
 #include "dbase/messages.h"
 #include "dbase/outcome.h"
 #include "dbase/record_writers.h"

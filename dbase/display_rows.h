@@ -15,6 +15,9 @@ namespace orvane {
 // satellite outside the 60 slots: such a program belongs to no satellite.
 constexpr std::int32_t kNoSatellite = -1;
 
+// The Program_Index of a freed audio-track row: above every program slot.
+constexpr std::int32_t kNoProgramIndex = 4001;
+
 struct TLNB_Info_String
 {
     std::uint8_t Lnb_Type = 0;

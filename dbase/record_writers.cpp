@@ -197,7 +197,13 @@ void Edit_Program(ChannelDatabase &db, int slot, const ProgramValues &values)
 void Empty_Sat_Transponder(ChannelDatabase &db, int slot)
 {
     db.raw.sat_tps[slot] = kEmptySatTransponder;
-    Refresh_Sat_Transponder(db, slot);
+    TTp_Info_String &row = db.rows.sat_tps[slot];
+    row.In_Use = 0;
+    row.Sat_Index = 255; // matches no satellite
+    row.Polarity_Text.clear();
+    row.Fec_Text.clear();
+    row.Symbol_Rate.clear();
+    row.Frequency.clear();
 }
 
 void Default_Sat_Transponder(ChannelDatabase &db, int slot, int satellite)
@@ -213,13 +219,13 @@ void Default_Sat_Transponder(ChannelDatabase &db, int slot, int satellite)
 void Empty_Ter_Transponder(ChannelDatabase &db, int slot)
 {
     db.raw.ter_tps[slot] = kEmptyTerTransponder;
-    Refresh_Ter_Transponder(db, slot);
+    db.rows.ter_tps[slot] = TTer_Tp_Info_String{0, 255, 0, {}, 0};
 }
 
 void Empty_Audio_Track(ChannelDatabase &db, int slot)
 {
     db.raw.audio_tracks[slot] = kEmptyAudioTrack;
-    Decode_Audio_Track(db.raw.audio_tracks[slot], db.rows.audio_tracks[slot]);
+    db.rows.audio_tracks[slot] = TAudio_Info_String{0, kNoProgramIndex, "0", {}};
 }
 
 void Clear_Database(ChannelDatabase &db)

@@ -76,7 +76,8 @@ void Edit_Program(ChannelDatabase &db, int slot, const ProgramValues &values);
 // not own; then the program's own Audio_Pid is the current one.
 int Current_Audio_Track_Slot(const RawArrays &raw, int program_slot);
 
-// Freed and replaced slots.
+// Freed and replaced slots. A freed slot's display row is marked so that no list or lookup
+// can take it for a used one: Sat_Index and Group_Index 255, Program_Index kNoProgramIndex.
 void Empty_Sat_Transponder(ChannelDatabase &db, int slot);
 void Default_Sat_Transponder(ChannelDatabase &db, int slot, int satellite);
 void Empty_Ter_Transponder(ChannelDatabase &db, int slot);
