@@ -147,6 +147,8 @@ int Create_Program(ChannelDatabase &db, std::uint32_t tp_kind, int tp_index,
                    const ProgramValues &values)
 {
     const int slot = Used_Program_Count(db.raw);
+    if (slot >= kProgramSlots)
+        return -1; // the table is full: callers check the limit first
     ProgramRecord &record = db.raw.programs[slot];
     for (std::size_t word = 0; word < 20; word += 4)
         Store_U32(record, word, 0);

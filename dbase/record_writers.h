@@ -63,7 +63,8 @@ void Create_Sat_Transponder(ChannelDatabase &db, int slot, int satellite,
 void Create_Ter_Transponder(ChannelDatabase &db, int slot, const TerTransponderValues &values);
 
 // A new program in slot Program_Count (which goes up by one), on transponder tp_index of the
-// table tp_kind names (prog::kKindSatellite or prog::kKindTerrestrial). Returns its slot.
+// table tp_kind names (prog::kKindSatellite or prog::kKindTerrestrial). Returns its slot, or
+// -1 when all 4,000 slots are taken.
 int Create_Program(ChannelDatabase &db, std::uint32_t tp_kind, int tp_index,
                    const ProgramValues &values);
 

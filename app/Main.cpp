@@ -1,0 +1,319 @@
+#include "app/Main.h"
+
+#include "app/app_messages.h"
+#include "app/resources/resource_names.h"
+#include "views/grid_delegate.h"
+#include "views/grid_model.h"
+#include "views/ui_services.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace orvane {
+namespace {
+
+const QColor kWindowColour{221, 221, 221};
+const QColor kMaroon{128, 0, 0};
+const QColor kNavy{0, 0, 128};
+
+QFont Arial(int pixel_size, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixel_size);
+    font.setBold(bold);
+    return font;
+}
+
+void Set_Text_Colour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+void Set_Column_Widths(QTableView *grid, std::initializer_list<int> widths)
+{
+    int column = 0;
+    for (const int width : widths)
+        grid->horizontalHeader()->resizeSection(column++, width);
+}
+
+} // namespace
+
+TFormMain::TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent)
+    : QMainWindow(parent)
+    , m_ui(ui)
+    , m_paths(std::move(paths))
+    , m_db(Make_Channel_Database())
+    , m_views(*m_db, m_view)
+{
+    Build_Window();
+    Bind_Lists();
+    Reset_Views(); // FormCreate
+}
+
+TFormMain::~TFormMain() = default;
+
+void TFormMain::Build_Window()
+{
+    setWindowTitle(QString::fromUtf8(app_text::kWindowCaption));
+    resize(833, 625);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kWindowColour);
+    palette.setColor(QPalette::Button, kWindowColour);
+    setPalette(palette);
+    Build_File_Menu();
+    Build_Tool_Bar();
+
+    m_sat_page = Build_Satellites_Page();
+    m_ter_page = Build_Terrestrial_Page();
+    m_page_control = new QTabWidget;
+    m_page_control->setObjectName(QStringLiteral("PageControl_Main"));
+    m_page_control->tabBar()->setFont(Arial(14, true));
+    m_page_control->setStyleSheet(QStringLiteral("QTabBar::tab { width: 250px; }"));
+    m_page_control->setIconSize(QSize(30, 21));
+    m_page_control->addTab(m_sat_page.page, QIcon(QString::fromLatin1(resource::kTabSatellite)),
+                           QStringLiteral("Satellites"));
+    m_page_control->addTab(m_ter_page.page, QIcon(QString::fromLatin1(resource::kTabTerrestrial)),
+                           QStringLiteral("Terrestrial"));
+
+    m_panel_main = new QWidget;
+    m_panel_main->setObjectName(QStringLiteral("PanelMain"));
+    auto *main_layout = new QVBoxLayout(m_panel_main);
+    main_layout->setContentsMargins(0, 0, 0, 0);
+    main_layout->setSpacing(0);
+    main_layout->addWidget(Build_Top_Panel());
+    main_layout->addWidget(m_page_control, 1);
+
+    m_image_main = new QLabel;
+    m_image_main->setObjectName(QStringLiteral("ImageMain"));
+    m_image_main->setPixmap(QPixmap(QString::fromLatin1(resource::kStartPicture)));
+    m_image_main->setScaledContents(true);
+    m_image_main->setMinimumSize(1, 1);
+
+    m_stack = new QStackedWidget;
+    m_stack->addWidget(m_image_main);
+    m_stack->addWidget(m_panel_main);
+    setCentralWidget(m_stack);
+}
+
+QWidget *TFormMain::Build_Top_Panel()
+{
+    m_panel_top = new QWidget;
+    m_panel_top->setObjectName(QStringLiteral("Panel_Top"));
+    m_panel_top->setFixedHeight(24);
+
+    m_panel_file_name = new QWidget;
+    m_panel_file_name->setObjectName(QStringLiteral("Panel_FileName"));
+    m_file_name_label = new QLabel(m_panel_file_name);
+    m_file_name_label->setObjectName(QStringLiteral("LabelFileName"));
+    m_file_name_label->setFont(Arial(14, true));
+    Set_Text_Colour(m_file_name_label, kMaroon);
+
+    m_panel_version = new QWidget;
+    m_panel_version->setObjectName(QStringLiteral("Panel_Version"));
+    m_panel_version->setFixedWidth(275);
+    auto *caption = new QLabel(QString::fromUtf8(app_text::kVersionCaption));
+    caption->setFont(Arial(14, true));
+    Set_Text_Colour(caption, kNavy);
+    m_version_edit = new QLineEdit;
+    m_version_edit->setObjectName(QStringLiteral("Edit_Version"));
+    m_version_edit->setFixedWidth(65);
+    m_version_edit->setMaxLength(8);
+    m_version_edit->setFont(Arial(12, true));
+    connect(m_version_edit, &QLineEdit::textEdited, this, [this] { m_version_edited = true; });
+    auto *version_layout = new QHBoxLayout(m_panel_version);
+    version_layout->setContentsMargins(0, 0, 4, 0);
+    version_layout->addWidget(caption);
+    version_layout->addWidget(m_version_edit);
+
+    auto *layout = new QHBoxLayout(m_panel_top);
+    layout->setContentsMargins(4, 0, 0, 0);
+    layout->addWidget(m_panel_file_name);
+    layout->addStretch(1);
+    layout->addWidget(m_panel_version);
+    return m_panel_top;
+}
+
+void TFormMain::Build_Tool_Bar()
+{
+    auto *bar = new QToolBar;
+    bar->setObjectName(QStringLiteral("ToolBar"));
+    bar->setMovable(false);
+    bar->setFixedHeight(35);
+    bar->setIconSize(QSize(20, 20));
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    auto add_button = [bar](const char *name, const QString &text, const char *icon,
+                            const char *hot_icon, const QKeySequence &shortcut) {
+        auto *button = new QToolButton;
+        button->setObjectName(QString::fromLatin1(name));
+        button->setText(text);
+        QIcon images(QString::fromLatin1(icon));
+        images.addFile(QString::fromLatin1(hot_icon), QSize(), QIcon::Active);
+        button->setIcon(images);
+        button->setFont(Arial(14, true));
+        button->setFixedSize(63, 26);
+        button->setAutoRaise(true);
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setShortcut(shortcut);
+        bar->addWidget(button);
+        bar->addSeparator();
+        return button;
+    };
+    m_tb_file = add_button("TB_File", QStringLiteral("File"), resource::kToolFile,
+                           resource::kToolFileHot, QKeySequence(QStringLiteral("Alt+F")));
+    auto *help = add_button("TB_Help", QStringLiteral("Help"), resource::kToolHelp,
+                            resource::kToolHelpHot, QKeySequence(QStringLiteral("Alt+H")));
+    auto *exit = add_button("TB_Exit", QStringLiteral("Exit"), resource::kToolExit,
+                            resource::kToolExitHot, QKeySequence(QStringLiteral("Alt+X")));
+    connect(m_tb_file, &QToolButton::clicked, this, &TFormMain::TB_FileClick);
+    connect(help, &QToolButton::clicked, this, &TFormMain::TB_HelpClick);
+    connect(exit, &QToolButton::clicked, this, &TFormMain::close); // TB_ExitClick
+    addToolBar(Qt::TopToolBarArea, bar);
+
+    m_help_menu = new QMenu(this);
+    m_help_menu->setObjectName(QStringLiteral("PM_Help"));
+    m_help_menu->addAction(QStringLiteral("Help"))->setEnabled(false);
+    m_help_menu->addSeparator();
+    m_help_menu->addAction(QStringLiteral("About..."));
+}
+
+void TFormMain::Build_File_Menu()
+{
+    m_file_menu = new QMenu(this);
+    m_file_menu->setObjectName(QStringLiteral("PM_File"));
+    connect(m_file_menu, &QMenu::aboutToShow, this, &TFormMain::PM_FilePopup);
+
+    QMenu *open = m_file_menu->addMenu(QStringLiteral("Open"));
+    connect(open->addAction(QStringLiteral("Channel Data")), &QAction::triggered, this,
+            [this] { OpenDataClick(FileKind::ChannelData); });
+    connect(open->addAction(QStringLiteral("Default")), &QAction::triggered, this,
+            [this] { OpenDataClick(FileKind::Default); });
+
+    QMenu *last = m_file_menu->addMenu(QStringLiteral("Last Files"));
+    for (int i = 0; i < 3; ++i) {
+        m_recent[static_cast<std::size_t>(i)] = last->addAction(QString());
+        connect(m_recent[static_cast<std::size_t>(i)], &QAction::triggered, this,
+                [this, i] { LastFileName1Click(i); });
+        if (i == 0)
+            last->addSeparator();
+    }
+
+    // The receiver commands get their actions with the receiver link.
+    QMenu *read = m_file_menu->addMenu(QStringLiteral("Read from receiver"));
+    read->addAction(QStringLiteral("Channel Data"));
+    read->addAction(QStringLiteral("Default"));
+    m_file_menu->addSeparator();
+
+    m_save = m_file_menu->addAction(QStringLiteral("Save"));
+    m_save->setShortcut(QKeySequence::Save);
+    m_save->setShortcutContext(Qt::ApplicationShortcut);
+    addAction(m_save);
+    connect(m_save, &QAction::triggered, this, &TFormMain::PMSaveClick);
+
+    QMenu *save_as = m_file_menu->addMenu(QStringLiteral("Save as..."));
+    m_save_as = save_as->menuAction();
+    connect(save_as->addAction(QStringLiteral("Save To Channel Data")), &QAction::triggered, this,
+            [this] { Save_DataClick(FileKind::ChannelData); });
+    connect(save_as->addAction(QStringLiteral("Save To Default")), &QAction::triggered, this,
+            [this] { Save_DataClick(FileKind::Default); });
+
+    m_write = m_file_menu->addAction(QStringLiteral("Write into receiver"));
+    m_write->setEnabled(false);
+    m_file_menu->addSeparator();
+    connect(m_file_menu->addAction(QStringLiteral("Exit")), &QAction::triggered, this,
+            &TFormMain::close);
+}
+
+const PageWidgets &TFormMain::page_widgets(int view_mode) const
+{
+    return view_mode == kTerrestrialPage ? m_ter_page : m_sat_page;
+}
+
+void TFormMain::Reset_Grid_Columns()
+{
+    Set_Column_Widths(m_sat_page.sat, {50, 170});
+    Set_Column_Widths(m_sat_page.tp, {60, 48, 28, 47, 34});
+    Set_Column_Widths(m_sat_page.tv, {60, 140, 20});
+    Set_Column_Widths(m_sat_page.radio, {60, 140, 20});
+    Set_Column_Widths(m_ter_page.tp, {65, 190});
+    Set_Column_Widths(m_ter_page.tv, {65, 160, 25});
+    Set_Column_Widths(m_ter_page.radio, {65, 160, 25});
+}
+
+void TFormMain::Reset_Views()
+{
+    m_views.Reset_Views();
+    m_version_edited = false;
+    m_panel_top->hide();
+    m_stack->setCurrentWidget(m_image_main);
+    m_save->setEnabled(false);
+    m_save_as->setEnabled(false);
+    setWindowState(windowState() | Qt::WindowMaximized);
+    {
+        const QSignalBlocker blocker(m_page_control);
+        m_page_control->setCurrentIndex(0);
+    }
+    Reset_Panel_Widths(m_sat_page, true);
+    Reset_Panel_Widths(m_ter_page, false);
+    Apply_Changes();
+    Reset_Grid_Columns();
+}
+
+bool TFormMain::Has_Unsaved_Changes() const
+{
+    return m_view.Data_Modified || m_version_edited;
+}
+
+void TFormMain::closeEvent(QCloseEvent *event)
+{
+    // An open or save in progress lets window messages run; closing then would pull the
+    // database away under it.
+    if (m_busy) {
+        event->ignore();
+        return;
+    }
+    if (Has_Unsaved_Changes()
+        && !m_ui.Ask_Yes(this, QString::fromUtf8(app_text::kExitQuestion),
+                         Ui_Services::Buttons::YesCancel)) {
+        event->ignore();
+        return;
+    }
+    QFile::remove(m_paths.working_copy); // FormClose
+    event->accept();
+}
+
+void TFormMain::TB_HelpClick()
+{
+    m_help_menu->popup(QCursor::pos());
+}
+
+void TFormMain::Instance_Message(const QString &file_path)
+{
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+    if (!file_path.isEmpty()) {
+        m_pending_file = file_path;
+        Open_Pending_When_Idle();
+    }
+}
+
+} // namespace orvane

@@ -1,0 +1,163 @@
+#pragma once
+
+// TFormMain: the main window. It owns the open database, the view state and the list logic,
+// and binds them to the widgets of the two pages. The file commands live in Main_file.cpp,
+// the binding of the lists in Main_lists.cpp.
+
+#include "app/main_layout.h"
+#include "dbase/channel_database.h"
+#include "views/main_views.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QStackedWidget;
+class QTabWidget;
+class QTableView;
+class QToolButton;
+
+namespace orvane {
+
+class GridModel;
+class GridDelegate;
+class Ui_Services;
+
+// Where the window keeps its files; tests pass folders of their own.
+struct MainPaths
+{
+    QString settings_file; // "ORVANE.ini"
+    QString working_copy;  // the uncompressed image of the open database
+};
+
+class TFormMain final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent = nullptr);
+    ~TFormMain() override;
+
+    ChannelDatabase &database() { return *m_db; }
+    ViewState &view_state() { return m_view; }
+    MainViews &views() { return m_views; }
+    const QString &current_file() const { return m_current_file; }
+    bool busy() const { return m_busy; }
+
+    // The no-file state.
+    void Reset_Views();
+    // Opens a database file of the given kind. Asks first when the loaded database has unsaved
+    // changes; returns whether a database was opened.
+    bool Open_Database_File(const QString &path, FileKind kind);
+
+    // File menu.
+    void TB_FileClick();
+    void Prepare_File_Menu(); // TB_FileClick without popping the menu up
+    void PM_FilePopup();
+    void OpenDataClick(FileKind kind);
+    void LastFileName1Click(int index);
+    void PMSaveClick();
+    void Save_DataClick(FileKind target_kind);
+    void TB_HelpClick();
+    QMenu *file_menu() const { return m_file_menu; }
+    QAction *save_action() const { return m_save; }
+    QAction *save_as_action() const { return m_save_as; }
+    QAction *write_action() const { return m_write; }
+    QAction *recent_action(int index) const { return m_recent[static_cast<std::size_t>(index)]; }
+
+    // A second start handed over: come to the front, and open its file once idle.
+    void Instance_Message(const QString &file_path);
+
+    // Widgets, for tests and for the page binding.
+    const PageWidgets &page_widgets(int view_mode) const;
+    QTabWidget *page_control() const { return m_page_control; }
+    QLineEdit *version_edit() const { return m_version_edit; }
+    QLabel *file_name_label() const { return m_file_name_label; }
+    bool version_edited() const { return m_version_edited; }
+    bool Has_Unsaved_Changes() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct BoundGrid
+    {
+        QTableView *view = nullptr;
+        GridModel *model = nullptr;
+        GridDelegate *delegate = nullptr;
+        int view_mode = kSatellitesPage;
+        GridId grid = GridId::Sat;
+        bool row_changed_by_press = false;
+    };
+
+    void Build_Window();
+    void Build_Tool_Bar();
+    void Build_File_Menu();
+    QWidget *Build_Top_Panel();
+    void Reset_Grid_Columns();
+
+    // Lists (Main_lists.cpp).
+    void Bind_Lists();
+    void Bind_Grid(QTableView *view, int view_mode, GridId grid);
+    void Bind_Fav_List(QListWidget *list);
+    void On_Current_Row_Changed(BoundGrid &bound, int model_row);
+    void On_Row_Clicked(BoundGrid &bound, int model_row);
+    void On_Page_Changed(int index);
+    void Apply_Changes();
+    void Sync_Cursors();
+    void Refill_Fav_List();
+    void Refill_Info_List();
+    BoundGrid *Bound(QObject *view_or_viewport);
+
+    // Files (Main_file.cpp).
+    void Apply_Version_Edit();
+    void Store_Recent_Files(const struct RecentFiles &recent);
+    bool Save_To(const QString &target);
+    void Show_File_Label(const QString &text);
+    void Update_Version_Panel();
+    void Show_Loaded_State();
+    void Open_Pending_When_Idle();
+    bool Idle() const;
+
+    Ui_Services &m_ui;
+    MainPaths m_paths;
+    std::unique_ptr<ChannelDatabase> m_db;
+    ViewState m_view;
+    MainViews m_views;
+    QString m_current_file;
+    QString m_pending_file;
+    bool m_version_edited = false;
+    bool m_busy = false;
+    bool m_syncing = false;
+
+    QStackedWidget *m_stack = nullptr;
+    QLabel *m_image_main = nullptr;
+    QWidget *m_panel_main = nullptr;
+    QWidget *m_panel_top = nullptr;
+    QWidget *m_panel_file_name = nullptr;
+    QLabel *m_file_name_label = nullptr;
+    QWidget *m_panel_version = nullptr;
+    QLineEdit *m_version_edit = nullptr;
+    QTabWidget *m_page_control = nullptr;
+    PageWidgets m_sat_page;
+    PageWidgets m_ter_page;
+    std::vector<BoundGrid> m_grids;
+
+    QToolButton *m_tb_file = nullptr;
+    QMenu *m_file_menu = nullptr;
+    QMenu *m_help_menu = nullptr;
+    std::array<QAction *, 3> m_recent{};
+    QAction *m_save = nullptr;
+    QAction *m_save_as = nullptr;
+    QAction *m_write = nullptr;
+};
+
+} // namespace orvane

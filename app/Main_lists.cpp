@@ -1,0 +1,220 @@
+// TFormMain: binding the grids and lists of both pages to the list logic. The logic decides
+// what every list shows and which row is current; this file passes the user's row changes to
+// it and redraws what it reports as changed.
+
+#include "app/Main.h"
+
+#include "views/grid_delegate.h"
+#include "views/grid_model.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QItemSelectionModel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QTabWidget>
+#include <QTableView>
+
+namespace orvane {
+namespace {
+
+unsigned Grid_Bit(GridId grid)
+{
+    switch (grid) {
+    case GridId::Sat:
+        return changed::kSatGrid;
+    case GridId::Tp:
+        return changed::kTpGrid;
+    case GridId::Tv:
+        return changed::kTvGrid;
+    default:
+        return changed::kRadioGrid;
+    }
+}
+
+unsigned Highlight_Bit(GridId grid)
+{
+    return grid == GridId::Sat  ? changed::kSatHighlight
+           : grid == GridId::Tp ? changed::kTpHighlight
+                                : 0u;
+}
+
+} // namespace
+
+void TFormMain::Bind_Lists()
+{
+    m_grids.reserve(7);
+    Bind_Grid(m_sat_page.sat, kSatellitesPage, GridId::Sat);
+    for (const PageWidgets *page : {&m_sat_page, &m_ter_page}) {
+        const int mode = page == &m_sat_page ? kSatellitesPage : kTerrestrialPage;
+        Bind_Grid(page->tp, mode, GridId::Tp);
+        Bind_Grid(page->tv, mode, GridId::Tv);
+        Bind_Grid(page->radio, mode, GridId::Radio);
+        Bind_Fav_List(page->fav);
+        page->info->setSelectionMode(QAbstractItemView::NoSelection);
+    }
+    connect(m_page_control, &QTabWidget::currentChanged, this, &TFormMain::On_Page_Changed);
+    // The grids show their selection only while they have the focus.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old_widget, QWidget *now) {
+        for (BoundGrid &bound : m_grids)
+            if (bound.view == old_widget || bound.view == now)
+                bound.view->viewport()->update();
+    });
+}
+
+void TFormMain::Bind_Grid(QTableView *view, int view_mode, GridId grid)
+{
+    BoundGrid &bound = m_grids.emplace_back();
+    bound.view = view;
+    bound.view_mode = view_mode;
+    bound.grid = grid;
+    bound.model = new GridModel(m_views, view_mode, grid, view);
+    bound.delegate = new GridDelegate(m_views, *bound.model, view);
+    view->setModel(bound.model);
+    view->setItemDelegate(bound.delegate);
+    view->viewport()->installEventFilter(this);
+    const std::size_t index = m_grids.size() - 1;
+    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this, index](const QModelIndex &current) {
+                On_Current_Row_Changed(m_grids[index], current.row());
+            });
+    connect(view, &QTableView::clicked, this, [this, index](const QModelIndex &clicked) {
+        On_Row_Clicked(m_grids[index], clicked.row());
+    });
+}
+
+void TFormMain::Bind_Fav_List(QListWidget *list)
+{
+    connect(list, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!m_syncing) {
+            m_views.Select_Fav_Line(row);
+            Apply_Changes();
+        }
+    });
+    connect(list, &QListWidget::itemClicked, this, [this, list](QListWidgetItem *item) {
+        if (!m_syncing && list->row(item) == m_views.Page_Lists().fav_current) {
+            m_views.Select_Fav_Line(list->row(item), true);
+            Apply_Changes();
+        }
+    });
+}
+
+bool TFormMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        // A right click opens the grid's menu without moving its current row.
+        if (mouse->button() == Qt::RightButton)
+            return true;
+        if (BoundGrid *bound = Bound(watched))
+            bound->row_changed_by_press = false;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+TFormMain::BoundGrid *TFormMain::Bound(QObject *view_or_viewport)
+{
+    for (BoundGrid &bound : m_grids)
+        if (bound.view == view_or_viewport || bound.view->viewport() == view_or_viewport)
+            return &bound;
+    return nullptr;
+}
+
+void TFormMain::On_Current_Row_Changed(BoundGrid &bound, int model_row)
+{
+    if (m_syncing || bound.view_mode != m_view.View_Mode || model_row < 0)
+        return;
+    bound.row_changed_by_press = true;
+    m_views.Select_Row(bound.grid, bound.model->Grid_Row(model_row));
+    Apply_Changes();
+}
+
+void TFormMain::On_Row_Clicked(BoundGrid &bound, int model_row)
+{
+    if (m_syncing || bound.view_mode != m_view.View_Mode)
+        return;
+    // A click that moved the row has already run the handler through the row change.
+    if (bound.row_changed_by_press) {
+        bound.row_changed_by_press = false;
+        return;
+    }
+    m_views.Select_Row(bound.grid, bound.model->Grid_Row(model_row), true);
+    Apply_Changes();
+}
+
+void TFormMain::On_Page_Changed(int index)
+{
+    if (m_syncing)
+        return;
+    m_views.PageControl_MainChange(index);
+    Apply_Changes();
+    const PageWidgets &page = page_widgets(m_view.View_Mode);
+    (m_view.View_Mode == kSatellitesPage ? page.sat : page.tp)->setFocus();
+}
+
+void TFormMain::Apply_Changes()
+{
+    const unsigned changes = m_views.Take_Changes();
+    if (changes == 0)
+        return;
+    const QScopedValueRollback<bool> guard(m_syncing, true);
+    for (BoundGrid &bound : m_grids) {
+        if (changes & Grid_Bit(bound.grid))
+            bound.model->Refresh();
+        else if (changes & Highlight_Bit(bound.grid))
+            bound.view->viewport()->update();
+    }
+    if (changes & changed::kFavList)
+        Refill_Fav_List();
+    if (changes & changed::kInfoList)
+        Refill_Info_List();
+    Sync_Cursors();
+}
+
+void TFormMain::Sync_Cursors()
+{
+    for (BoundGrid &bound : m_grids) {
+        if (bound.view_mode != m_view.View_Mode)
+            continue;
+        const int row = bound.model->Model_Row(m_views.cursor(bound.grid).current_row);
+        const QModelIndex current = bound.view->currentIndex();
+        if (row < 0 || row >= bound.model->rowCount()) {
+            bound.view->selectionModel()->clear();
+            continue;
+        }
+        if (current.row() == row)
+            continue;
+        const QModelIndex index = bound.model->index(row, std::max(current.column(), 0));
+        bound.view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect
+                                                                     | QItemSelectionModel::Rows);
+    }
+    QListWidget *fav = page_widgets(m_view.View_Mode).fav;
+    fav->setCurrentRow(m_views.Page_Lists().fav_current);
+}
+
+void TFormMain::Refill_Fav_List()
+{
+    for (const PageWidgets *page : {&m_sat_page, &m_ter_page}) {
+        const PageLists &lists
+                = m_views.page(page == &m_sat_page ? kSatellitesPage : kTerrestrialPage);
+        QStringList lines;
+        for (const std::string &line : lists.fav_lines)
+            lines.append(QString::fromStdString(line));
+        page->fav->clear();
+        page->fav->addItems(lines);
+    }
+}
+
+void TFormMain::Refill_Info_List()
+{
+    for (const PageWidgets *page : {&m_sat_page, &m_ter_page}) {
+        const PageLists &lists
+                = m_views.page(page == &m_sat_page ? kSatellitesPage : kTerrestrialPage);
+        page->info->clear();
+        for (const std::string &line : lists.info_lines)
+            page->info->addItem(QString::fromStdString(line));
+    }
+}
+
+} // namespace orvane

@@ -1,0 +1,196 @@
+#include "app/main_layout.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace orvane {
+namespace {
+
+constexpr int kHeaderHeight = 19;
+constexpr int kGridRowHeight = 20;
+const QColor kCaptionColour{0, 0, 128};
+
+QFont Arial(int pixel_size, bool bold = false)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixel_size);
+    font.setBold(bold);
+    return font;
+}
+
+QWidget *Make_Header(const QString &caption)
+{
+    auto *header = new QFrame;
+    header->setFixedHeight(kHeaderHeight);
+    header->setFrameShape(QFrame::NoFrame);
+    auto *label = new QLabel(caption, header);
+    label->setFont(Arial(12, true));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kCaptionColour);
+    label->setPalette(palette);
+    auto *layout = new QHBoxLayout(header);
+    layout->setContentsMargins(4, 0, 0, 0);
+    layout->addWidget(label);
+    return header;
+}
+
+// A caption over a list, with a 2-pixel bevel between them.
+QWidget *Make_Box(const QString &caption, QWidget *list)
+{
+    auto *box = new QWidget;
+    box->setMinimumWidth(kMinimumPanelWidth);
+    auto *bevel = new QFrame;
+    bevel->setFrameShape(QFrame::HLine);
+    bevel->setFrameShadow(QFrame::Raised);
+    bevel->setFixedHeight(2);
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Make_Header(caption));
+    layout->addWidget(bevel);
+    layout->addWidget(list, 1);
+    return box;
+}
+
+QTableView *Make_Grid(const char *name)
+{
+    auto *grid = new QTableView;
+    grid->setObjectName(QString::fromLatin1(name));
+    grid->setFrameShape(QFrame::NoFrame);
+    grid->setFont(Arial(14));
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setTabKeyNavigation(true);
+    grid->setWordWrap(false);
+    grid->setShowGrid(true);
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    grid->viewport()->setCursor(Qt::PointingHandCursor);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
+    grid->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->horizontalHeader()->setFixedHeight(kGridRowHeight);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid->horizontalHeader()->setMinimumSectionSize(10);
+    grid->horizontalHeader()->setHighlightSections(false);
+    grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid->setStyleSheet(QStringLiteral(
+            "QHeaderView::section { background-color: rgb(221,221,221); padding-left: 1px;"
+            " border-style: outset; border-width: 1px; border-color: white gray gray white; }"));
+    return grid;
+}
+
+QListWidget *Make_List(const char *name, int pixel_size, int item_height, bool hand_cursor)
+{
+    auto *list = new QListWidget;
+    list->setObjectName(QString::fromLatin1(name));
+    list->setFont(Arial(pixel_size));
+    list->setFrameShape(QFrame::NoFrame);
+    list->setUniformItemSizes(true);
+    list->setStyleSheet(QStringLiteral("QListWidget::item { height: %1px; }").arg(item_height));
+    if (hand_cursor)
+        list->viewport()->setCursor(Qt::PointingHandCursor);
+    return list;
+}
+
+QSplitter *Make_Splitter(Qt::Orientation orientation)
+{
+    auto *splitter = new QSplitter(orientation);
+    splitter->setHandleWidth(3);
+    splitter->setChildrenCollapsible(false);
+    splitter->setOpaqueResize(false); // drags as a line
+    splitter->setStyleSheet(QStringLiteral("QSplitter::handle { background-color: silver; }"));
+    return splitter;
+}
+
+// A column of boxes; the first takes what the fixed heights of the others leave.
+QSplitter *Make_Column(const QList<QWidget *> &boxes, const QList<int> &fixed_heights)
+{
+    auto *column = Make_Splitter(Qt::Vertical);
+    QList<int> sizes{1000};
+    for (QWidget *box : boxes)
+        column->addWidget(box);
+    column->setStretchFactor(0, 1);
+    for (int i = 1; i < boxes.size(); ++i) {
+        column->setStretchFactor(i, 0);
+        sizes.append(fixed_heights.value(i - 1));
+    }
+    column->setSizes(sizes);
+    return column;
+}
+
+QWidget *Make_Page(PageWidgets &widgets, const char *name)
+{
+    widgets.page = new QWidget;
+    widgets.page->setObjectName(QString::fromLatin1(name));
+    widgets.columns = Make_Splitter(Qt::Horizontal);
+    auto *layout = new QVBoxLayout(widgets.page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(widgets.columns);
+    return widgets.page;
+}
+
+} // namespace
+
+PageWidgets Build_Satellites_Page()
+{
+    PageWidgets w;
+    Make_Page(w, "TabSheet_Sat");
+    w.sat = Make_Grid("SG_S_Sat");
+    w.tp = Make_Grid("SG_S_TP");
+    w.tv = Make_Grid("SG_S_TV");
+    w.radio = Make_Grid("SG_S_Radio");
+    w.fav = Make_List("LB_S_FAV", 14, 16, true);
+    w.info = Make_List("LB_S_Info", 12, 15, false);
+    w.columns->addWidget(Make_Column({Make_Box(QStringLiteral("Satellites:"), w.sat),
+                                      Make_Box(QStringLiteral("Info:"), w.info)},
+                                     {180}));
+    w.columns->addWidget(Make_Column({Make_Box(QStringLiteral("Transponder:"), w.tp),
+                                      Make_Box(QStringLiteral("FAV:"), w.fav)},
+                                     {285}));
+    w.columns->addWidget(Make_Box(QStringLiteral("TV Channels:"), w.tv));
+    w.columns->addWidget(Make_Box(QStringLiteral("Radio Channels:"), w.radio));
+    Reset_Panel_Widths(w, true);
+    return w;
+}
+
+PageWidgets Build_Terrestrial_Page()
+{
+    PageWidgets w;
+    Make_Page(w, "TabSheet_TP");
+    w.tp = Make_Grid("SG_T_TP");
+    w.tv = Make_Grid("SG_T_TV");
+    w.radio = Make_Grid("SG_T_Radio");
+    w.fav = Make_List("LB_T_FAV", 14, 16, true);
+    w.info = Make_List("LB_T_Info", 12, 15, false);
+    w.columns->addWidget(Make_Column({Make_Box(QStringLiteral("Transponder:"), w.tp),
+                                      Make_Box(QStringLiteral("FAV:"), w.fav),
+                                      Make_Box(QStringLiteral("Info:"), w.info)},
+                                     {160, 110}));
+    w.columns->addWidget(Make_Box(QStringLiteral("TV Channels:"), w.tv));
+    w.columns->addWidget(Make_Box(QStringLiteral("Radio Channels:"), w.radio));
+    auto *empty = new QWidget; // Panel1: the window colour to the right
+    empty->setObjectName(QStringLiteral("Panel1"));
+    w.columns->addWidget(empty);
+    Reset_Panel_Widths(w, false);
+    return w;
+}
+
+void Reset_Panel_Widths(const PageWidgets &page, bool satellites)
+{
+    const QList<int> widths
+            = satellites ? QList<int>{250, 253, 253, 2000} : QList<int>{288, 282, 282, 2000};
+    for (int i = 0; i < page.columns->count(); ++i) {
+        page.columns->widget(i)->setMinimumWidth(kMinimumPanelWidth);
+        page.columns->setStretchFactor(i, i + 1 == page.columns->count() ? 1 : 0);
+    }
+    page.columns->setSizes(widths);
+}
+
+} // namespace orvane

@@ -1,0 +1,36 @@
+#pragma once
+
+// The widgets of the main window's two pages: boxes with a caption over a list, arranged in
+// columns between splitters. Only construction lives here; TFormMain binds the lists.
+
+#include <QString>
+
+class QListWidget;
+class QSplitter;
+class QTableView;
+class QWidget;
+
+namespace orvane {
+
+struct PageWidgets
+{
+    QWidget *page = nullptr;
+    QSplitter *columns = nullptr;
+    QTableView *sat = nullptr; // only on the "Satellites" page
+    QTableView *tp = nullptr;
+    QTableView *tv = nullptr;
+    QTableView *radio = nullptr;
+    QListWidget *fav = nullptr;
+    QListWidget *info = nullptr;
+};
+
+PageWidgets Build_Satellites_Page();
+PageWidgets Build_Terrestrial_Page();
+
+// Puts the page's column panels back to their widths at reset.
+void Reset_Panel_Widths(const PageWidgets &page, bool satellites);
+
+// A panel never becomes narrower than this when a splitter is dragged.
+constexpr int kMinimumPanelWidth = 20;
+
+} // namespace orvane

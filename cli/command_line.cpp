@@ -1,0 +1,204 @@
+#include "cli/command_line.h"
+
+#include <algorithm>
+#include <array>
+
+namespace orvane::cli {
+namespace {
+
+enum Option : unsigned { kKindOption = 1, kLikeOption = 2, kModeOption = 4 };
+
+struct CommandSpec
+{
+    const char *name;
+    std::size_t file_count;
+    unsigned allowed_options;
+    unsigned required_options;
+};
+
+constexpr std::array<CommandSpec, 6> kCommands{{
+        {"info", 1, kKindOption, 0},
+        {"verify", 1, kKindOption, 0},
+        {"unpack", 2, kKindOption, 0},
+        {"pack", 2, kKindOption | kLikeOption | kModeOption, kLikeOption | kModeOption},
+        {"export", 1, kKindOption, 0},
+        {"sample", 1, kKindOption, kKindOption},
+}};
+
+const CommandSpec *Find_Command(const std::string &name)
+{
+    const auto *const found
+            = std::find_if(kCommands.begin(), kCommands.end(),
+                           [&](const CommandSpec &spec) { return name == spec.name; });
+    return found == kCommands.end() ? nullptr : &*found;
+}
+
+bool Has(unsigned options, unsigned option)
+{
+    return (options & option) != 0;
+}
+
+const char *Option_Name(unsigned option)
+{
+    return option == kKindOption ? "--kind" : option == kLikeOption ? "--like" : "--mode";
+}
+
+std::optional<FileKind> Kind_From(const std::string &value)
+{
+    if (value == "data")
+        return FileKind::ChannelData;
+    if (value == "default")
+        return FileKind::Default;
+    return std::nullopt;
+}
+
+std::optional<int> Mode_From(const std::string &value)
+{
+    if (value.size() == 1 && value[0] >= '0' && value[0] <= '3')
+        return value[0] - '0';
+    return std::nullopt;
+}
+
+class Parser
+{
+public:
+    explicit Parser(std::span<const std::string> arguments)
+        : m_arguments(arguments)
+    {}
+
+    ParsedCommandLine run()
+    {
+        while (m_ok && m_next < m_arguments.size())
+            take(m_arguments[m_next++]);
+        if (m_ok && !m_result.line.help)
+            check_command();
+        m_result.ok = m_ok;
+        return m_result;
+    }
+
+private:
+    void fail(std::string error)
+    {
+        if (m_ok)
+            m_result.error = std::move(error);
+        m_ok = false;
+    }
+
+    void take(const std::string &argument)
+    {
+        if (m_only_names || argument.size() < 2 || argument[0] != '-') {
+            add_word(argument);
+        } else if (argument == "--") {
+            m_only_names = true;
+        } else if (argument == "--help" || argument == "-h") {
+            m_result.line.help = true;
+        } else {
+            take_option(argument);
+        }
+    }
+
+    void add_word(const std::string &word)
+    {
+        if (m_result.line.command.empty()) {
+            m_result.line.command = word;
+        } else {
+            m_result.line.files.push_back(word);
+        }
+    }
+
+    // "--name value" or "--name=value".
+    void take_option(const std::string &argument)
+    {
+        const auto equals = argument.find('=');
+        const std::string name = argument.substr(0, equals);
+        std::string value;
+        if (equals != std::string::npos) {
+            value = argument.substr(equals + 1);
+        } else if (m_next < m_arguments.size()) {
+            value = m_arguments[m_next++];
+        } else {
+            return fail("option " + name + " needs a value");
+        }
+        set_option(name, value);
+    }
+
+    void set_option(const std::string &name, const std::string &value)
+    {
+        CommandLine &line = m_result.line;
+        if (name == "--kind") {
+            if (mark(kKindOption) && !(line.kind = Kind_From(value)))
+                fail("--kind takes data or default, not '" + value + "'");
+        } else if (name == "--like") {
+            if (mark(kLikeOption))
+                line.like = value;
+        } else if (name == "--mode") {
+            if (mark(kModeOption) && !(line.mode = Mode_From(value)))
+                fail("--mode takes 0, 1, 2 or 3, not '" + value + "'");
+        } else {
+            fail("unknown option " + name);
+        }
+    }
+
+    bool mark(unsigned option)
+    {
+        if (Has(m_seen, option)) {
+            fail(std::string("option ") + Option_Name(option) + " given twice");
+            return false;
+        }
+        m_seen |= option;
+        return true;
+    }
+
+    void check_command()
+    {
+        const std::string &command = m_result.line.command;
+        const CommandSpec *spec = Find_Command(command);
+        if (command.empty())
+            return fail("no command given");
+        if (!spec)
+            return fail("unknown command '" + command + "'");
+        if (m_result.line.files.size() != spec->file_count) {
+            return fail(command + " takes " + std::to_string(spec->file_count) + " file name"
+                        + (spec->file_count == 1 ? "" : "s"));
+        }
+        for (unsigned option : {kKindOption, kLikeOption, kModeOption}) {
+            if (Has(m_seen, option) && !Has(spec->allowed_options, option))
+                return fail(std::string(Option_Name(option)) + " does not apply to " + command);
+            if (Has(spec->required_options, option) && !Has(m_seen, option))
+                return fail(command + " needs " + Option_Name(option));
+        }
+    }
+
+    std::span<const std::string> m_arguments;
+    std::size_t m_next = 0;
+    bool m_ok = true;
+    bool m_only_names = false;
+    unsigned m_seen = 0;
+    ParsedCommandLine m_result;
+};
+
+} // namespace
+
+ParsedCommandLine Parse_Command_Line(std::span<const std::string> arguments)
+{
+    return Parser(arguments).run();
+}
+
+std::string Usage_Text()
+{
+    return "Usage:\n"
+           "  orvane-cli info FILE                                  summary of a database file\n"
+           "  orvane-cli verify FILE                                check that FILE opens\n"
+           "  orvane-cli unpack FILE IMAGE                          write the unpacked image\n"
+           "  orvane-cli pack IMAGE --like FILE --mode 0|1|2|3 OUT  pack IMAGE like FILE\n"
+           "  orvane-cli export FILE                                the tables as JSON\n"
+           "  orvane-cli sample --kind data|default OUT             write the sample database\n"
+           "\n"
+           "The kind of FILE follows from its size (262144 bytes Channel Data, 131072 Default)\n"
+           "unless --kind data|default names it. Options may stand anywhere; \"--\" ends them.\n"
+           "pack takes modes 0 and 2 for a Channel Data FILE, 1, 2 and 3 for a Default FILE.\n"
+           "\n"
+           "Exit status: 0 success, 1 file refused, 2 wrong usage.\n";
+}
+
+} // namespace orvane::cli

@@ -1,0 +1,39 @@
+#pragma once
+
+// The command line of orvane-cli: a command, its file names and its options, which may stand
+// before, between or after the file names. Parsing checks everything that makes a call wrong
+// usage (exit status 2) before any file is touched.
+
+#include "dbase/container.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace orvane::cli {
+
+enum ExitStatus : int { kExitOk = 0, kExitRefused = 1, kExitUsage = 2 };
+
+struct CommandLine
+{
+    std::string command;
+    std::vector<std::string> files;
+    std::optional<FileKind> kind;
+    std::optional<std::string> like;
+    std::optional<int> mode;
+    bool help = false;
+};
+
+struct ParsedCommandLine
+{
+    bool ok = false;
+    std::string error; // what made the call wrong usage
+    CommandLine line;
+};
+
+ParsedCommandLine Parse_Command_Line(std::span<const std::string> arguments);
+
+std::string Usage_Text();
+
+} // namespace orvane::cli

@@ -1,0 +1,190 @@
+#include "cli/commands.h"
+
+#include "cli/export_json.h"
+#include "cli/info.h"
+#include "cli/working_folder.h"
+#include "dbase/decode.h"
+#include "dbase/file_io.h"
+#include "dbase/messages.h"
+#include "tools/sample_database.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace orvane::cli {
+namespace {
+
+// An open database and the private folder of its working copy.
+struct Session
+{
+    std::unique_ptr<ChannelDatabase> db = Make_Channel_Database();
+    WorkingFolder folder;
+};
+
+// Messages keep "\r" for the line breaks of a message box; a terminal shows them as new lines.
+int Refuse(std::ostream &err, std::string message)
+{
+    std::replace(message.begin(), message.end(), '\r', '\n');
+    err << message << '\n';
+    return kExitRefused;
+}
+
+// The kind named by --kind, or else the one the file's size gives.
+Outcome Choose_Kind(const std::string &path, std::optional<FileKind> forced, FileKind &kind)
+{
+    if (forced) {
+        kind = *forced;
+        return Outcome::success();
+    }
+    if (!File_Exists(path))
+        return Outcome::failure(msg::kFileInexistent);
+    const auto size = File_Size(path);
+    if (size != kChannelDataFileSize && size != kDefaultFileSize)
+        return Outcome::failure(msg::kFileWrong);
+    kind = size == kChannelDataFileSize ? FileKind::ChannelData : FileKind::Default;
+    return Outcome::success();
+}
+
+Outcome Load(Session &session, const std::string &path, FileKind kind)
+{
+    if (!session.folder.ok())
+        return Outcome::failure(session.folder.error());
+    session.db->Set_File_Kind(kind);
+    return Load_Database_File(*session.db, path, session.folder.working_copy());
+}
+
+Outcome Open(Session &session, const std::string &path, std::optional<FileKind> forced)
+{
+    FileKind kind{};
+    if (Outcome chosen = Choose_Kind(path, forced, kind); !chosen)
+        return chosen;
+    return Load(session, path, kind);
+}
+
+Outcome Write_Output(const std::string &path, ByteView bytes)
+{
+    std::string reason;
+    if (!Write_File_Atomically(path, bytes, reason))
+        return Outcome::failure(msg::Save_Failed(path, reason));
+    return Outcome::success();
+}
+
+// An image to pack must be a whole unpacked image, nothing more or less.
+Outcome Read_Image(const std::string &path, Bytes &image)
+{
+    std::string reason;
+    if (!Read_Whole_File(path, image, reason)) {
+        return Outcome::failure("Find an error, when opening this image,\r\r" + path + "\r\r"
+                                + reason);
+    }
+    if (image.size() != kImageSize) {
+        return Outcome::failure("Image wrong!\r\r" + path + " holds " + std::to_string(image.size())
+                                + " bytes; an unpacked image holds " + std::to_string(kImageSize)
+                                + " bytes.");
+    }
+    return Outcome::success();
+}
+
+// The pairs the save commands produce: Save and "Save To Default" from a Channel Data file,
+// "Save To Channel Data", Save and "Save To Default" from a Default file.
+bool Mode_Fits_Kind(int mode, FileKind kind)
+{
+    return kind == FileKind::ChannelData ? mode == 0 || mode == 2 : mode >= 1;
+}
+
+int Run_Info(const CommandLine &line, std::ostream &out, std::ostream &err)
+{
+    Session session;
+    if (Outcome opened = Open(session, line.files[0], line.kind); !opened)
+        return Refuse(err, opened.message);
+    Print_Info(*session.db, line.files[0], out);
+    return kExitOk;
+}
+
+int Run_Verify(const CommandLine &line, std::ostream &out, std::ostream &err)
+{
+    Session session;
+    if (Outcome opened = Open(session, line.files[0], line.kind); !opened)
+        return Refuse(err, opened.message);
+    out << line.files[0] << ": ok\n";
+    return kExitOk;
+}
+
+int Run_Unpack(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
+{
+    Session session;
+    if (Outcome opened = Open(session, line.files[0], line.kind); !opened)
+        return Refuse(err, opened.message);
+    Bytes image(kImageSize);
+    Image_From_Raw(session.db->raw, image);
+    if (Outcome written = Write_Output(line.files[1], image); !written)
+        return Refuse(err, written.message);
+    return kExitOk;
+}
+
+int Run_Pack(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
+{
+    const std::string &like = *line.like;
+    FileKind kind{};
+    if (Outcome chosen = Choose_Kind(like, line.kind, kind); !chosen)
+        return Refuse(err, chosen.message);
+    if (!Mode_Fits_Kind(*line.mode, kind)) {
+        return Usage_Error(err, "mode " + std::to_string(*line.mode) + " does not apply to a \""
+                                        + File_Kind_Name(kind) + "\" file");
+    }
+    Session session;
+    Bytes image;
+    Outcome step = Load(session, like, kind);
+    if (step)
+        step = Read_Image(line.files[0], image);
+    if (!step)
+        return Refuse(err, step.message);
+    Raw_From_Image(session.db->raw, image);
+    Decode_Rows(*session.db);
+    session.db->Save_Mode = *line.mode;
+    step = Save_Database_File(*session.db, line.files[1], session.folder.working_copy());
+    return step ? kExitOk : Refuse(err, step.message);
+}
+
+int Run_Export(const CommandLine &line, std::ostream &out, std::ostream &err)
+{
+    Session session;
+    if (Outcome opened = Open(session, line.files[0], line.kind); !opened)
+        return Refuse(err, opened.message);
+    Write_Export(*session.db, out);
+    out.flush();
+    return out ? kExitOk : Refuse(err, "Can not write the export to the standard output.");
+}
+
+int Run_Sample(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
+{
+    const Bytes file = Sample_File_Bytes(*line.kind);
+    if (file.empty())
+        return Refuse(err, msg::kDataTooLarge);
+    const Outcome written = Write_Output(line.files[0], file);
+    return written ? kExitOk : Refuse(err, written.message);
+}
+
+} // namespace
+
+int Usage_Error(std::ostream &err, const std::string &reason)
+{
+    err << "orvane-cli: " << reason << "\n\n" << Usage_Text();
+    return kExitUsage;
+}
+
+int Run_Command(const CommandLine &line, std::ostream &out, std::ostream &err)
+{
+    using Handler = int (*)(const CommandLine &, std::ostream &, std::ostream &);
+    static const std::pair<const char *, Handler> kHandlers[] = {
+            {"info", Run_Info}, {"verify", Run_Verify}, {"unpack", Run_Unpack},
+            {"pack", Run_Pack}, {"export", Run_Export}, {"sample", Run_Sample},
+    };
+    for (const auto &[name, handler] : kHandlers) {
+        if (line.command == name)
+            return handler(line, out, err);
+    }
+    return Usage_Error(err, "unknown command '" + line.command + "'");
+}
+
+} // namespace orvane::cli

@@ -1,0 +1,487 @@
+// orvane-cli end to end: exit statuses, the exact messages of refused files, byte-exact
+// unpack and pack round trips, and the JSON export, all through the built executable.
+
+#include "dbase/Orvane_dbase.h"
+#include "tools/sample_database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace orvane;
+
+namespace {
+
+struct CliRun
+{
+    int exit_code = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+QByteArray Bytes_Of(ByteView bytes)
+{
+    return {reinterpret_cast<const char *>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+}
+
+Bytes To_Bytes(const QByteArray &bytes)
+{
+    return {bytes.begin(), bytes.end()};
+}
+
+Bytes Unpacked_Image(const Bytes &file, FileKind kind)
+{
+    auto db = Make_Channel_Database();
+    db->Set_File_Kind(kind);
+    if (!Load_Database_Bytes(*db, file))
+        return {};
+    Bytes image(kImageSize);
+    Image_From_Raw(db->raw, image);
+    return image;
+}
+
+// A valid container whose compressed data no longer decompresses: the checksums are made
+// again over the damaged bytes, so only the decompressor can notice.
+Bytes Undecompressable(Bytes file)
+{
+    const std::uint32_t length = Load_U32(file, kLengthOffset);
+    for (std::uint32_t i = length / 2; i < length; ++i)
+        file[kDataOffset + i] = 0xFF;
+    ContainerLayout layout;
+    auto crcs = std::make_unique<CrcTables>();
+    Write_Crc_Table(file, layout, *crcs);
+    return file;
+}
+
+// A sample whose first program and satellite carry bytes that need care in JSON: Latin-1
+// letters, a quote, a backslash and control characters.
+Bytes Sample_With_Awkward_Names()
+{
+    auto db = Make_Channel_Database();
+    Build_Sample_Database(*db, FileKind::ChannelData);
+    Write_Program_Name(db->raw.programs[0], "Caf\xE9 \"\\\x01\x7F");
+    Write_Satellite_Name(db->raw.satellites[0], "Sat \xE9\xFF");
+    return Save_Database_Bytes(*db).target;
+}
+
+// Counts beyond their tables, as a hostile image may hold them.
+Bytes Image_With_Huge_Counts(Bytes image)
+{
+    Store_U16(image, kProgramCountsOffset, 0xFFFF);
+    Store_U16(image, kProgramCountsOffset + 2, 0xFFFF);
+    return image;
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void exit_status_data();
+    void exit_status();
+    void refusal_messages_data();
+    void refusal_messages();
+    void verify_reports_success();
+    void pack_reproduces_the_file_data();
+    void pack_reproduces_the_file();
+    void pack_converts_between_kinds_data();
+    void pack_converts_between_kinds();
+    void info_summarises_the_sample();
+    void export_lists_the_tables();
+    void export_converts_latin1_and_escapes();
+    void export_clamps_hostile_counts();
+    void sample_writes_the_bundled_files();
+    void runs_leave_no_temporary_files();
+    void parallel_runs_do_not_interfere();
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    void write(const QString &name, ByteView bytes) const;
+    QByteArray read(const QString &name) const;
+    QProcessEnvironment start_environment() const;
+    QProcess *start(const QStringList &arguments) const;
+    CliRun run(const QStringList &arguments) const;
+    QJsonObject export_of(const QString &name) const;
+
+    QTemporaryDir m_dir;
+    QTemporaryDir m_tmp; // TMPDIR of every run, to see what the runs leave behind
+    Bytes m_data;
+    Bytes m_default;
+};
+
+void TestCli::write(const QString &name, ByteView bytes) const
+{
+    QFile file(path(name));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(Bytes_Of(bytes)), static_cast<qint64>(bytes.size()));
+}
+
+QByteArray TestCli::read(const QString &name) const
+{
+    QFile file(path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QProcessEnvironment TestCli::start_environment() const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", m_tmp.path());
+    return environment;
+}
+
+QProcess *TestCli::start(const QStringList &arguments) const
+{
+    auto *process = new QProcess;
+    process->setProcessEnvironment(start_environment());
+    process->setWorkingDirectory(m_dir.path());
+    process->start(ORVANE_CLI_PATH, arguments);
+    return process;
+}
+
+CliRun TestCli::run(const QStringList &arguments) const
+{
+    std::unique_ptr<QProcess> process(start(arguments));
+    CliRun result;
+    if (!process->waitForFinished(60000) || process->exitStatus() != QProcess::NormalExit)
+        return result;
+    result.exit_code = process->exitCode();
+    result.out = process->readAllStandardOutput();
+    result.err = process->readAllStandardError();
+    return result;
+}
+
+QJsonObject TestCli::export_of(const QString &name) const
+{
+    const CliRun exported = run({"export", name});
+    if (exported.exit_code != 0)
+        return {};
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(exported.out, &error);
+    return error.error == QJsonParseError::NoError ? document.object() : QJsonObject();
+}
+
+void TestCli::initTestCase()
+{
+    QVERIFY(m_dir.isValid() && m_tmp.isValid());
+    m_data = Sample_File_Bytes(FileKind::ChannelData);
+    m_default = Sample_File_Bytes(FileKind::Default);
+    write("data.bin", m_data);
+    write("default.bin", m_default);
+    write("odd.bin", Bytes(1000, 0xFF));
+    write("image.bin", Unpacked_Image(m_data, FileKind::ChannelData));
+    write("short_image.bin", Bytes(kImageSize - 1, 0xFF));
+    Bytes bad_crc = m_data;
+    bad_crc[kSmallClass.table_offset + 3] ^= 0x01;
+    write("bad_crc.bin", bad_crc);
+    Bytes bad_data = m_data;
+    bad_data[kDataOffset] ^= 0x40;
+    write("bad_data.bin", bad_data);
+    write("undecompressable.bin", Undecompressable(m_data));
+    Bytes zero_length = m_default;
+    Store_U32(zero_length, kLengthOffset, 0);
+    write("zero_length.bin", zero_length);
+}
+
+void TestCli::exit_status_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    const auto row = [](const char *name, const QString &line, int status) {
+        QTest::newRow(name) << line.split(' ', Qt::SkipEmptyParts) << status;
+    };
+    row("info data", "info data.bin", 0);
+    row("info default", "info default.bin", 0);
+    row("options first", "--kind data verify data.bin", 0);
+    row("option after file", "verify data.bin --kind=data", 0);
+    row("kind forced to own", "verify --kind default default.bin", 0);
+    row("missing file", "verify nothing.bin", 1);
+    row("missing with kind", "verify --kind data nothing.bin", 1);
+    row("wrong size", "info odd.bin", 1);
+    row("kind forces other", "verify --kind default data.bin", 1);
+    row("kind forces other 2", "export default.bin --kind data", 1);
+    row("corrupted crc", "verify bad_crc.bin", 1);
+    row("image too short", "pack short_image.bin --like data.bin --mode 0 out.bin", 1);
+    row("pack, like missing", "pack image.bin --like nothing.bin --mode 0 out.bin", 1);
+    row("pack, options after names", "pack image.bin out.bin --mode 2 --like data.bin", 0);
+    row("no arguments", "", 2);
+    row("unknown command", "frobnicate data.bin", 2);
+    row("missing file name", "info", 2);
+    row("extra file name", "verify data.bin default.bin", 2);
+    row("unknown option", "info --fast data.bin", 2);
+    row("bad kind", "verify data.bin --kind other", 2);
+    row("kind given twice", "verify --kind data --kind data data.bin", 2);
+    row("option without value", "verify data.bin --kind", 2);
+    row("option of another command", "info --mode 0 data.bin", 2);
+    row("mode 1 with Channel Data", "pack image.bin --like data.bin --mode 1 out.bin", 2);
+    row("mode 3 with Channel Data", "pack image.bin --like data.bin --mode 3 out.bin", 2);
+    row("mode 0 with Default", "pack image.bin --like default.bin --mode 0 out.bin", 2);
+    row("mode out of range", "pack image.bin --like data.bin --mode 4 out.bin", 2);
+    row("pack without mode", "pack image.bin --like data.bin out.bin", 2);
+    row("sample without kind", "sample out.bin", 2);
+    row("help", "--help", 0);
+}
+
+void TestCli::exit_status()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    const CliRun result = run(arguments);
+    QCOMPARE(result.exit_code, status);
+    if (status == 2)
+        QVERIFY2(result.err.startsWith("orvane-cli: ") && result.err.contains("Usage:"),
+                 result.err.constData());
+    if (status == 1)
+        QVERIFY(!result.err.isEmpty());
+}
+
+void TestCli::refusal_messages_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("message");
+    const QByteArray inexistent
+            = "Find an error, when opening this file,\n\nMaybe it inexistent!\n";
+    QTest::newRow("missing") << QStringList{"verify", "nothing.bin"} << inexistent;
+    QTest::newRow("wrong size") << QStringList{"verify", "odd.bin"} << QByteArray("File wrong!\n");
+    QTest::newRow("forced kind") << QStringList{"verify", "data.bin", "--kind", "default"}
+                                 << QByteArray("File wrong!\n");
+    QTest::newRow("crc table byte")
+            << QStringList{"verify", "bad_crc.bin"} << QByteArray("File CRC wrong!\n");
+    QTest::newRow("data byte") << QStringList{"verify", "bad_data.bin"}
+                               << QByteArray("File CRC wrong!\n");
+    QTest::newRow("corrupt stream")
+            << QStringList{"verify", "undecompressable.bin"} << QByteArray("Decompress Error!\n");
+    QTest::newRow("zero length") << QStringList{"info", "zero_length.bin"}
+                                 << QByteArray("Decompress Error!\n");
+}
+
+void TestCli::refusal_messages()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, message);
+    const CliRun result = run(arguments);
+    QCOMPARE(result.exit_code, 1);
+    QCOMPARE(result.err, message);
+    QCOMPARE(result.out, QByteArray());
+}
+
+void TestCli::verify_reports_success()
+{
+    const CliRun result = run({"verify", "default.bin"});
+    QCOMPARE(result.exit_code, 0);
+    QCOMPARE(result.err, QByteArray());
+    QCOMPARE(result.out, QByteArray("default.bin: ok\n"));
+}
+
+void TestCli::pack_reproduces_the_file_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("Channel Data, mode 0") << "data.bin"
+                                          << "0";
+    QTest::newRow("Default, mode 2") << "default.bin"
+                                     << "2";
+    QTest::newRow("Default, mode 3") << "default.bin"
+                                     << "3";
+}
+
+void TestCli::pack_reproduces_the_file()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, mode);
+    QCOMPARE(run({"unpack", file, "unpacked.bin"}).exit_code, 0);
+    QCOMPARE(read("unpacked.bin").size(), qsizetype(kImageSize));
+    const CliRun packed
+            = run({"pack", "unpacked.bin", "--like", file, "--mode", mode, "packed.bin"});
+    QCOMPARE(packed.exit_code, 0);
+    QCOMPARE(packed.err, QByteArray());
+    QVERIFY(read("packed.bin") == read(file));
+}
+
+void TestCli::pack_converts_between_kinds_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("target_kind");
+    QTest::addColumn<qsizetype>("size");
+    QTest::newRow("Channel Data to Default") << "data.bin"
+                                             << "2"
+                                             << "default" << qsizetype(131072);
+    QTest::newRow("Default to Channel Data") << "default.bin"
+                                             << "1"
+                                             << "data" << qsizetype(262144);
+}
+
+// The converted file opens as its new kind and holds the same image.
+void TestCli::pack_converts_between_kinds()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, mode);
+    QFETCH(QString, target_kind);
+    QFETCH(qsizetype, size);
+    QCOMPARE(run({"unpack", file, "unpacked.bin"}).exit_code, 0);
+    QCOMPARE(run({"pack", "unpacked.bin", "--like", file, "--mode", mode, "converted.bin"})
+                     .exit_code,
+             0);
+    QCOMPARE(read("converted.bin").size(), size);
+    QCOMPARE(run({"verify", "--kind", target_kind, "converted.bin"}).exit_code, 0);
+    QCOMPARE(run({"unpack", "converted.bin", "again.bin"}).exit_code, 0);
+    QVERIFY(read("again.bin") == read("unpacked.bin"));
+}
+
+void TestCli::info_summarises_the_sample()
+{
+    auto db = Make_Channel_Database();
+    Build_Sample_Database(*db, FileKind::Default);
+    int tv = 0, radio = 0, satellites = 0, groups = 0;
+    for (int p = 0; p < db->Program_Count; ++p)
+        (db->rows.programs[static_cast<std::size_t>(p)].Is_Radio ? radio : tv) += 1;
+    for (int s = 0; s < kSatelliteCount; ++s)
+        satellites += Sat_Tp_Per_Sat_Count(db->raw, s) > 0;
+    for (const auto &name : db->rows.favourite_names)
+        groups += !name.empty();
+    Save_Database_Bytes(*db);
+
+    const CliRun result = run({"info", "default.bin"});
+    QCOMPARE(result.exit_code, 0);
+    QMap<QString, QString> info;
+    for (const QByteArray &line : result.out.split('\n'))
+        if (const qsizetype colon = line.indexOf(": "); colon > 0)
+            info[line.left(colon)] = line.mid(colon + 2);
+    QCOMPARE(info["kind"], QString("Default"));
+    QCOMPARE(info["size"], QString("131072"));
+    QCOMPARE(info["bank"], QString("0"));
+    QCOMPARE(info["compressed_length"], QString::number(db->container.compressed_length));
+    QCOMPARE(info["size_class"],
+             QString("small (covered 61352 bytes, table at 61440, 240 entries)"));
+    QCOMPARE(info["version_text"], QString("\"V1.0.7  \""));
+    QCOMPARE(info["satellites_with_transponders"], QString::number(satellites));
+    QCOMPARE(info["sat_transponders"], QString::number(Sat_Tp_Total_Count(db->raw)));
+    QCOMPARE(info["ter_transponders"], QString::number(Ter_Tp_Total_Count(db->raw)));
+    QCOMPARE(info["tv_programs"], QString::number(tv));
+    QCOMPARE(info["radio_programs"], QString::number(radio));
+    QCOMPARE(info["audio_tracks"], QString::number(Stored_Audio_Track_Count(db->raw)));
+    QCOMPARE(info["favourite_groups"], QString::number(groups));
+}
+
+void TestCli::export_lists_the_tables()
+{
+    auto db = Make_Channel_Database();
+    Build_Sample_Database(*db, FileKind::ChannelData);
+    const QJsonObject json = export_of("data.bin");
+    QStringList keys = json.keys();
+    keys.sort();
+    QCOMPARE(keys.join(','), QString("audio_tracks,bank,compressed_length,counts,favourite_groups,"
+                                     "kind,programs,sat_transponders,satellites,ter_transponders,"
+                                     "version_text"));
+    QCOMPARE(json["kind"].toString(), QString("Channel Data"));
+    const QJsonObject counts = json["counts"].toObject();
+    QCOMPARE(counts["Program_Count"].toInt(), db->Program_Count);
+    QCOMPARE(counts["Per_Sat_Count"].toArray().size(), 60);
+    QCOMPARE(counts["Per_Sat_Count"].toArray()[0].toInt(), Sat_Tp_Per_Sat_Count(db->raw, 0));
+    QCOMPARE(counts["Per_Group_Count"].toArray().size(), 7);
+    QCOMPARE(json["satellites"].toArray().size(), 60);
+    QCOMPARE(json["sat_transponders"].toArray().size(), Sat_Tp_Total_Count(db->raw));
+    QCOMPARE(json["ter_transponders"].toArray().size(), Ter_Tp_Total_Count(db->raw));
+    QCOMPARE(json["favourite_groups"].toArray().size(), 16);
+    QCOMPARE(json["programs"].toArray().size(), db->Program_Count);
+    QCOMPARE(json["audio_tracks"].toArray().size(), Stored_Audio_Track_Count(db->raw));
+
+    const QJsonObject program = json["programs"].toArray()[0].toObject();
+    QStringList fields = program.keys();
+    fields.sort();
+    QCOMPARE(fields.join(','),
+             QString("Audio_Pid,Audio_Track_Total,Ca_System,Current_Audio,Favourite_Mask,"
+                     "Free_To_Air,Is_Radio,Locked,Name,Pcr_Pid,Pmt_Pid,Private_Pid,Sat_Slot,"
+                     "Service_Id,Skipped,Tp_Index,Tp_Kind,Video_Pid,slot"));
+    const TProg_Info_String &row = db->rows.programs[0];
+    QCOMPARE(program["Name"].toString(), QString::fromLatin1(row.Name));
+    QCOMPARE(program["Video_Pid"].toString(), QString::fromStdString(row.Video_Pid));
+    QCOMPARE(program["Favourite_Mask"].toString(), QString::fromStdString(row.Favourite_Mask));
+    QCOMPARE(program["Ca_System"].toArray().size(), 4);
+    const QJsonObject tp = json["sat_transponders"].toArray()[1].toObject();
+    QCOMPARE(tp["Polarity"].toString(), QString("V"));
+    QCOMPARE(tp["Frequency"].toString(), QString::fromStdString(db->rows.sat_tps[1].Frequency));
+    QCOMPARE(json["satellites"].toArray()[0].toObject()["Longitude"].toString(), QString("19.2"));
+}
+
+void TestCli::export_converts_latin1_and_escapes()
+{
+    write("awkward.bin", Sample_With_Awkward_Names());
+    const CliRun exported = run({"export", "awkward.bin"});
+    QCOMPARE(exported.exit_code, 0);
+    QVERIFY(exported.out.contains(R"("Name": "Café \"\\\u0001\u007f")"));
+    const QJsonObject json = QJsonDocument::fromJson(exported.out).object();
+    const QString name = json["programs"].toArray()[0].toObject()["Name"].toString();
+    QCOMPARE(name, QString::fromLatin1("Caf\xE9 \"\\\x01\x7F"));
+    QCOMPARE(name.mid(3, 1), QString::fromUtf8("é"));
+    QCOMPARE(json["satellites"].toArray()[0].toObject()["Name"].toString(),
+             QString::fromUtf8("Sat éÿ"));
+}
+
+void TestCli::export_clamps_hostile_counts()
+{
+    write("huge_counts_image.bin",
+          Image_With_Huge_Counts(Unpacked_Image(m_data, FileKind::ChannelData)));
+    QCOMPARE(run({"pack", "huge_counts_image.bin", "--like", "data.bin", "--mode", "0", "huge.bin"})
+                     .exit_code,
+             0);
+    const QJsonObject json = export_of("huge.bin");
+    QCOMPARE(json["counts"].toObject()["Program_Count"].toInt(), 65535);
+    QCOMPARE(json["programs"].toArray().size(), 4000);
+    QCOMPARE(json["audio_tracks"].toArray().size(), 1000);
+}
+
+void TestCli::sample_writes_the_bundled_files()
+{
+    QCOMPARE(run({"sample", "--kind", "data", "s.bin"}).exit_code, 0);
+    QVERIFY(To_Bytes(read("s.bin")) == m_data);
+    QCOMPARE(run({"sample", "s2.bin", "--kind", "default"}).exit_code, 0);
+    QVERIFY(To_Bytes(read("s2.bin")) == m_default);
+    const CliRun failed = run({"sample", "--kind", "data", "no_such_folder/s.bin"});
+    QCOMPARE(failed.exit_code, 1);
+    QVERIFY(failed.err.startsWith("Find an error, when saving this file,\n\nno_such_folder/s.bin"));
+}
+
+void TestCli::runs_leave_no_temporary_files()
+{
+    run({"export", "data.bin"});
+    run({"verify", "bad_crc.bin"});
+    run({"pack", "image.bin", "--like", "data.bin", "--mode", "0", "out.bin"});
+    // A reader that goes away early: the failed write is reported, the folder still removed.
+    QProcess shell;
+    shell.setProcessEnvironment(start_environment());
+    shell.setWorkingDirectory(m_dir.path());
+    shell.start("bash",
+                {"-c", R"("$0" export data.bin | head -c 1 >/dev/null; exit "${PIPESTATUS[0]}")",
+                 ORVANE_CLI_PATH});
+    QVERIFY(shell.waitForFinished(60000));
+    QCOMPARE(shell.exitCode(), 1);
+    QCOMPARE(shell.readAllStandardError(),
+             QByteArray("Can not write the export to the standard output.\n"));
+    QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestCli::parallel_runs_do_not_interfere()
+{
+    std::vector<std::unique_ptr<QProcess>> processes;
+    for (int i = 0; i < 8; ++i)
+        processes.emplace_back(start({"export", i % 2 ? "default.bin" : "data.bin"}));
+    for (std::size_t i = 0; i < processes.size(); ++i) {
+        QVERIFY(processes[i]->waitForFinished(60000));
+        QCOMPARE(processes[i]->exitCode(), 0);
+        const QJsonObject json
+                = QJsonDocument::fromJson(processes[i]->readAllStandardOutput()).object();
+        QCOMPARE(json["kind"].toString(), QString(i % 2 ? "Default" : "Channel Data"));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"

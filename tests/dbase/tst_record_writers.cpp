@@ -1,0 +1,375 @@
+// The record writers: byte-exact new records, name fields that touch only their own bytes,
+// the default and empty transponder patterns, the counters, and where an edited audio PID
+// goes when the program's current audio track is one of its extra tracks.
+
+#include "dbase_test_support.h"
+
+#include <QtTest>
+
+using namespace orvane;
+using orvane::test::Empty_Database;
+using orvane::test::First_Difference;
+using orvane::test::Text;
+
+namespace {
+
+QByteArray Hex(ByteView bytes)
+{
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()))
+            .toHex(' ')
+            .toUpper();
+}
+
+ByteView Slice(ByteView bytes, std::size_t from, std::size_t to)
+{
+    return bytes.subspan(from, to - from);
+}
+
+// Programs 0..2 and tracks owned 0, 1, 0, 2 in slots 0..3; slot 4 belongs to program 0 but
+// lies beyond Audio_Track_Count and so is not one of its tracks.
+void Add_Programs_With_Tracks(ChannelDatabase &db)
+{
+    for (int p = 0; p < 3; ++p)
+        Create_Program(db, prog::kKindSatellite, 0, test::Sample_Program(p));
+    const std::uint32_t owners[] = {0, 1, 0, 2, 0};
+    for (std::size_t a = 0; a < 5; ++a) {
+        AudioTrackRecord &track = db.raw.audio_tracks[a];
+        Store_U32(track, 0, 0xC0000000u); // W0 bits 30..31 set, to see them kept
+        Write_Field(track, audio::In_Use, 1);
+        Write_Field(track, audio::Program_Index, owners[a]);
+        Write_Field(track, audio::Audio_Pid, 2000 + static_cast<std::uint32_t>(a));
+    }
+    Set_Audio_Track_Count(db.raw, 4);
+    Decode_Rows(db);
+}
+
+} // namespace
+
+class TestRecordWriters : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sat_transponder_worked_example();
+    void default_and_empty_sat_transponder();
+    void ter_transponder_keeps_high_w0_bits();
+    void program_worked_example();
+    void new_program_invariants_data();
+    void new_program_invariants();
+    void satellite_name_data();
+    void satellite_name();
+    void program_name_data();
+    void program_name();
+    void current_audio_track_slot_data();
+    void current_audio_track_slot();
+    void edit_program_audio_pid_data();
+    void edit_program_audio_pid();
+    void edit_program_changes_only_editable_fields();
+    void counter_setters();
+};
+
+// Satellite slot 5 already has two transponders, so the new one is number 3.
+void TestRecordWriters::sat_transponder_worked_example()
+{
+    auto db = Empty_Database(FileKind::ChannelData);
+    Set_Sat_Tp_Counts(db->raw, 2, 5, 2);
+    SatTransponderRecord &record = db->raw.sat_tps[9];
+    record.fill(0x3C);
+    Create_Sat_Transponder(*db, 9, 5, {1, 3, 27500, 11778});
+    QCOMPARE(Hex(Slice(record, 0, 4)), QByteArray("00 00 00 00"));
+    QCOMPARE(Hex(Slice(record, 4, 12)), QByteArray("0B 06 1A 00 B1 AD 09 B8"));
+    QCOMPARE(Hex(Slice(record, 12, 16)), QByteArray("FF FF FF FF"));
+    QCOMPARE(Hex(Slice(record, 16, 20)), QByteArray("3C 3C 3C 3C")); // not the dialog's
+    QCOMPARE(Sat_Tp_Total_Count(db->raw), 3);
+    QCOMPARE(Sat_Tp_Per_Sat_Count(db->raw, 5), 3);
+    const TTp_Info_String &row = db->rows.sat_tps[9];
+    QCOMPARE(row.Tp_Number, 3);
+    QCOMPARE(Text(row.Polarity_Text), QByteArray("V"));
+    QCOMPARE(Text(row.Fec_Text), QByteArray("3/4"));
+    QCOMPARE(Text(row.Symbol_Rate), QByteArray("27500"));
+    QCOMPARE(Text(row.Frequency), QByteArray("11778"));
+}
+
+void TestRecordWriters::default_and_empty_sat_transponder()
+{
+    auto db = Empty_Database(FileKind::ChannelData);
+    Create_Sat_Transponder(*db, 0, 7, {0, 0, 28125, 4000});
+    Default_Sat_Transponder(*db, 1, 7);
+    QCOMPARE(Read_Field(db->raw.sat_tps[0], sat_tp::W2_Low_Bits), 1u);
+    QCOMPARE(Read_Field(db->raw.sat_tps[1], sat_tp::W2_Low_Bits), 0u);
+    QCOMPARE(Hex(db->raw.sat_tps[1]),
+             QByteArray("00 00 00 00 0F 02 00 00 74 B7 81 3E FF FF FF FF FF 00 00 00"));
+    const TTp_Info_String &made = db->rows.sat_tps[1];
+    QCOMPARE(int(made.In_Use), 1);
+    QCOMPARE(made.Tp_Number, 1);
+    QCOMPARE(Text(made.Polarity_Text + made.Fec_Text + made.Symbol_Rate + made.Frequency),
+             QByteArray("HAuto281254000"));
+
+    // A freed slot: the empty pattern, and a row that no list can take for a used one.
+    Empty_Sat_Transponder(*db, 0);
+    QCOMPARE(Hex(db->raw.sat_tps[0]),
+             QByteArray("00 00 00 00 00 00 00 00 74 B7 81 3E FF FF FF FF FF 00 00 00"));
+    QCOMPARE(int(db->rows.sat_tps[0].In_Use), 0);
+    QCOMPARE(int(db->rows.sat_tps[0].Sat_Index), 255);
+    QVERIFY(db->rows.sat_tps[0].Frequency.empty());
+
+    // Decoding the empty pattern, into a row that held a used transponder before.
+    TTp_Info_String row = made;
+    Decode_Sat_Transponder(kEmptySatTransponder, row);
+    QCOMPARE(int(row.In_Use), 0);
+    QCOMPARE(Text(row.Polarity_Text), QByteArray("H"));
+    QCOMPARE(Text(row.Fec_Text), QByteArray("Auto"));
+    QCOMPARE(Text(row.Symbol_Rate), QByteArray("28125"));
+    QCOMPARE(Text(row.Frequency), QByteArray("4000"));
+}
+
+void TestRecordWriters::ter_transponder_keeps_high_w0_bits()
+{
+    auto db = Empty_Database(FileKind::ChannelData);
+    Set_Ter_Tp_Counts(db->raw, 4, 0, 4);
+    TerTransponderRecord &record = db->raw.ter_tps[3];
+    record.fill(0xFF);
+    Create_Ter_Transponder(*db, 3, {474000, 2});
+    // W0: In_Use 1, Group_Index 0, Tp_Number 5, bits 17..31 as they were.
+    QCOMPARE(Load_U32(record, 0), 0xFFFE0000u | (5u << 9) | 1u);
+    QCOMPARE(Hex(Slice(record, 4, 20)),
+             QByteArray("90 3B 07 00 00 00 06 06 02 00 00 00 FF FF FF FF"));
+    QCOMPARE(Ter_Tp_Total_Count(db->raw), 5);
+    QCOMPARE(Ter_Tp_Per_Group_Count(db->raw, 0), 5);
+    QCOMPARE(Text(db->rows.ter_tps[3].Frequency), QByteArray("474000"));
+}
+
+void TestRecordWriters::program_worked_example()
+{
+    auto db = Empty_Database(FileKind::ChannelData);
+    ProgramValues values;
+    values.skipped = true;
+    values.service_id = 1234;
+    values.pcr_pid = 256;
+    values.video_pid = 256;
+    values.audio_pid = 257;
+    values.favourite_mask = 0x0005; // groups 1 and 3
+    values.pmt_pid = 32;
+    values.name = "Example";
+    QCOMPARE(Create_Program(*db, prog::kKindSatellite, 7, values), 0);
+    const ProgramRecord &record = db->raw.programs[0];
+    QCOMPARE(Hex(Slice(record, 0, 20)),
+             QByteArray("85 0E 00 20 68 69 D2 04 00 01 00 04 00 21 20 00 05 00 20 00"));
+    QCOMPARE(Hex(Slice(record, 20, 40)),
+             QByteArray("45 78 61 6D 70 6C 65 00 00 00 00 00 00 00 00 FF 00 00 00 00"));
+    QCOMPARE(db->Program_Count, 1);
+    QCOMPARE(Load_U16(db->raw.program_counts, 0), std::uint16_t{1});
+}
+
+void TestRecordWriters::new_program_invariants_data()
+{
+    QTest::addColumn<uint>("tp_kind");
+    QTest::addColumn<bool>("flags");
+    QTest::addColumn<uint>("mask");
+    QTest::addColumn<uint>("pid");
+
+    QTest::newRow("satellite, nothing set") << 1u << false << 0u << 0u;
+    QTest::newRow("satellite, all set") << 1u << true << 0xFFFFu << 8191u;
+    QTest::newRow("terrestrial, all set") << 2u << true << 0xFFFFu << 8191u;
+    QTest::newRow("terrestrial, group 16") << 2u << false << 0x8000u << 4096u;
+}
+
+// Over a slot full of 0xFF, whatever the choices: bits no field owns are cleared.
+void TestRecordWriters::new_program_invariants()
+{
+    QFETCH(uint, tp_kind);
+    QFETCH(bool, flags);
+    QFETCH(uint, mask);
+    QFETCH(uint, pid);
+    auto db = Empty_Database(FileKind::ChannelData);
+    Set_Program_Count(*db, 3);
+    ProgramValues values{flags, flags, flags, 0xFFFF, pid, pid, pid, pid, mask, pid, "Radio X"};
+    QCOMPARE(Create_Program(*db, tp_kind, 4095, values), 3);
+    const ProgramRecord &record = db->raw.programs[3];
+    QCOMPARE(Read_Field(record, prog::Free_To_Air), 1u);
+    QCOMPARE(Read_Field(record, prog::Audio_Track_Total), 1u);
+    QCOMPARE(Read_Field(record, prog::W1_Low_Bits), 0x6968u);
+    QCOMPARE(Read_Field(record, prog::W4_Top_Bits), 0u);
+    QCOMPARE(Read_Field(record, prog::Current_Audio), 0u);
+    QCOMPARE(Load_U32(record, 0) & 0x1FE00138u, 0u); // W0 bits 3..5, 8 and 21..28
+    QCOMPARE(Read_Field(record, prog::Tp_Kind), tp_kind);
+    QCOMPARE(Read_Field(record, prog::Is_Radio), uint(flags));
+    QCOMPARE(Read_Field(record, prog::Favourite_Mask), mask);
+    QCOMPARE(Read_Field(record, prog::Audio_Pid), pid);
+    QCOMPARE(Hex(Slice(record, 36, 40)), QByteArray("00 00 00 00"));
+    QCOMPARE(db->Program_Count, 4);
+    QCOMPARE(Text(db->rows.programs[3].Name), QByteArray("Radio X"));
+}
+
+void TestRecordWriters::satellite_name_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("stored"); // characters written before the NUL
+
+    QTest::newRow("empty") << QByteArray() << 0;
+    QTest::newRow("short") << QByteArray("Sat") << 3;
+    QTest::newRow("17 characters") << QByteArray(17, 'n') << 17;
+    QTest::newRow("18 characters") << QByteArray(18, 'n') << 18;
+    QTest::newRow("19 characters are cut") << QByteArray(19, 'n') << 18;
+}
+
+// Only the name's characters and its NUL are written; byte 30 only for an 18-character name.
+void TestRecordWriters::satellite_name()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(int, stored);
+    SatelliteRecord record;
+    for (std::size_t i = 0; i < record.size(); ++i)
+        record[i] = static_cast<std::uint8_t>(0xA0 + i);
+    SatelliteRecord expected = record;
+    std::copy_n(name.constData(), stored, expected.begin() + 12);
+    expected[12 + static_cast<std::size_t>(stored)] = 0;
+    Write_Satellite_Name(record, {name.constData(), static_cast<std::size_t>(name.size())});
+    QCOMPARE(Hex(record), Hex(expected));
+}
+
+void TestRecordWriters::program_name_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("stored");
+
+    QTest::newRow("empty") << QByteArray() << 0;
+    QTest::newRow("short") << QByteArray("Radio") << 5;
+    QTest::newRow("14 characters") << QByteArray(14, 'n') << 14;
+    QTest::newRow("15 characters") << QByteArray(15, 'n') << 15;
+    QTest::newRow("16 characters are cut") << QByteArray(16, 'n') << 15;
+}
+
+// Bytes 20..34 are cleared first; byte 35 changes only for a 15-character name.
+void TestRecordWriters::program_name()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(int, stored);
+    ProgramRecord record;
+    record.fill(0xA5);
+    ProgramRecord expected = record;
+    std::fill_n(expected.begin() + 20, 15, std::uint8_t{0});
+    std::copy_n(name.constData(), stored, expected.begin() + 20);
+    expected[20 + static_cast<std::size_t>(stored)] = 0;
+    Write_Program_Name(record, {name.constData(), static_cast<std::size_t>(name.size())});
+    QCOMPARE(Hex(record), Hex(expected));
+}
+
+void TestRecordWriters::current_audio_track_slot_data()
+{
+    QTest::addColumn<int>("program");
+    QTest::addColumn<uint>("current_audio");
+    QTest::addColumn<int>("slot");
+
+    QTest::newRow("own audio pid") << 0 << 0u << -1;
+    QTest::newRow("first own track") << 0 << 1u << 0;
+    QTest::newRow("second own track skips others") << 0 << 2u << 2;
+    QTest::newRow("track beyond the count") << 0 << 3u << -1;
+    QTest::newRow("program 1, track 1") << 1 << 1u << 1;
+    QTest::newRow("program 1 owns one track") << 1 << 2u << -1;
+    QTest::newRow("program 2, track 1") << 2 << 1u << 3;
+    QTest::newRow("largest code") << 2 << 63u << -1;
+}
+
+void TestRecordWriters::current_audio_track_slot()
+{
+    QFETCH(int, program);
+    QFETCH(uint, current_audio);
+    QFETCH(int, slot);
+    auto db = Empty_Database(FileKind::ChannelData);
+    Add_Programs_With_Tracks(*db);
+    Write_Field(db->raw.programs[static_cast<std::size_t>(program)], prog::Current_Audio,
+                current_audio);
+    QCOMPARE(Current_Audio_Track_Slot(db->raw, program), slot);
+}
+
+void TestRecordWriters::edit_program_audio_pid_data()
+{
+    QTest::addColumn<uint>("current_audio");
+    QTest::addColumn<int>("track"); // the track that receives the PID, -1 for the program
+
+    QTest::newRow("program's own audio pid") << 0u << -1;
+    QTest::newRow("first own track") << 1u << 0;
+    QTest::newRow("second own track") << 2u << 2;
+    // A program never writes another program's track, nor one past the used tracks.
+    QTest::newRow("track not owned") << 3u << -1;
+}
+
+void TestRecordWriters::edit_program_audio_pid()
+{
+    QFETCH(uint, current_audio);
+    QFETCH(int, track);
+    auto db = Empty_Database(FileKind::ChannelData);
+    Add_Programs_With_Tracks(*db);
+    Write_Field(db->raw.programs[0], prog::Current_Audio, current_audio);
+    const auto tracks_before = db->raw.audio_tracks;
+    const std::uint32_t own_pid_before = Read_Field(db->raw.programs[0], prog::Audio_Pid);
+
+    ProgramValues values = test::Sample_Program(0);
+    values.audio_pid = 7777;
+    Edit_Program(*db, 0, values);
+
+    const std::uint32_t own_pid = Read_Field(db->raw.programs[0], prog::Audio_Pid);
+    QCOMPARE(own_pid, track < 0 ? 7777u : own_pid_before);
+    for (std::size_t a = 0; a < 5; ++a) {
+        AudioTrackRecord expected = tracks_before[a];
+        if (static_cast<int>(a) == track)
+            Write_Field(expected, audio::Audio_Pid, 7777);
+        QCOMPARE(Hex(db->raw.audio_tracks[a]), Hex(expected));
+    }
+    if (track >= 0)
+        QCOMPARE(Text(db->rows.audio_tracks[static_cast<std::size_t>(track)].Audio_Pid),
+                 QByteArray("7777"));
+    QCOMPARE(Text(db->rows.programs[0].Audio_Pid), QByteArray::number(own_pid));
+}
+
+void TestRecordWriters::edit_program_changes_only_editable_fields()
+{
+    auto db = Empty_Database(FileKind::ChannelData);
+    Create_Program(*db, prog::kKindSatellite, 12, test::Sample_Program(1));
+    ProgramRecord &record = db->raw.programs[0];
+    Write_Field(record, prog::Free_To_Air, 0);
+    Write_Field(record, prog::W4_Top_Bits, 5);
+    record[36] = 0x0B;
+    const ProgramRecord before = record;
+
+    // is_radio is set here but an edit never changes it.
+    ProgramValues values{true, true, true, 65535, 8191, 8191, 8191, 8191, 0xFFFF, 8191, "Edited"};
+    Edit_Program(*db, 0, values);
+    const std::uint32_t locked_and_skipped = 0xC0;
+    QCOMPARE(Load_U32(record, 0) & ~locked_and_skipped, Load_U32(before, 0) & ~locked_and_skipped);
+    QCOMPARE(Load_U32(record, 0) & locked_and_skipped, locked_and_skipped);
+    QCOMPARE(Read_Field(record, prog::W1_Low_Bits), 0x6968u);
+    QCOMPARE(Read_Field(record, prog::Audio_Track_Total), 1u);
+    QCOMPARE(Read_Field(record, prog::W4_Top_Bits), 5u);
+    QCOMPARE(Hex(Slice(record, 36, 40)), QByteArray("0B 00 00 00"));
+    QCOMPARE(Read_Field(record, prog::Service_Id), 65535u);
+    QCOMPARE(Read_Field(record, prog::Pmt_Pid), 8191u);
+    QCOMPARE(Text(db->rows.programs[0].Name), QByteArray("Edited"));
+    QCOMPARE(int(db->rows.programs[0].Locked), 1);
+}
+
+void TestRecordWriters::counter_setters()
+{
+    auto db = Empty_Database(FileKind::ChannelData);
+    Set_Sat_Tp_Counts(db->raw, 2000, 59, 150);
+    QCOMPARE(Hex(Slice(db->raw.sat_tp_counts, 0, 2)), QByteArray("D0 07"));
+    QCOMPARE(Hex(Slice(db->raw.sat_tp_counts, 118, 124)), QByteArray("00 00 96 00 FF FF"));
+    QCOMPARE(Sat_Tp_Per_Sat_Count(db->raw, 59), 150);
+
+    Set_Ter_Tp_Counts(db->raw, 1000, 6, 9);
+    QCOMPARE(Hex(db->raw.ter_tp_counts),
+             QByteArray("FF FF FF FF E8 03 00 00 00 00 00 00 00 00 00 00 00 00 09 00"));
+    QCOMPARE(Ter_Tp_Per_Group_Count(db->raw, 6), 9);
+
+    Set_Program_Count(*db, 4000);
+    Set_Audio_Track_Count(db->raw, 1000);
+    QCOMPARE(Hex(db->raw.program_counts), QByteArray("A0 0F E8 03"));
+    QCOMPARE(db->Program_Count, 4000);
+    QCOMPARE(Used_Audio_Track_Count(db->raw), 1000);
+    QCOMPARE(First_Difference(db->raw.satellites[0], SatelliteRecord{}), -1);
+}
+
+QTEST_APPLESS_MAIN(TestRecordWriters)
+#include "tst_record_writers.moc"

@@ -1,0 +1,78 @@
+#include "views/ui_services.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace orvane {
+
+const char *const kDatabaseFileFilter = "Settings Files (*.bin);;All File (*)";
+const char *const kDatabaseFileSuffix = "BIN";
+
+namespace {
+
+constexpr const char *kBoxTitle = "Orvane 1.0.7";
+
+// The file dialogs use Qt's own widgets, whose name filters match .bin in any letter case, and
+// behave the same on every desktop; the program asks its own overwrite question.
+QFileDialog::Options Dialog_Options()
+{
+    return QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog;
+}
+
+QString Run_File_Dialog(QWidget *parent, const QString &title, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, title);
+    dialog.setOptions(Dialog_Options());
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setNameFilter(kDatabaseFileFilter);
+    dialog.setDefaultSuffix(kDatabaseFileSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+class DesktopUiServices final : public Ui_Services
+{
+public:
+    void Error_Box(QWidget *parent, const QString &text) override
+    {
+        QMessageBox::critical(parent, kBoxTitle, Shown_Text(text), QMessageBox::Ok);
+    }
+
+    bool Ask_Yes(QWidget *parent, const QString &text, Buttons buttons) override
+    {
+        const auto other = buttons == Buttons::YesCancel ? QMessageBox::Cancel : QMessageBox::No;
+        return QMessageBox::question(parent, kBoxTitle, Shown_Text(text),
+                                     QMessageBox::Yes | other, other)
+            == QMessageBox::Yes;
+    }
+
+    QString Open_File_Name(QWidget *parent, const QString &title) override
+    {
+        return Run_File_Dialog(parent, title, QFileDialog::AcceptOpen);
+    }
+
+    QString Save_File_Name(QWidget *parent, const QString &title) override
+    {
+        return Run_File_Dialog(parent, title, QFileDialog::AcceptSave);
+    }
+};
+
+} // namespace
+
+QString Shown_Text(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+Ui_Services &Desktop_Ui_Services()
+{
+    static DesktopUiServices services;
+    return services;
+}
+
+} // namespace orvane

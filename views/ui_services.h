@@ -1,0 +1,37 @@
+#pragma once
+
+// Every message box and file dialog goes through this interface, so that tests answer them
+// from a queue instead of a modal loop.
+
+#include <QString>
+
+class QWidget;
+
+namespace orvane {
+
+class Ui_Services
+{
+public:
+    enum class Buttons { YesCancel, YesNo };
+
+    virtual ~Ui_Services() = default;
+    // An error box with an error icon and an OK button. "\r" in the text breaks the line.
+    virtual void Error_Box(QWidget *parent, const QString &text) = 0;
+    // A confirmation box; true only for Yes.
+    virtual bool Ask_Yes(QWidget *parent, const QString &text, Buttons buttons) = 0;
+    // The file chosen in an open or save dialog, or an empty text when cancelled.
+    virtual QString Open_File_Name(QWidget *parent, const QString &title) = 0;
+    virtual QString Save_File_Name(QWidget *parent, const QString &title) = 0;
+};
+
+// The real boxes and dialogs of the desktop.
+Ui_Services &Desktop_Ui_Services();
+
+// A message text as shown: each "\r" becomes a line break.
+QString Shown_Text(const QString &text);
+
+// The file dialogs' filter, and the default suffix of a saved file.
+extern const char *const kDatabaseFileFilter;
+extern const char *const kDatabaseFileSuffix;
+
+} // namespace orvane
