@@ -38,7 +38,6 @@ class TestDecode : public QObject
 private slots:
     void longitude_data();
     void longitude();
-    void satellite_fields();
     void polarity_data();
     void polarity();
     void fec_data();
@@ -51,7 +50,6 @@ private slots:
     void audio_tag();
     void program_sat_slot_data();
     void program_sat_slot();
-    void program_row_of_worked_example();
     void terrestrial_frequency_is_unsigned();
     void counts_raw_and_clamped_data();
     void counts_raw_and_clamped();
@@ -78,23 +76,6 @@ void TestDecode::longitude()
     TLNB_Info_String row;
     Decode_Satellite(record, row);
     QCOMPARE(Text(row.Longitude), text);
-}
-
-void TestDecode::satellite_fields()
-{
-    SatelliteRecord record{2, 1, 2, 0x14, 3, 0xEE};
-    Write_Field(record, sat::Lnb_Low_Freq, 9750);
-    Write_Field(record, sat::Lnb_High_Freq, 30000);
-    TLNB_Info_String row;
-    Decode_Satellite(record, row);
-    QCOMPARE(int(row.Lnb_Type), 2);
-    QCOMPARE(int(row.Lnb_12V), 1);
-    QCOMPARE(int(row.Tone_22K), 2);
-    QCOMPARE(int(row.Diseqc_Port), 4); // low nibble of byte 3
-    QCOMPARE(int(row.Motor), 1);       // high nibble
-    QCOMPARE(int(row.Lnb_Power), 3);
-    QCOMPARE(Text(row.Lnb_Low_Freq), QByteArray("9750"));
-    QCOMPARE(Text(row.Lnb_High_Freq), QByteArray("30000"));
 }
 
 void TestDecode::polarity_data()
@@ -273,31 +254,6 @@ void TestDecode::program_sat_slot()
     Decode_Program(record, *raw, row);
     QCOMPARE(row.Sat_Slot, slot);
     QCOMPARE(row.Tp_Index, int(tp_index));
-}
-
-void TestDecode::program_row_of_worked_example()
-{
-    const std::uint8_t bytes[] = {0x85, 0x0E, 0x00, 0x20, 0x68, 0x69, 0xD2, 0x04, 0x00, 0x01,
-                                  0x00, 0x04, 0x00, 0x21, 0x20, 0x00, 0x05, 0x00, 0x20, 0xE0};
-    ProgramRecord record{};
-    std::copy(std::begin(bytes), std::end(bytes), record.begin());
-    std::copy_n("\x01\x02\x03\x04", 4, record.begin() + 36);
-    auto raw = std::make_unique<RawArrays>();
-    Write_Field(raw->sat_tps[7], sat_tp::Sat_Index, 4);
-    TProg_Info_String row;
-    Decode_Program(record, *raw, row);
-    QCOMPARE(QList<int>({row.In_Use, row.Is_Radio, row.Free_To_Air, row.Locked, row.Skipped}),
-             QList<int>({1, 0, 1, 0, 1}));
-    QCOMPARE(row.Tp_Index, 7);
-    QCOMPARE(row.Sat_Slot, 4);
-    QCOMPARE(int(row.Tp_Kind), 1);
-    const QByteArray texts = Text(row.Service_Id + "," + row.Pcr_Pid + "," + row.Private_Pid + ","
-                                  + row.Video_Pid + "," + row.Audio_Pid + "," + row.Pmt_Pid);
-    QCOMPARE(texts, QByteArray("1234,256,0,256,257,32"));
-    QCOMPARE(int(row.Audio_Track_Total), 1);
-    QCOMPARE(int(row.Current_Audio), 0);
-    QCOMPARE(int(row.W4_Top_Bits), 7);
-    QCOMPARE(row.Ca_System, (std::array<std::uint8_t, 4>{1, 2, 3, 4}));
 }
 
 void TestDecode::terrestrial_frequency_is_unsigned()
