@@ -167,7 +167,7 @@ void MainViews::Fill_Tp_Grid()
     lists.fav_lines.clear();
     for (int g = 0; g < kFavouriteGroupCount; ++g)
         lists.fav_lines.push_back(Favourite_Line(m_db, g));
-    lists.fav_current = std::min(lists.fav_current, kFavouriteGroupCount - 1);
+    lists.fav_current = -1; // a rewritten list has no line selected
     m_changes |= changed::kTpGrid | changed::kFavList;
     Fill_Program_Grids();
 }

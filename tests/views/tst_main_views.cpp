@@ -388,10 +388,6 @@ void TestMainViews::favourites_list_rewritten_without_selection()
     views.Select_Row(GridId::Sat, 6);
 
     QCOMPARE(Flags_Text(views.view()), QStringLiteral("Sat"));
-    QEXPECT_FAIL("",
-                 "views/main_views.cpp Fill_Tp_Grid keeps fav_current when it rewrites the "
-                 "favourites list, so FAV.01 stays selected under a satellite's programs",
-                 Continue);
     QCOMPARE(views.Page_Lists().fav_current, -1);
     views.Select_Row(GridId::Sat, 0);
     QCOMPARE(views.Page_Lists().fav_current, -1);
