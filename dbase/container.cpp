@@ -143,11 +143,18 @@ Outcome Verify_And_Unpack(ByteView file, ContainerLayout &layout, CrcTables &crc
 Outcome Pack_Container(Bytes &working_copy, std::size_t bank, std::size_t expected_file_size)
 {
     const ByteView image(working_copy.data(), kImageSize);
+    // LZO1X-1 first, as the receiver's own files are made; when its length collides with the
+    // checksum table or exceeds a bank, the other LZO1X compressors (same stream format) get
+    // their turn.
     Bytes compressed;
-    Lzo_Compress(image, compressed, LzoLevel::Fast);
-    if (!Fits_Its_Size_Class(compressed.size()))
-        Lzo_Compress(image, compressed, LzoLevel::Best);
-    if (!Fits_Its_Size_Class(compressed.size()))
+    bool fits = false;
+    for (const LzoLevel level : {LzoLevel::Fast, LzoLevel::Best, LzoLevel::Fast15,
+                                 LzoLevel::Fast12, LzoLevel::Fast11}) {
+        Lzo_Compress(image, compressed, level);
+        if ((fits = Fits_Its_Size_Class(compressed.size())))
+            break;
+    }
+    if (!fits)
         return Outcome::failure(msg::kDataTooLarge);
 
     if (working_copy.size() < expected_file_size)

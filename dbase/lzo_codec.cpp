@@ -14,6 +14,19 @@ void Ensure_Lzo_Ready()
         throw std::runtime_error("the LZO library failed to initialise");
 }
 
+using Compressor = int (*)(const lzo_bytep, lzo_uint, lzo_bytep, lzo_uintp, lzo_voidp);
+
+Compressor Compressor_For(LzoLevel level)
+{
+    switch (level) {
+    case LzoLevel::Fast: return lzo1x_1_compress;
+    case LzoLevel::Best: return lzo1x_999_compress;
+    case LzoLevel::Fast15: return lzo1x_1_15_compress;
+    case LzoLevel::Fast12: return lzo1x_1_12_compress;
+    default: return lzo1x_1_11_compress;
+    }
+}
+
 } // namespace
 
 void Lzo_Compress(ByteView input, Bytes &out, LzoLevel level)
@@ -22,16 +35,11 @@ void Lzo_Compress(ByteView input, Bytes &out, LzoLevel level)
     // Worst case of LZO1X for incompressible input.
     out.resize(input.size() + input.size() / 16 + 64 + 3);
     thread_local Bytes work_memory;
-    const std::size_t work_size
-        = level == LzoLevel::Fast ? LZO1X_1_MEM_COMPRESS : LZO1X_999_MEM_COMPRESS;
-    if (work_memory.size() < work_size)
-        work_memory.resize(work_size);
+    if (work_memory.size() < LZO1X_999_MEM_COMPRESS)
+        work_memory.resize(LZO1X_999_MEM_COMPRESS); // the largest of them
     lzo_uint out_length = 0;
-    const int result = level == LzoLevel::Fast
-        ? lzo1x_1_compress(input.data(), input.size(), out.data(), &out_length,
-                           work_memory.data())
-        : lzo1x_999_compress(input.data(), input.size(), out.data(), &out_length,
-                             work_memory.data());
+    const int result = Compressor_For(level)(input.data(), input.size(), out.data(),
+                                             &out_length, work_memory.data());
     if (result != LZO_E_OK)
         throw std::runtime_error("LZO compression failed");
     out.resize(out_length);

@@ -6,7 +6,9 @@
 
 namespace orvane {
 
-enum class LzoLevel { Fast, Best }; // LZO1X-1, or LZO1X-999 for the smallest output
+// The LZO1X compressors of liblzo2. All write the same stream format, which one decompressor
+// reads; they differ in speed and in the length they reach.
+enum class LzoLevel { Fast, Best, Fast15, Fast12, Fast11 }; // LZO1X-1, -999, -1(15), -1(12), -1(11)
 
 // Compresses input into out (resized to the compressed length).
 void Lzo_Compress(ByteView input, Bytes &out, LzoLevel level);

@@ -1,0 +1,167 @@
+#pragma once
+
+// A main window with its own settings file and working copy in a temporary folder, answered
+// by a scripted test double, and what its widgets show as text: one line per model row with
+// the cells joined by "|", list widgets line by line.
+
+#include "app/Main.h"
+#include "scripted_ui_services.h"
+#include "tools/sample_database.h"
+
+#include <QAbstractItemModel>
+#include <QAbstractItemModelTester>
+#include <QFile>
+#include <QListWidget>
+#include <QSettings>
+#include <QStringList>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <vector>
+
+namespace orvane::test {
+
+// The offscreen platform warns about every raise() of the please-wait window; keep the test
+// log to what matters.
+inline void Quiet_Platform_Warnings()
+{
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+                if (!text.startsWith(QLatin1String("This plugin does not support")))
+                    previous(type, context, text);
+            });
+}
+
+inline QByteArray Sample_Bytes(FileKind kind)
+{
+    static const Bytes channel_data = Sample_File_Bytes(FileKind::ChannelData);
+    static const Bytes default_file = Sample_File_Bytes(FileKind::Default);
+    const Bytes &bytes = kind == FileKind::ChannelData ? channel_data : default_file;
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()));
+}
+
+inline QByteArray Read_File(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool Write_File(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && file.write(bytes) == bytes.size();
+}
+
+class WindowFixture
+{
+public:
+    WindowFixture()
+        : window(ui, MainPaths{dir.filePath(QStringLiteral("ORVANE.ini")),
+                               dir.filePath(QStringLiteral("MIRALTO_BACKUP.BIN"))})
+    {
+    }
+
+    QString Path(const QString &name) const { return dir.filePath(name); }
+    QString Settings_Path() const { return Path(QStringLiteral("ORVANE.ini")); }
+    QString Working_Copy() const { return Path(QStringLiteral("MIRALTO_BACKUP.BIN")); }
+
+    QString Write_Sample(const QString &name, FileKind kind) const
+    {
+        const QString path = Path(name);
+        return Write_File(path, Sample_Bytes(kind)) ? path : QString();
+    }
+
+    // File > Open > kind, choosing path in the dialog.
+    bool Open(const QString &path, FileKind kind)
+    {
+        ui.Push_Open_File(path);
+        window.OpenDataClick(kind);
+        return window.view_state().Data_Loaded;
+    }
+
+    QStringList Recent() const
+    {
+        QSettings settings(Settings_Path(), QSettings::IniFormat);
+        QStringList names;
+        for (const char *key : {"SET_EDIT_TALVIK/Last_File_Name1", "SET_EDIT_TALVIK/Last_File_Name2",
+                                "SET_EDIT_TALVIK/Last_File_Name3"})
+            names << settings.value(QLatin1String(key)).toString();
+        return names;
+    }
+
+    void Set_Recent(const QStringList &names) const
+    {
+        QSettings settings(Settings_Path(), QSettings::IniFormat);
+        for (int i = 0; i < 3; ++i)
+            settings.setValue(QStringLiteral("SET_EDIT_TALVIK/Last_File_Name%1").arg(i + 1),
+                              names.value(i));
+    }
+
+    QWidget *Child(const char *name) const
+    {
+        return window.findChild<QWidget *>(QLatin1String(name));
+    }
+
+    // The no-file state as the user sees it: the start picture, no lists, no Save.
+    bool In_No_File_State()
+    {
+        return !window.view_state().Data_Loaded && !Child("ImageMain")->isHidden()
+            && Child("PanelMain")->isHidden() && Child("Panel_Top")->isHidden()
+            && !window.save_action()->isEnabled() && !window.save_as_action()->isEnabled();
+    }
+
+    QTemporaryDir dir;
+    ScriptedUiServices ui;
+    TFormMain window;
+};
+
+inline QStringList Model_Dump(const QAbstractItemModel *model, int first_row = 0)
+{
+    QStringList lines;
+    for (int row = first_row; row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells << model->index(row, column).data().toString();
+        lines << cells.join(u'|');
+    }
+    return lines;
+}
+
+inline QStringList Header_Dump(const QAbstractItemModel *model)
+{
+    QStringList titles;
+    for (int column = 0; column < model->columnCount(); ++column)
+        titles << model->headerData(column, Qt::Horizontal).toString();
+    return titles;
+}
+
+inline QStringList List_Dump(const QListWidget *list)
+{
+    QStringList lines;
+    for (int row = 0; row < list->count(); ++row)
+        lines << list->item(row)->text();
+    return lines;
+}
+
+// Every grid of both pages under the model tester, which fails the running test on any
+// inconsistency of the model.
+inline std::vector<std::unique_ptr<QAbstractItemModelTester>> Test_All_Models(TFormMain &window)
+{
+    std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
+    for (const int mode : {kSatellitesPage, kTerrestrialPage}) {
+        const PageWidgets &page = window.page_widgets(mode);
+        for (QTableView *grid : {page.sat, page.tp, page.tv, page.radio})
+            if (grid)
+                testers.push_back(std::make_unique<QAbstractItemModelTester>(
+                        grid->model(), QAbstractItemModelTester::FailureReportingMode::QtTest));
+    }
+    return testers;
+}
+
+} // namespace orvane::test
+
+Q_DECLARE_METATYPE(orvane::FileKind)

@@ -1,0 +1,66 @@
+#include "scripted_ui_services.h"
+
+namespace orvane::test {
+
+QStringList ScriptedUiServices::Texts(Kind kind) const
+{
+    QStringList texts;
+    for (const Shown &shown : m_shown)
+        if (shown.kind == kind)
+            texts << shown.text;
+    return texts;
+}
+
+QStringList ScriptedUiServices::dialogs() const
+{
+    return Texts(Kind::OpenFile) + Texts(Kind::SaveFile);
+}
+
+QStringList ScriptedUiServices::failures() const
+{
+    QStringList all = m_failures;
+    if (!m_answers.isEmpty())
+        all << QStringLiteral("%1 answer(s) never asked for").arg(m_answers.size());
+    if (!m_open_files.isEmpty())
+        all << QStringLiteral("open dialog answer(s) never used: ") + m_open_files.join(u',');
+    if (!m_save_files.isEmpty())
+        all << QStringLiteral("save dialog answer(s) never used: ") + m_save_files.join(u',');
+    return all;
+}
+
+void ScriptedUiServices::Error_Box(QWidget *, const QString &text)
+{
+    m_shown.append({Kind::Error, text});
+}
+
+bool ScriptedUiServices::Ask_Yes(QWidget *, const QString &text, Buttons buttons)
+{
+    m_shown.append({Kind::Question, text, buttons});
+    if (m_answers.isEmpty()) {
+        m_failures << QStringLiteral("unexpected question: ") + text;
+        return false;
+    }
+    return m_answers.dequeue();
+}
+
+QString ScriptedUiServices::Open_File_Name(QWidget *, const QString &title)
+{
+    m_shown.append({Kind::OpenFile, title});
+    if (m_open_files.isEmpty()) {
+        m_failures << QStringLiteral("unexpected open dialog: ") + title;
+        return {};
+    }
+    return m_open_files.dequeue();
+}
+
+QString ScriptedUiServices::Save_File_Name(QWidget *, const QString &title)
+{
+    m_shown.append({Kind::SaveFile, title});
+    if (m_save_files.isEmpty()) {
+        m_failures << QStringLiteral("unexpected save dialog: ") + title;
+        return {};
+    }
+    return m_save_files.dequeue();
+}
+
+} // namespace orvane::test

@@ -1,0 +1,56 @@
+#pragma once
+
+// The message boxes and file dialogs of the main window, answered from queues instead of a
+// modal loop. Every box and question is recorded with its exact text; a call with nothing
+// queued for it records a failure (the test checks failures() is empty) and answers Cancel,
+// so a test never blocks on a box it did not expect.
+
+#include "views/ui_services.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+
+namespace orvane::test {
+
+class ScriptedUiServices final : public Ui_Services
+{
+public:
+    enum class Kind { Error, Question, OpenFile, SaveFile };
+
+    struct Shown
+    {
+        Kind kind;
+        QString text; // the message, or the dialog's title
+        Buttons buttons = Buttons::YesCancel;
+    };
+
+    void Push_Answer(bool yes) { m_answers.enqueue(yes); }
+    void Push_Open_File(const QString &path) { m_open_files.enqueue(path); }
+    void Push_Save_File(const QString &path) { m_save_files.enqueue(path); }
+
+    const QList<Shown> &shown() const { return m_shown; }
+    QStringList errors() const { return Texts(Kind::Error); }
+    QStringList questions() const { return Texts(Kind::Question); }
+    QStringList dialogs() const;
+    // Unexpected calls and answers queued but never used.
+    QStringList failures() const;
+    void Clear_Record() { m_shown.clear(); }
+
+    void Error_Box(QWidget *parent, const QString &text) override;
+    bool Ask_Yes(QWidget *parent, const QString &text, Buttons buttons) override;
+    QString Open_File_Name(QWidget *parent, const QString &title) override;
+    QString Save_File_Name(QWidget *parent, const QString &title) override;
+
+private:
+    QStringList Texts(Kind kind) const;
+
+    QQueue<bool> m_answers;
+    QQueue<QString> m_open_files;
+    QQueue<QString> m_save_files;
+    QList<Shown> m_shown;
+    QStringList m_failures;
+};
+
+} // namespace orvane::test

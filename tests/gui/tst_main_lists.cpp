@@ -1,0 +1,328 @@
+// The linked lists of the main window, driven through its widgets: rows chosen by code, mouse
+// and keyboard narrow the other lists and fill the info pane; the page change rebuilds the
+// lists; the splitters keep every panel usable. Every grid model runs under the model tester
+// throughout.
+
+#include "gui_fixtures.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QtTest>
+
+using namespace orvane;
+using namespace orvane::test;
+
+namespace {
+
+void Set_Current_Row(QTableView *grid, int model_row)
+{
+    grid->selectionModel()->setCurrentIndex(grid->model()->index(model_row, 1),
+                                            QItemSelectionModel::ClearAndSelect
+                                                    | QItemSelectionModel::Rows);
+}
+
+void Click_Row(QTableView *grid, int model_row, Qt::MouseButton button = Qt::LeftButton)
+{
+    const QModelIndex index = grid->model()->index(model_row, 1);
+    grid->scrollTo(index);
+    QTest::mouseClick(grid->viewport(), button, {}, grid->visualRect(index).center());
+}
+
+// The in-use programs of the satellite page's TV list that pass `keep`, counted from the
+// decoded rows.
+template<typename Keep>
+int Count_Programs(const ChannelDatabase &db, int kind, bool radio, Keep keep)
+{
+    int count = 0;
+    for (const TProg_Info_String &row : db.rows.programs)
+        count += row.In_Use == 1 && row.Tp_Kind == kind && (row.Is_Radio == 1) == radio && keep(row);
+    return count;
+}
+
+const QStringList kFirstProgramInfo{
+        QStringLiteral("【SAT】:Sat 19.2E"),
+        QString(),
+        QStringLiteral("【TP】:10714----H----22000----5/6"),
+        QString(),
+        QStringLiteral("【Program Name】:Velora One"),
+        QString(),
+        QStringLiteral("【Vid】:256【Aud】:257【PCR】:256"),
+        QString(),
+        QStringLiteral("【Free】【Lock_Not】【Skip_Not】")};
+
+} // namespace
+
+class TestMainLists : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        Quiet_Platform_Warnings();
+    }
+    void init();
+    void cleanup();
+
+    void gridTitlesAndWidths_data();
+    void gridTitlesAndWidths();
+    void satelliteRowNarrowsLists();
+    void programClickFillsInfoPane();
+    void clickOnCurrentRowRunsHandlerAgain();
+    void rightClickKeepsCurrentRow();
+    void keyboardMovesCurrentRow();
+    void favouriteGroupNarrowsPrograms();
+    void pageChangeRebuildsLists();
+    void splittersKeepMinimumWidth_data();
+    void splittersKeepMinimumWidth();
+
+private:
+    QTableView *Grid(const char *name) const
+    {
+        return m_f->window.findChild<QTableView *>(QLatin1String(name));
+    }
+    QListWidget *List(const char *name) const
+    {
+        return m_f->window.findChild<QListWidget *>(QLatin1String(name));
+    }
+    ViewState &View() const { return m_f->window.view_state(); }
+
+    std::unique_ptr<WindowFixture> m_f;
+    std::vector<std::unique_ptr<QAbstractItemModelTester>> m_testers;
+};
+
+// Every test starts with the sample "Channel Data" file open in a shown window.
+void TestMainLists::init()
+{
+    m_f = std::make_unique<WindowFixture>();
+    m_testers = Test_All_Models(m_f->window);
+    const QString path = m_f->Write_Sample(QStringLiteral("CHANNEL_DATA.BIN"),
+                                           FileKind::ChannelData);
+    QVERIFY(m_f->Open(path, FileKind::ChannelData));
+    m_f->window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_f->window));
+}
+
+void TestMainLists::cleanup()
+{
+    if (m_f)
+        QVERIFY2(m_f->ui.failures().isEmpty(), qPrintable(m_f->ui.failures().join('\n')));
+    m_testers.clear();
+    m_f.reset();
+}
+
+void TestMainLists::gridTitlesAndWidths_data()
+{
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QList<int>>("widths");
+    const QString sat = QStringLiteral(" ☆☆");
+    const QString ter = QStringLiteral("   ☆ ☆");
+    const QString mark = QStringLiteral("◎");
+    QTest::newRow("SG_S_Sat") << "SG_S_Sat" << QStringList{sat, ""} << QList<int>{50, 170};
+    QTest::newRow("SG_S_TP") << "SG_S_TP" << QStringList{sat, "Freq", "Pol", "Sym", "FEC"}
+                             << QList<int>{60, 48, 28, 47, 34};
+    QTest::newRow("SG_S_TV") << "SG_S_TV" << QStringList{sat, "TV.Name", mark}
+                             << QList<int>{60, 140, 20};
+    QTest::newRow("SG_S_Radio") << "SG_S_Radio" << QStringList{sat, "Radio.Name", mark}
+                                << QList<int>{60, 140, 20};
+    QTest::newRow("SG_T_TP") << "SG_T_TP" << QStringList{ter, "        Transponder    List"}
+                             << QList<int>{65, 190};
+    QTest::newRow("SG_T_TV") << "SG_T_TV" << QStringList{ter, "TV.Name", mark}
+                             << QList<int>{65, 160, 25};
+    QTest::newRow("SG_T_Radio") << "SG_T_Radio" << QStringList{ter, "Radio.Name", mark}
+                                << QList<int>{65, 160, 25};
+}
+
+void TestMainLists::gridTitlesAndWidths()
+{
+    QFETCH(QString, grid);
+    QFETCH(QStringList, titles);
+    QFETCH(QList<int>, widths);
+    const QTableView *view = Grid(qPrintable(grid));
+    QVERIFY(view);
+    QCOMPARE(Header_Dump(view->model()), titles);
+    QList<int> sizes;
+    for (int column = 0; column < view->model()->columnCount(); ++column)
+        sizes << view->horizontalHeader()->sectionSize(column);
+    QCOMPARE(sizes, widths);
+}
+
+void TestMainLists::satelliteRowNarrowsLists()
+{
+    QTableView *sat = Grid("SG_S_Sat");
+    const ChannelDatabase &db = m_f->window.database();
+    QCOMPARE(Grid("SG_S_TP")->model()->rowCount(), 92);
+    QCOMPARE(sat->currentIndex().row(), 0);
+
+    Set_Current_Row(sat, 1);
+    QVERIFY(View().Sat_Selected);
+    QCOMPARE(List_Dump(List("LB_S_Info")), QStringList{QStringLiteral("【SAT】:Sat 19.2E")});
+    const QStringList tps = Model_Dump(Grid("SG_S_TP")->model());
+    QCOMPARE(tps.size(), 14);
+    QCOMPARE(tps.first(), "NO.1: |10714|H|22000|5/6");
+    QVERIFY(tps.last().startsWith("NO.14: |"));
+    const auto on_first_satellite = [](const TProg_Info_String &row) { return row.Sat_Slot == 0; };
+    QCOMPARE(Grid("SG_S_TV")->model()->rowCount(),
+             Count_Programs(db, prog::kKindSatellite, false, on_first_satellite));
+    QCOMPARE(Grid("SG_S_Radio")->model()->rowCount(),
+             std::max(1, Count_Programs(db, prog::kKindSatellite, true, on_first_satellite)));
+
+    Set_Current_Row(sat, 0); // "Show ALL Info"
+    QVERIFY(!View().Sat_Selected);
+    QCOMPARE(List("LB_S_Info")->count(), 0);
+    QCOMPARE(Grid("SG_S_TP")->model()->rowCount(), 92);
+    QCOMPARE(Grid("SG_S_TV")->model()->rowCount(),
+             Count_Programs(db, prog::kKindSatellite, false, [](auto &) { return true; }));
+}
+
+void TestMainLists::programClickFillsInfoPane()
+{
+    QTableView *tv = Grid("SG_S_TV");
+    Click_Row(tv, 1);
+    Click_Row(tv, 0);
+    QCOMPARE(tv->currentIndex().row(), 0);
+    QVERIFY(View().Tv_Selected);
+    QVERIFY(!View().Radio_Selected);
+    QCOMPARE(List_Dump(List("LB_S_Info")), kFirstProgramInfo);
+    QCOMPARE(Grid("SG_S_Sat")->currentIndex().row(), 0);
+    QCOMPARE(Grid("SG_S_TP")->model()->rowCount(), 92); // a program click narrows nothing
+
+    Click_Row(Grid("SG_S_Radio"), 0);
+    QVERIFY(View().Radio_Selected);
+    QVERIFY(!View().Tv_Selected);
+    QCOMPARE(List("LB_S_Info")->count(), 9);
+}
+
+// A click on the row that is already current runs its handler again; code that sets the row
+// the grid already has does not.
+void TestMainLists::clickOnCurrentRowRunsHandlerAgain()
+{
+    QTableView *sat = Grid("SG_S_Sat");
+    Set_Current_Row(sat, 1);
+    Set_Current_Row(Grid("SG_S_TP"), 2);
+    QVERIFY(View().Tp_Selected);
+    QCOMPARE(List("LB_S_Info")->count(), 3);
+
+    Set_Current_Row(sat, 1);
+    QVERIFY(View().Tp_Selected);
+    Click_Row(sat, 1);
+    QVERIFY(!View().Tp_Selected);
+    QVERIFY(View().Sat_Selected);
+    QCOMPARE(List_Dump(List("LB_S_Info")), QStringList{QStringLiteral("【SAT】:Sat 19.2E")});
+    QCOMPARE(Grid("SG_S_TP")->model()->rowCount(), 14);
+}
+
+void TestMainLists::rightClickKeepsCurrentRow()
+{
+    QTableView *tv = Grid("SG_S_TV");
+    Click_Row(tv, 0);
+    Click_Row(tv, 3, Qt::RightButton);
+    QCOMPARE(tv->currentIndex().row(), 0);
+    QCOMPARE(List_Dump(List("LB_S_Info")), kFirstProgramInfo);
+}
+
+void TestMainLists::keyboardMovesCurrentRow()
+{
+    QTableView *tv = Grid("SG_S_TV");
+    Click_Row(tv, 0);
+    tv->setFocus();
+    QTest::keyClick(tv, Qt::Key_Down);
+    QCOMPARE(tv->currentIndex().row(), 1);
+    QCOMPARE(List("LB_S_Info")->item(4)->text(), QStringLiteral("【Program Name】:Velora News"));
+}
+
+void TestMainLists::favouriteGroupNarrowsPrograms()
+{
+    QListWidget *fav = List("LB_S_FAV");
+    QCOMPARE(fav->count(), 16);
+    QCOMPARE(fav->item(0)->text(), "FAV.01 :  News");
+    Click_Row(Grid("SG_S_TV"), 0);
+
+    fav->setCurrentRow(0);
+    QVERIFY(View().Fav_Selected);
+    QVERIFY(!View().Tv_Selected);
+    QCOMPARE(View().Fav_Group_Index, 0);
+    QCOMPARE(List("LB_S_Info")->count(), 0);
+    const auto in_group_1 = [](const TProg_Info_String &row) {
+        return row.Favourite_Mask.size() == 16 && row.Favourite_Mask.back() == '1';
+    };
+    const int members = Count_Programs(m_f->window.database(), prog::kKindSatellite, false,
+                                       in_group_1);
+    QVERIFY(members > 0);
+    QCOMPARE(Grid("SG_S_TV")->model()->rowCount(), members);
+    QCOMPARE(Grid("SG_S_TP")->model()->rowCount(), 92);
+}
+
+void TestMainLists::pageChangeRebuildsLists()
+{
+    const ChannelDatabase &db = m_f->window.database();
+    Set_Current_Row(Grid("SG_S_Sat"), 3);
+    QVERIFY(View().Sat_Selected);
+
+    m_f->window.page_control()->setCurrentIndex(1);
+    QCOMPARE(View().View_Mode, kTerrestrialPage);
+    QVERIFY(!View().Sat_Selected);
+    const QStringList tps = Model_Dump(Grid("SG_T_TP")->model());
+    QCOMPARE(tps.size(), 10);
+    QCOMPARE(tps.first(), "NO.1: |0482000");
+    QCOMPARE(Grid("SG_T_TP")->currentIndex().row(), 0);
+    QCOMPARE(List("LB_T_Info")->count(), 0);
+    QCOMPARE(List("LB_T_FAV")->count(), 16);
+    const auto any = [](const TProg_Info_String &) { return true; };
+    QCOMPARE(Grid("SG_T_TV")->model()->rowCount(),
+             Count_Programs(db, prog::kKindTerrestrial, false, any));
+    const QStringList sat_rows = Model_Dump(Grid("SG_S_Sat")->model());
+    QVERIFY2(!sat_rows.join('\n').contains("NO."), qPrintable(sat_rows.join('\n')));
+
+    Click_Row(Grid("SG_T_TP"), 1);
+    QCOMPARE(List_Dump(List("LB_T_Info")), (QStringList{"", "【TP】:514000"}));
+    QVERIFY(View().Tp_Selected);
+    Click_Row(Grid("SG_T_TV"), 0);
+    QCOMPARE(List("LB_T_Info")->count(), 5);
+
+    m_f->window.page_control()->setCurrentIndex(0);
+    QCOMPARE(View().View_Mode, kSatellitesPage);
+    QVERIFY(!View().Tp_Selected && !View().Tv_Selected);
+    QCOMPARE(Grid("SG_S_Sat")->model()->rowCount(), 61);
+    QCOMPARE(Grid("SG_S_Sat")->currentIndex().row(), 0);
+    QCOMPARE(Grid("SG_S_TP")->model()->rowCount(), 92);
+}
+
+void TestMainLists::splittersKeepMinimumWidth_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::newRow("Satellites") << 0;
+    QTest::newRow("Terrestrial") << 1;
+}
+
+void TestMainLists::splittersKeepMinimumWidth()
+{
+    QFETCH(int, page);
+    m_f->window.page_control()->setCurrentIndex(page);
+    QSplitter *columns = m_f->window.page_widgets(page + 1).columns;
+    columns->setSizes({5, 5, 5, 5000});
+    QApplication::processEvents();
+    for (int i = 0; i < columns->count(); ++i) {
+        QVERIFY2(columns->widget(i)->width() >= kMinimumPanelWidth,
+                 qPrintable(QString::number(columns->widget(i)->width())));
+        QVERIFY(columns->sizes().at(i) >= kMinimumPanelWidth);
+    }
+
+    // Dragging the first handle far to the left stops at the minimum as well.
+    columns->setSizes({250, 253, 253, 2000});
+    QSplitterHandle *handle = columns->handle(1);
+    const QPoint centre = handle->rect().center();
+    QTest::mousePress(handle, Qt::LeftButton, {}, centre);
+    QTest::mouseMove(handle, centre - QPoint(400, 0));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, centre - QPoint(400, 0));
+    QApplication::processEvents();
+    QCOMPARE(columns->widget(0)->width(), kMinimumPanelWidth);
+}
+
+QTEST_MAIN(TestMainLists)
+#include "tst_main_lists.moc"
