@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpressionValidator>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
@@ -135,6 +136,10 @@ QWidget *TFormMain::Build_Top_Panel()
     m_version_edit->setFixedWidth(65);
     m_version_edit->setMaxLength(8);
     m_version_edit->setFont(Arial(12, true));
+    // The version text is stored as 8-bit characters: a character Latin-1 cannot hold is
+    // refused as it is typed, never replaced.
+    m_version_edit->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[\\x{20}-\\x{7E}\\x{A0}-\\x{FF}]*")), m_version_edit));
     connect(m_version_edit, &QLineEdit::textEdited, this, [this] { m_version_edited = true; });
     auto *version_layout = new QHBoxLayout(m_panel_version);
     version_layout->setContentsMargins(0, 0, 4, 0);
@@ -264,6 +269,7 @@ void TFormMain::Reset_Views()
     m_stack->setCurrentWidget(m_image_main);
     m_save->setEnabled(false);
     m_save_as->setEnabled(false);
+    m_write->setEnabled(false);
     setWindowState(windowState() | Qt::WindowMaximized);
     {
         const QSignalBlocker blocker(m_page_control);

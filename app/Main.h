@@ -28,6 +28,7 @@ namespace orvane {
 
 class GridModel;
 class GridDelegate;
+struct RecentFiles;
 class Ui_Services;
 
 // Where the window keeps its files; tests pass folders of their own.
@@ -119,7 +120,7 @@ private:
 
     // Files (Main_file.cpp).
     void Apply_Version_Edit();
-    void Store_Recent_Files(const struct RecentFiles &recent);
+    void Store_Recent_Files(const RecentFiles &recent);
     bool Save_To(const QString &target);
     void Show_File_Label(const QString &text);
     void Update_Version_Panel();
@@ -137,6 +138,7 @@ private:
     bool m_version_edited = false;
     bool m_busy = false;
     bool m_syncing = false;
+    bool m_fav_row_changed_by_press = false;
 
     QStackedWidget *m_stack = nullptr;
     QLabel *m_image_main = nullptr;

@@ -86,17 +86,20 @@ void TFormMain::Bind_Grid(QTableView *view, int view_mode, GridId grid)
 
 void TFormMain::Bind_Fav_List(QListWidget *list)
 {
+    list->viewport()->installEventFilter(this);
     connect(list, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!m_syncing) {
-            m_views.Select_Fav_Line(row);
-            Apply_Changes();
-        }
+        if (m_syncing)
+            return;
+        m_fav_row_changed_by_press = true;
+        m_views.Select_Fav_Line(row);
+        Apply_Changes();
     });
     connect(list, &QListWidget::itemClicked, this, [this, list](QListWidgetItem *item) {
-        if (!m_syncing && list->row(item) == m_views.Page_Lists().fav_current) {
-            m_views.Select_Fav_Line(list->row(item), true);
-            Apply_Changes();
-        }
+        // A click that moved the line has already run the handler through the line change.
+        if (m_syncing || std::exchange(m_fav_row_changed_by_press, false))
+            return;
+        m_views.Select_Fav_Line(list->row(item), true);
+        Apply_Changes();
     });
 }
 
@@ -109,6 +112,8 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event)
             return true;
         if (BoundGrid *bound = Bound(watched))
             bound->row_changed_by_press = false;
+        else
+            m_fav_row_changed_by_press = false;
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -67,7 +67,7 @@ Outcome Open_And_Check(ByteView file, FileKind kind)
     db.Set_File_Kind(kind);
     static RawArrays before;
     before = db.raw;
-    const Outcome outcome = Load_Database_Bytes(db, file);
+    Outcome outcome = Load_Database_Bytes(db, file);
     if (!outcome) {
         FUZZ_CHECK(Is_Open_Failure(outcome.message));
         FUZZ_CHECK(Same_Raw_Arrays(before, db.raw));

@@ -9,6 +9,7 @@
 #include "fuzz/image_checks.h"
 #include "fuzz/image_input.h"
 
+#include <algorithm>
 #include <cstring>
 
 using namespace orvane;
@@ -18,23 +19,23 @@ namespace {
 
 bool Lies_In_A_Region(std::size_t offset)
 {
-    for (const ImageRegion &region : Image_Regions())
-        if (offset >= region.offset && offset < region.offset + region.size)
-            return true;
-    return false;
+    return std::ranges::any_of(Image_Regions(), [offset](const ImageRegion &region) {
+        return offset >= region.offset && offset < region.offset + region.size;
+    });
 }
 
 void Apply_File_Setting(ChannelDatabase &db, ByteView image)
 {
     const std::uint8_t options = image[kOptionsInImage];
-    db.Set_File_Kind(options & kOptionDefaultKind ? FileKind::Default : FileKind::ChannelData);
-    db.container.bank = options & kOptionSecondBank ? kBankSize : 0;
+    db.Set_File_Kind((options & kOptionDefaultKind) != 0 ? FileKind::Default
+                                                         : FileKind::ChannelData);
+    db.container.bank = (options & kOptionSecondBank) != 0 ? kBankSize : 0;
     std::memcpy(db.File_Header.data(), image.data() + kHeaderInImage, kHeaderSize);
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
+extern "C" int LLVMFuzzerInitialize(int * /*argc*/, char *** /*argv*/)
 {
     for (std::size_t offset = kOptionsInImage; offset < kImageSize; ++offset)
         FUZZ_CHECK(!Lies_In_A_Region(offset));

@@ -53,7 +53,7 @@ inline bool Write_File(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        && file.write(bytes) == bytes.size();
+           && file.write(bytes) == bytes.size();
 }
 
 class WindowFixture
@@ -62,8 +62,7 @@ public:
     WindowFixture()
         : window(ui, MainPaths{dir.filePath(QStringLiteral("ORVANE.ini")),
                                dir.filePath(QStringLiteral("MIRALTO_BACKUP.BIN"))})
-    {
-    }
+    {}
 
     QString Path(const QString &name) const { return dir.filePath(name); }
     QString Settings_Path() const { return Path(QStringLiteral("ORVANE.ini")); }
@@ -87,8 +86,9 @@ public:
     {
         QSettings settings(Settings_Path(), QSettings::IniFormat);
         QStringList names;
-        for (const char *key : {"SET_EDIT_TALVIK/Last_File_Name1", "SET_EDIT_TALVIK/Last_File_Name2",
-                                "SET_EDIT_TALVIK/Last_File_Name3"})
+        for (const char *key :
+             {"SET_EDIT_TALVIK/Last_File_Name1", "SET_EDIT_TALVIK/Last_File_Name2",
+              "SET_EDIT_TALVIK/Last_File_Name3"})
             names << settings.value(QLatin1String(key)).toString();
         return names;
     }
@@ -110,8 +110,8 @@ public:
     bool In_No_File_State()
     {
         return !window.view_state().Data_Loaded && !Child("ImageMain")->isHidden()
-            && Child("PanelMain")->isHidden() && Child("Panel_Top")->isHidden()
-            && !window.save_action()->isEnabled() && !window.save_as_action()->isEnabled();
+               && Child("PanelMain")->isHidden() && Child("Panel_Top")->isHidden()
+               && !window.save_action()->isEnabled() && !window.save_as_action()->isEnabled();
     }
 
     QTemporaryDir dir;

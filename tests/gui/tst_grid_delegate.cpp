@@ -46,8 +46,7 @@ QString Colour_Name(const QTableView *grid, const GridDelegate::CellColours &col
     return colours.brush.name() + "/" + colours.text.name();
 }
 
-QString Cell_Colour(const QTableView *grid, int model_row, int column, bool selected,
-                    bool focus)
+QString Cell_Colour(const QTableView *grid, int model_row, int column, bool selected, bool focus)
 {
     const auto *delegate = qobject_cast<const GridDelegate *>(grid->itemDelegate());
     const QModelIndex index = grid->model()->index(model_row, column);
@@ -155,7 +154,8 @@ void TestGridDelegate::programHighlightsItsSatelliteAndTransponder()
     QTableView *tp = Grid("SG_S_TP");
     QTableView *tv = Grid("SG_S_TV");
     const int last_tp_row = tp->model()->rowCount() - 1;
-    QCOMPARE(QString::fromStdString(db.rows.sat_tps[static_cast<std::size_t>(row.Tp_Index)].Frequency)
+    QCOMPARE(QString::fromStdString(
+                     db.rows.sat_tps[static_cast<std::size_t>(row.Tp_Index)].Frequency)
                      .rightJustified(5, u'0'),
              tp->model()->index(last_tp_row, 1).data().toString());
 

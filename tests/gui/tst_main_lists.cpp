@@ -38,20 +38,20 @@ int Count_Programs(const ChannelDatabase &db, int kind, bool radio, Keep keep)
 {
     int count = 0;
     for (const TProg_Info_String &row : db.rows.programs)
-        count += row.In_Use == 1 && row.Tp_Kind == kind && (row.Is_Radio == 1) == radio && keep(row);
+        count += row.In_Use == 1 && row.Tp_Kind == kind && (row.Is_Radio == 1) == radio
+                 && keep(row);
     return count;
 }
 
-const QStringList kFirstProgramInfo{
-        QStringLiteral("【SAT】:Sat 19.2E"),
-        QString(),
-        QStringLiteral("【TP】:10714----H----22000----5/6"),
-        QString(),
-        QStringLiteral("【Program Name】:Velora One"),
-        QString(),
-        QStringLiteral("【Vid】:256【Aud】:257【PCR】:256"),
-        QString(),
-        QStringLiteral("【Free】【Lock_Not】【Skip_Not】")};
+const QStringList kFirstProgramInfo{QStringLiteral("【SAT】:Sat 19.2E"),
+                                    QString(),
+                                    QStringLiteral("【TP】:10714----H----22000----5/6"),
+                                    QString(),
+                                    QStringLiteral("【Program Name】:Velora One"),
+                                    QString(),
+                                    QStringLiteral("【Vid】:256【Aud】:257【PCR】:256"),
+                                    QString(),
+                                    QStringLiteral("【Free】【Lock_Not】【Skip_Not】")};
 
 } // namespace
 
@@ -100,8 +100,8 @@ void TestMainLists::init()
 {
     m_f = std::make_unique<WindowFixture>();
     m_testers = Test_All_Models(m_f->window);
-    const QString path = m_f->Write_Sample(QStringLiteral("CHANNEL_DATA.BIN"),
-                                           FileKind::ChannelData);
+    const QString path
+            = m_f->Write_Sample(QStringLiteral("CHANNEL_DATA.BIN"), FileKind::ChannelData);
     QVERIFY(m_f->Open(path, FileKind::ChannelData));
     m_f->window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m_f->window));
@@ -251,8 +251,8 @@ void TestMainLists::favouriteGroupNarrowsPrograms()
     const auto in_group_1 = [](const TProg_Info_String &row) {
         return row.Favourite_Mask.size() == 16 && row.Favourite_Mask.back() == '1';
     };
-    const int members = Count_Programs(m_f->window.database(), prog::kKindSatellite, false,
-                                       in_group_1);
+    const int members
+            = Count_Programs(m_f->window.database(), prog::kKindSatellite, false, in_group_1);
     QVERIFY(members > 0);
     QCOMPARE(Grid("SG_S_TV")->model()->rowCount(), members);
     QCOMPARE(Grid("SG_S_TP")->model()->rowCount(), 92);

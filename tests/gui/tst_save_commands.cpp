@@ -4,6 +4,7 @@
 
 #include "gui_fixtures.h"
 
+#include "app/Face.h"
 #include "app/app_messages.h"
 
 #include <QAction>
@@ -88,6 +89,7 @@ private slots:
     void versionFieldGoesIntoHeader_data();
     void versionFieldGoesIntoHeader();
     void versionSetByCodeIsNoEdit();
+    void versionRefusesTextOutsideLatin1();
     void closeQuestion_data();
     void closeQuestion();
     void closeIgnoredWhileBusy();
@@ -130,11 +132,10 @@ void TestSaveCommands::saveAs_data()
     const QByteArray def = Sample_Bytes(kDefault);
     QTest::newRow("channel data to default") << kData << kDefault << false << false << def;
     QTest::newRow("channel data to channel data") << kData << kData << false << false << data;
-    QTest::newRow("default to channel data") << kDefault << kData << false << false
-                                             << QByteArray();
+    QTest::newRow("default to channel data") << kDefault << kData << false << false << QByteArray();
     QTest::newRow("default to default") << kDefault << kDefault << false << false << def;
-    QTest::newRow("existing file, cancel") << kData << kDefault << true << false
-                                           << QByteArray("old file");
+    QTest::newRow("existing file, cancel")
+            << kData << kDefault << true << false << QByteArray("old file");
     QTest::newRow("existing file, yes") << kData << kDefault << true << true << def;
 }
 
@@ -191,8 +192,7 @@ void TestSaveCommands::failedSaveKeepsDatabase()
     QFETCH(bool, save_as);
     WindowFixture f;
     QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("sub")));
-    const QString source
-            = f.Write_Sample(QStringLiteral("sub/SOURCE.BIN"), FileKind::ChannelData);
+    const QString source = f.Write_Sample(QStringLiteral("sub/SOURCE.BIN"), FileKind::ChannelData);
     QVERIFY(f.Open(source, FileKind::ChannelData));
     f.window.view_state().Data_Modified = true;
     const QString label = f.window.file_name_label()->text();
@@ -223,7 +223,6 @@ void TestSaveCommands::saveCommandsNeedDatabase()
     f.window.Prepare_File_Menu();
     QVERIFY(!f.window.save_action()->isEnabled());
     QVERIFY(!f.window.save_as_action()->isEnabled());
-    QVERIFY(!f.window.write_action()->isEnabled());
 
     const QString path = f.Write_Sample(QStringLiteral("CD.BIN"), FileKind::ChannelData);
     QVERIFY(f.Open(path, FileKind::ChannelData));
@@ -231,7 +230,6 @@ void TestSaveCommands::saveCommandsNeedDatabase()
     emit f.window.file_menu()->aboutToShow(); // PM_FilePopup as the menu opens
     QVERIFY(f.window.save_action()->isEnabled());
     QVERIFY(f.window.save_as_action()->isEnabled());
-    QVERIFY(f.window.write_action()->isEnabled());
 
     f.Open(f.Path(QStringLiteral("NONE.BIN")), FileKind::ChannelData);
     f.window.save_action()->setEnabled(true);
@@ -257,6 +255,11 @@ void TestSaveCommands::fileMenuItems()
             "-",
             "Exit"};
     QCOMPARE(Menu_Dump(f.window.file_menu()), expected);
+    const auto *help = f.window.findChild<QMenu *>(QStringLiteral("PM_Help"));
+    QVERIFY(help);
+    QCOMPARE(Menu_Dump(help), (QStringList{"Help", "-", "About..."}));
+    QVERIFY(!help->actions().at(0)->isEnabled());
+    QVERIFY(help->actions().at(2)->isEnabled());
 
     // The menu items reach their commands.
     const QString path = f.Write_Sample(QStringLiteral("D.BIN"), FileKind::Default);
@@ -290,7 +293,11 @@ void TestSaveCommands::versionFieldGoesIntoHeader()
     QVERIFY(f.window.Has_Unsaved_Changes()); // before the File menu was opened
     QVERIFY(!f.window.view_state().Data_Modified);
 
-    f.window.Prepare_File_Menu();
+    // The "File" tool button stores the text before its menu opens.
+    f.window.show();
+    f.window.findChild<QToolButton *>(QStringLiteral("TB_File"))->click();
+    QTRY_VERIFY(f.window.file_menu()->isVisible());
+    f.window.file_menu()->close();
     QVERIFY(f.window.view_state().Data_Modified);
     QCOMPARE(Header_Version(f.window.database()), stored);
 
@@ -317,6 +324,28 @@ void TestSaveCommands::versionSetByCodeIsNoEdit()
     QCOMPARE(Header_Version(f.window.database()), QByteArray("V1.0.7  "));
 }
 
+// Header texts are 8-bit bytes stored exactly as typed; a character that Latin-1 cannot hold
+// must be refused, not turned into "?".
+void TestSaveCommands::versionRefusesTextOutsideLatin1()
+{
+    WindowFixture f;
+    QVERIFY(f.Open(f.Write_Sample(QStringLiteral("DEFAULT.BIN"), FileKind::Default),
+                   FileKind::Default));
+    QLineEdit *edit = f.window.version_edit();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("V"));
+    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QStringLiteral("\u20ac"),
+                        Qt::NoModifier); // the euro sign: no key of its own in QTest
+    QTest::keyClicks(edit, QStringLiteral("1"));
+    QVERIFY(f.window.version_edited());
+    f.window.Prepare_File_Menu();
+
+    // The euro sign has no Latin-1 byte: the field refuses it instead of storing "?".
+    QCOMPARE(edit->text(), QStringLiteral("V1"));
+    const QByteArray stored = Header_Version(f.window.database());
+    QCOMPARE(stored, QByteArray("V1      "));
+}
+
 void TestSaveCommands::closeQuestion_data()
 {
     QTest::addColumn<QString>("change"); // "", "modified" or "typed version"
@@ -326,13 +355,10 @@ void TestSaveCommands::closeQuestion_data()
     QTest::newRow("no changes") << "" << CloseRoute::Close << false << true;
     QTest::newRow("modified, cancel") << "modified" << CloseRoute::Close << false << false;
     QTest::newRow("modified, yes") << "modified" << CloseRoute::Close << true << true;
-    QTest::newRow("typed version, cancel") << "typed version" << CloseRoute::Close << false
-                                           << false;
-    QTest::newRow("typed version, yes") << "typed version" << CloseRoute::Close << true << true;
+    QTest::newRow("typed version, cancel")
+            << "typed version" << CloseRoute::Close << false << false;
     QTest::newRow("exit item, cancel") << "modified" << CloseRoute::ExitItem << false << false;
-    QTest::newRow("exit item, no changes") << "" << CloseRoute::ExitItem << false << true;
-    QTest::newRow("exit button, cancel") << "modified" << CloseRoute::ExitButton << false
-                                         << false;
+    QTest::newRow("exit button, cancel") << "modified" << CloseRoute::ExitButton << false << false;
     QTest::newRow("exit button, yes") << "modified" << CloseRoute::ExitButton << true << true;
 }
 
@@ -379,13 +405,17 @@ void TestSaveCommands::closeIgnoredWhileBusy()
     f.window.view_state().Data_Modified = true;
     bool was_busy = false;
     bool closed = true;
+    QString wait_text;
     QTimer::singleShot(0, &f.window, [&] {
         was_busy = f.window.busy();
+        if (const auto *face = f.window.findChild<TFormFace *>())
+            wait_text = face->Label1()->text();
         closed = f.window.close();
     });
 
     f.window.PMSaveClick();
     QVERIFY(was_busy);
+    QCOMPARE(wait_text, "File is being save now. Please wait......");
     QVERIFY(!closed);
     QVERIFY(f.window.isVisible());
     QCOMPARE(f.ui.questions(), QStringList());
