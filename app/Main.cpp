@@ -139,7 +139,8 @@ QWidget *TFormMain::Build_Top_Panel()
     // The version text is stored as 8-bit characters: a character Latin-1 cannot hold is
     // refused as it is typed, never replaced.
     m_version_edit->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[\\x{20}-\\x{7E}\\x{A0}-\\x{FF}]*")), m_version_edit));
+            QRegularExpression(QStringLiteral("[\\x{20}-\\x{7E}\\x{A0}-\\x{FF}]*")),
+            m_version_edit));
     connect(m_version_edit, &QLineEdit::textEdited, this, [this] { m_version_edited = true; });
     auto *version_layout = new QHBoxLayout(m_panel_version);
     version_layout->setContentsMargins(0, 0, 4, 0);

@@ -210,8 +210,8 @@ void TFormMain::Store_Recent_Files(const RecentFiles &recent)
 {
     if (!Write_Recent_Files(m_paths.settings_file, recent))
         m_ui.Error_Box(this, QString::fromStdString(msg::Save_Failed(
-                                 Local_Path(m_paths.settings_file),
-                                 "The list of last files can not be stored.")));
+                                     Local_Path(m_paths.settings_file),
+                                     "The list of last files can not be stored.")));
 }
 
 bool TFormMain::Idle() const

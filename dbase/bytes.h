@@ -21,9 +21,10 @@ inline std::uint16_t Load_U16(ByteView bytes, std::size_t offset)
 
 inline std::uint32_t Load_U32(ByteView bytes, std::size_t offset)
 {
-    return static_cast<std::uint32_t>(bytes[offset]) | (static_cast<std::uint32_t>(bytes[offset + 1]) << 8)
-        | (static_cast<std::uint32_t>(bytes[offset + 2]) << 16)
-        | (static_cast<std::uint32_t>(bytes[offset + 3]) << 24);
+    return static_cast<std::uint32_t>(bytes[offset])
+           | (static_cast<std::uint32_t>(bytes[offset + 1]) << 8)
+           | (static_cast<std::uint32_t>(bytes[offset + 2]) << 16)
+           | (static_cast<std::uint32_t>(bytes[offset + 3]) << 24);
 }
 
 inline void Store_U16(MutableBytes bytes, std::size_t offset, std::uint16_t value)

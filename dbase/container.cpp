@@ -19,7 +19,7 @@ constexpr std::uint8_t kFiller = 0xFF;
 bool Fits_Its_Size_Class(std::size_t length)
 {
     return length <= kSmallClass.covered_length
-        || (length > kSmallClassLimit && length <= kLargeClass.covered_length);
+           || (length > kSmallClassLimit && length <= kLargeClass.covered_length);
 }
 
 void Fill(Bytes &bytes, std::size_t begin, std::size_t end, std::uint8_t value)
@@ -59,8 +59,8 @@ FileHeader Read_File_Header(ByteView file)
     if (file.size() < kHeaderSize)
         return header;
     const auto first = file.first(kHeaderSize);
-    const bool all_filler = std::all_of(first.begin(), first.end(),
-                                        [](std::uint8_t b) { return b == kFiller; });
+    const bool all_filler
+            = std::all_of(first.begin(), first.end(), [](std::uint8_t b) { return b == kFiller; });
     const std::size_t offset = all_filler && file.size() >= kBankSize + kHeaderSize ? kBankSize : 0;
     std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(offset), kHeaderSize, header.begin());
     return header;
@@ -68,15 +68,14 @@ FileHeader Read_File_Header(ByteView file)
 
 std::string Version_Text(const FileHeader &header)
 {
-    return {reinterpret_cast<const char *>(header.data()) + kVersionTextOffset,
-            kVersionTextLength};
+    return {reinterpret_cast<const char *>(header.data()) + kVersionTextOffset, kVersionTextLength};
 }
 
 void Set_Version_Text(FileHeader &header, std::string_view version)
 {
     for (std::size_t i = 0; i < kVersionTextLength; ++i)
         header[kVersionTextOffset + i]
-            = i < version.size() ? static_cast<std::uint8_t>(version[i]) : ' ';
+                = i < version.size() ? static_cast<std::uint8_t>(version[i]) : ' ';
 }
 
 bool Compute_Block_Crcs(ByteView file, ContainerLayout &layout, CrcTables &crcs)
@@ -98,13 +97,12 @@ bool Compute_Block_Crcs(ByteView file, ContainerLayout &layout, CrcTables &crcs)
     const std::size_t full_blocks = layout.covered_length / kCrcBlockSize;
     const std::size_t remainder = layout.covered_length % kCrcBlockSize;
     for (std::size_t i = 0; i < full_blocks; ++i)
-        crcs.computed[i] = Block_Crc(file.subspan(layout.data_offset + kCrcBlockSize * i,
-                                                  kCrcBlockSize));
+        crcs.computed[i]
+                = Block_Crc(file.subspan(layout.data_offset + kCrcBlockSize * i, kCrcBlockSize));
     // The last entry covers the first bytes of the last full block again, not the bytes that
     // follow it: the receiver computes it this way, so the tail is covered by no entry.
-    crcs.computed[full_blocks]
-        = Block_Crc(file.subspan(layout.data_offset + kCrcBlockSize * (full_blocks - 1),
-                                 remainder));
+    crcs.computed[full_blocks] = Block_Crc(
+            file.subspan(layout.data_offset + kCrcBlockSize * (full_blocks - 1), remainder));
     return true;
 }
 
@@ -148,8 +146,8 @@ Outcome Pack_Container(Bytes &working_copy, std::size_t bank, std::size_t expect
     // their turn.
     Bytes compressed;
     bool fits = false;
-    for (const LzoLevel level : {LzoLevel::Fast, LzoLevel::Best, LzoLevel::Fast15,
-                                 LzoLevel::Fast12, LzoLevel::Fast11}) {
+    for (const LzoLevel level :
+         {LzoLevel::Fast, LzoLevel::Best, LzoLevel::Fast15, LzoLevel::Fast12, LzoLevel::Fast11}) {
         Lzo_Compress(image, compressed, level);
         if ((fits = Fits_Its_Size_Class(compressed.size())))
             break;
@@ -173,8 +171,8 @@ void Write_Crc_Table(Bytes &working_copy, ContainerLayout &layout, CrcTables &cr
     Store_Crc_Entries(working_copy, layout.table_offset, crcs, layout.entry_count);
 }
 
-Bytes Build_Target(const Bytes &working_copy, const ContainerLayout &layout,
-                   const CrcTables &crcs, const FileHeader &header, int save_mode)
+Bytes Build_Target(const Bytes &working_copy, const ContainerLayout &layout, const CrcTables &crcs,
+                   const FileHeader &header, int save_mode)
 {
     Bytes target;
     if (save_mode == 0) {
@@ -185,10 +183,11 @@ Bytes Build_Target(const Bytes &working_copy, const ContainerLayout &layout,
         std::copy_n(working_copy.begin(), kImageSize, target.begin());
     } else {
         target.assign(kDefaultFileSize, kFiller);
-        const auto from = working_copy.begin()
-            + static_cast<std::ptrdiff_t>(layout.bank + kMarkerOffset);
-        const auto to = working_copy.begin()
-            + static_cast<std::ptrdiff_t>(layout.data_offset + layout.compressed_length);
+        const auto from
+                = working_copy.begin() + static_cast<std::ptrdiff_t>(layout.bank + kMarkerOffset);
+        const auto to
+                = working_copy.begin()
+                  + static_cast<std::ptrdiff_t>(layout.data_offset + layout.compressed_length);
         std::copy(from, to, target.begin() + kMarkerOffset);
         const SizeClass size_class = Size_Class_For(layout.compressed_length);
         Store_Crc_Entries(target, size_class.table_offset, crcs, layout.entry_count);

@@ -65,7 +65,7 @@ struct CrcTables
 // The header stands at offset 0; a file whose first 80 bytes are all 0xFF keeps it at 131072,
 // which only a 262,144-byte file has. Any other file keeps the bytes at offset 0.
 FileHeader Read_File_Header(ByteView file);
-std::string Version_Text(const FileHeader &header);                 // the 8 bytes as stored
+std::string Version_Text(const FileHeader &header);                  // the 8 bytes as stored
 void Set_Version_Text(FileHeader &header, std::string_view version); // padded with spaces
 
 // Locates the container and computes its checksums. False when the covered region lies
@@ -83,7 +83,7 @@ Outcome Verify_And_Unpack(ByteView file, ContainerLayout &layout, CrcTables &crc
 // target file of the given save mode from the finished working copy.
 Outcome Pack_Container(Bytes &working_copy, std::size_t bank, std::size_t expected_file_size);
 void Write_Crc_Table(Bytes &working_copy, ContainerLayout &layout, CrcTables &crcs);
-Bytes Build_Target(const Bytes &working_copy, const ContainerLayout &layout,
-                   const CrcTables &crcs, const FileHeader &header, int save_mode);
+Bytes Build_Target(const Bytes &working_copy, const ContainerLayout &layout, const CrcTables &crcs,
+                   const FileHeader &header, int save_mode);
 
 } // namespace orvane

@@ -81,9 +81,9 @@ void Decode_Sat_Transponder(const SatTransponderRecord &record, TTp_Info_String 
     row.Sat_Index = Field_U8(record, sat_tp::Sat_Index);
     row.Tp_Number = static_cast<std::int32_t>(Read_Field(record, sat_tp::Tp_Number));
     row.Polarity = static_cast<std::uint8_t>(
-        From_Bits(Read_Field(record, sat_tp::Polarity), sat_tp::Polarity.width, 2));
+            From_Bits(Read_Field(record, sat_tp::Polarity), sat_tp::Polarity.width, 2));
     row.Fec = static_cast<std::uint8_t>(
-        From_Bits(Read_Field(record, sat_tp::Fec), sat_tp::Fec.width, 6));
+            From_Bits(Read_Field(record, sat_tp::Fec), sat_tp::Fec.width, 6));
     row.Polarity_Text = Polarity_Text(row.Polarity);
     row.Fec_Text = Fec_Text(row.Fec);
     Assign_Decimal(row.Symbol_Rate, Read_Field(record, sat_tp::Symbol_Rate));

@@ -93,12 +93,12 @@ struct DisplayTables
     std::vector<TLNB_Info_String> satellites = std::vector<TLNB_Info_String>(kSatelliteCount);
     std::vector<TTp_Info_String> sat_tps = std::vector<TTp_Info_String>(kSatTransponderSlots);
     std::vector<TTer_Tp_Info_String> ter_tps
-        = std::vector<TTer_Tp_Info_String>(kTerTransponderSlots);
+            = std::vector<TTer_Tp_Info_String>(kTerTransponderSlots);
     std::vector<TFavor_Name_String> favourite_names
-        = std::vector<TFavor_Name_String>(kFavouriteGroupCount);
+            = std::vector<TFavor_Name_String>(kFavouriteGroupCount);
     std::vector<TProg_Info_String> programs = std::vector<TProg_Info_String>(kProgramSlots);
     std::vector<TAudio_Info_String> audio_tracks
-        = std::vector<TAudio_Info_String>(kAudioTrackSlots);
+            = std::vector<TAudio_Info_String>(kAudioTrackSlots);
 };
 
 // Texts shown for the coded fields.

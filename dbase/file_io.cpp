@@ -39,7 +39,8 @@ bool Write_All(int fd, ByteView bytes)
 // A new file gets the permissions a plain create would give it; a replaced file keeps its own.
 mode_t Mode_For(const std::string &path)
 {
-    struct stat info{};
+    struct stat info
+    {};
     if (::stat(path.c_str(), &info) == 0)
         return info.st_mode & 07777;
     const mode_t mask = ::umask(0);
@@ -60,13 +61,15 @@ void Sync_Folder(const std::string &folder)
 
 bool File_Exists(const std::string &path)
 {
-    struct stat info{};
+    struct stat info
+    {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 std::optional<std::size_t> File_Size(const std::string &path)
 {
-    struct stat info{};
+    struct stat info
+    {};
     if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
     return static_cast<std::size_t>(info.st_size);

@@ -17,30 +17,39 @@ static_assert(sizeof(RawArrays::audio_tracks) == kAudioTrackSlots * kAudioTrackR
 static_assert(kAudioTracksOffset + kAudioTrackSlots * kAudioTrackRecordSize <= kImageSize);
 
 constexpr std::array<ImageRegion, 9> kRegions{{
-    {"satellites", kSatellitesOffset, sizeof(RawArrays::satellites)},
-    {"sat_tp_counts", kSatTransponderCountsOffset, kSatTransponderCountsSize},
-    {"sat_transponders", kSatTranspondersOffset, sizeof(RawArrays::sat_tps)},
-    {"ter_tp_counts", kTerTransponderCountsOffset, kTerTransponderCountsSize},
-    {"ter_transponders", kTerTranspondersOffset, sizeof(RawArrays::ter_tps)},
-    {"program_counts", kProgramCountsOffset, kProgramCountsSize},
-    {"favourite_names", kFavouriteNamesOffset, sizeof(RawArrays::favourite_names)},
-    {"programs", kProgramsOffset, sizeof(RawArrays::programs)},
-    {"audio_tracks", kAudioTracksOffset, sizeof(RawArrays::audio_tracks)},
+        {"satellites", kSatellitesOffset, sizeof(RawArrays::satellites)},
+        {"sat_tp_counts", kSatTransponderCountsOffset, kSatTransponderCountsSize},
+        {"sat_transponders", kSatTranspondersOffset, sizeof(RawArrays::sat_tps)},
+        {"ter_tp_counts", kTerTransponderCountsOffset, kTerTransponderCountsSize},
+        {"ter_transponders", kTerTranspondersOffset, sizeof(RawArrays::ter_tps)},
+        {"program_counts", kProgramCountsOffset, kProgramCountsSize},
+        {"favourite_names", kFavouriteNamesOffset, sizeof(RawArrays::favourite_names)},
+        {"programs", kProgramsOffset, sizeof(RawArrays::programs)},
+        {"audio_tracks", kAudioTracksOffset, sizeof(RawArrays::audio_tracks)},
 }};
 
 template<typename Raw>
 auto *Region_Start(Raw &raw, std::size_t index)
 {
     switch (index) {
-    case 0: return raw.satellites.front().data();
-    case 1: return raw.sat_tp_counts.data();
-    case 2: return raw.sat_tps.front().data();
-    case 3: return raw.ter_tp_counts.data();
-    case 4: return raw.ter_tps.front().data();
-    case 5: return raw.program_counts.data();
-    case 6: return raw.favourite_names.front().data();
-    case 7: return raw.programs.front().data();
-    default: return raw.audio_tracks.front().data();
+    case 0:
+        return raw.satellites.front().data();
+    case 1:
+        return raw.sat_tp_counts.data();
+    case 2:
+        return raw.sat_tps.front().data();
+    case 3:
+        return raw.ter_tp_counts.data();
+    case 4:
+        return raw.ter_tps.front().data();
+    case 5:
+        return raw.program_counts.data();
+    case 6:
+        return raw.favourite_names.front().data();
+    case 7:
+        return raw.programs.front().data();
+    default:
+        return raw.audio_tracks.front().data();
     }
 }
 

@@ -182,10 +182,9 @@ constexpr std::size_t kFavouriteNameLength = 15;
 constexpr std::uint32_t kMaxPid = 8191;
 
 // Patterns the maintenance operations write into freed or replaced slots.
-constexpr SatTransponderRecord kEmptySatTransponder{0,    0,    0,    0,    0,    0,   0,
-                                                    0,    0x74, 0xB7, 0x81, 0x3E, 0xFF, 0xFF,
-                                                    0xFF, 0xFF, 0xFF, 0,    0,    0};
-constexpr TerTransponderRecord kEmptyTerTransponder{0, 0, 0, 0, 0,    0,    0,    0,    0,    0,
+constexpr SatTransponderRecord kEmptySatTransponder{
+        0, 0, 0, 0, 0, 0, 0, 0, 0x74, 0xB7, 0x81, 0x3E, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0};
+constexpr TerTransponderRecord kEmptyTerTransponder{0, 0, 0, 0, 0, 0, 0,    0,    0,    0,
                                                     6, 6, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF};
 constexpr AudioTrackRecord kEmptyAudioTrack{0xFE, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0xFF};
 

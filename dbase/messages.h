@@ -8,7 +8,7 @@
 namespace orvane::msg {
 
 inline constexpr const char *kFileInexistent
-    = "Find an error, when opening this file,\r\rMaybe it inexistent!";
+        = "Find an error, when opening this file,\r\rMaybe it inexistent!";
 inline constexpr const char *kFileWrong = "File wrong!";
 inline constexpr const char *kFileCrcWrong = "File CRC wrong!";
 inline constexpr const char *kDecompressError = "Decompress Error!";

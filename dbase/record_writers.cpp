@@ -175,7 +175,7 @@ int Current_Audio_Track_Slot(const RawArrays &raw, int program_slot)
     std::uint32_t seen = 0;
     for (int a = 0; a < Used_Audio_Track_Count(raw); ++a) {
         if (Read_Field(raw.audio_tracks[a], audio::Program_Index)
-                == static_cast<std::uint32_t>(program_slot)
+                    == static_cast<std::uint32_t>(program_slot)
             && ++seen == wanted)
             return a;
     }

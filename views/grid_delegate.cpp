@@ -32,8 +32,7 @@ GridDelegate::GridDelegate(const MainViews &views, const GridModel &model, QObje
     : QStyledItemDelegate(parent)
     , m_views(views)
     , m_model(model)
-{
-}
+{}
 
 GridDelegate::CellColours GridDelegate::Cell_Colours(const QStyleOptionViewItem &option,
                                                      const QModelIndex &index,
@@ -51,9 +50,9 @@ GridDelegate::CellColours GridDelegate::Cell_Colours(const QStyleOptionViewItem 
         colours = {grid_colour::kSelected, grid_colour::kSelectedText};
     if (grid == GridId::Tp && m_views.Tp_Selection_Hidden())
         colours = {option.palette.color(QPalette::Base), option.palette.color(QPalette::Text)};
-    const int highlighted = grid == GridId::Sat ? m_views.Sat_Highlight_Row()
-        : grid == GridId::Tp                    ? m_views.Tp_Highlight_Row()
-                                                : kNoSlot;
+    const int highlighted = grid == GridId::Sat  ? m_views.Sat_Highlight_Row()
+                            : grid == GridId::Tp ? m_views.Tp_Highlight_Row()
+                                                 : kNoSlot;
     if (highlighted != kNoSlot && m_model.Grid_Row(index.row()) == highlighted)
         colours = {grid_colour::kHighlight, grid_colour::kHighlightText};
     return colours;

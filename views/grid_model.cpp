@@ -7,17 +7,16 @@ GridModel::GridModel(const MainViews &views, int view_mode, GridId grid, QObject
     , m_views(views)
     , m_view_mode(view_mode)
     , m_grid(grid)
-{
-}
+{}
 
 int GridModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid())
         return 0;
-    const GridCursor cursor = m_grid == GridId::Sat ? m_views.sat_grid()
-        : m_grid == GridId::Tp                      ? m_views.page(m_view_mode).tp
-        : m_grid == GridId::Tv                      ? m_views.page(m_view_mode).tv
-                                                    : m_views.page(m_view_mode).radio;
+    const GridCursor cursor = m_grid == GridId::Sat  ? m_views.sat_grid()
+                              : m_grid == GridId::Tp ? m_views.page(m_view_mode).tp
+                              : m_grid == GridId::Tv ? m_views.page(m_view_mode).tv
+                                                     : m_views.page(m_view_mode).radio;
     return std::max(Model_Row(cursor.row_count), 0);
 }
 
@@ -34,9 +33,9 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
     // Row 0 of the satellite grid is its "Show ALL Info" row; its fixed cell stays empty
     // because the header above it carries the title.
     if (row == 0)
-        return index.column() == 0
-            ? QString()
-            : QString::fromStdString(m_views.Title_Text(m_view_mode, m_grid, index.column()));
+        return index.column() == 0 ? QString()
+                                   : QString::fromStdString(
+                                           m_views.Title_Text(m_view_mode, m_grid, index.column()));
     return QString::fromStdString(m_views.Cell_Text(m_view_mode, m_grid, row, index.column()));
 }
 

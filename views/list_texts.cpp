@@ -16,14 +16,14 @@ std::string Program_Pid_Line(const ChannelDatabase &db, int program)
 {
     const TProg_Info_String &row = db.rows.programs[static_cast<std::size_t>(program)];
     return std::string(caption::kInfoVid) + row.Video_Pid + caption::kInfoAud
-        + Current_Audio_Pid_Text(db, program) + caption::kInfoPcr + row.Pcr_Pid;
+           + Current_Audio_Pid_Text(db, program) + caption::kInfoPcr + row.Pcr_Pid;
 }
 
 std::string Program_Flag_Line(const TProg_Info_String &row)
 {
     return std::string(row.Free_To_Air == 1 ? caption::kInfoFree : caption::kInfoEncrypt)
-        + (row.Locked == 1 ? caption::kInfoLockYes : caption::kInfoLockNot)
-        + (row.Skipped == 1 ? caption::kInfoSkipYes : caption::kInfoSkipNot);
+           + (row.Locked == 1 ? caption::kInfoLockYes : caption::kInfoLockNot)
+           + (row.Skipped == 1 ? caption::kInfoSkipYes : caption::kInfoSkipNot);
 }
 
 void Add_Program_Lines(const ChannelDatabase &db, int view_mode, int program,
@@ -81,7 +81,7 @@ std::string Favourite_Line(const ChannelDatabase &db, int group)
     const int number = group + 1;
     const std::string prefix = number <= 9 ? "FAV.0" : "FAV.";
     return prefix + std::to_string(number) + " :  "
-        + Latin1_To_Utf8(db.rows.favourite_names[static_cast<std::size_t>(group)]);
+           + Latin1_To_Utf8(db.rows.favourite_names[static_cast<std::size_t>(group)]);
 }
 
 std::string Info_Sat_Line(const ChannelDatabase &db, int satellite)
@@ -89,7 +89,7 @@ std::string Info_Sat_Line(const ChannelDatabase &db, int satellite)
     if (!In_Table(satellite, kSatelliteCount))
         return caption::kInfoSat;
     return caption::kInfoSat
-        + Latin1_To_Utf8(db.rows.satellites[static_cast<std::size_t>(satellite)].Name);
+           + Latin1_To_Utf8(db.rows.satellites[static_cast<std::size_t>(satellite)].Name);
 }
 
 std::string Info_Sat_Tp_Line(const ChannelDatabase &db, int tp)
@@ -99,7 +99,7 @@ std::string Info_Sat_Tp_Line(const ChannelDatabase &db, int tp)
     const TTp_Info_String &row = db.rows.sat_tps[static_cast<std::size_t>(tp)];
     const std::string separator = caption::kInfoSeparator;
     return caption::kInfoTp + row.Frequency + separator + row.Polarity_Text + separator
-        + row.Symbol_Rate + separator + row.Fec_Text;
+           + row.Symbol_Rate + separator + row.Fec_Text;
 }
 
 std::string Info_Ter_Tp_Line(const ChannelDatabase &db, int tp)
@@ -117,8 +117,8 @@ std::string Current_Audio_Pid_Text(const ChannelDatabase &db, int program)
     return db.rows.audio_tracks[static_cast<std::size_t>(track)].Audio_Pid;
 }
 
-std::vector<std::string> Info_Lines(const ChannelDatabase &db, int view_mode, int satellite,
-                                    int tp, int program)
+std::vector<std::string> Info_Lines(const ChannelDatabase &db, int view_mode, int satellite, int tp,
+                                    int program)
 {
     std::vector<std::string> lines;
     if (view_mode == kSatellitesPage && satellite != kNoSlot)
@@ -126,8 +126,8 @@ std::vector<std::string> Info_Lines(const ChannelDatabase &db, int view_mode, in
     if (tp != kNoSlot) {
         if (view_mode == kSatellitesPage) {
             const int owner = In_Table(tp, kSatTransponderSlots)
-                ? db.rows.sat_tps[static_cast<std::size_t>(tp)].Sat_Index
-                : kNoSlot;
+                                      ? db.rows.sat_tps[static_cast<std::size_t>(tp)].Sat_Index
+                                      : kNoSlot;
             lines.push_back(Info_Sat_Line(db, owner));
         }
         lines.emplace_back();

@@ -34,7 +34,7 @@ std::string Info_Ter_Tp_Line(const ChannelDatabase &db, int tp);
 std::string Current_Audio_Pid_Text(const ChannelDatabase &db, int program);
 
 // Show_Info(sat, tp, prog) of a page: the info pane's lines; each argument a slot or -1.
-std::vector<std::string> Info_Lines(const ChannelDatabase &db, int view_mode, int satellite,
-                                     int tp, int program);
+std::vector<std::string> Info_Lines(const ChannelDatabase &db, int view_mode, int satellite, int tp,
+                                    int program);
 
 } // namespace orvane

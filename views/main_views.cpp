@@ -25,9 +25,13 @@ std::string Program_Cell(const ChannelDatabase &db, int slot, int position, int 
 {
     const TProg_Info_String &row = db.rows.programs[static_cast<std::size_t>(slot)];
     switch (column) {
-    case 0: return Row_Number_Text(position);
-    case 1: return Latin1_To_Utf8(std::string_view(row.Name).substr(0, row.Name.find_last_not_of(' ') + 1));
-    default: return Scrambled_Text(row);
+    case 0:
+        return Row_Number_Text(position);
+    case 1:
+        return Latin1_To_Utf8(
+                std::string_view(row.Name).substr(0, row.Name.find_last_not_of(' ') + 1));
+    default:
+        return Scrambled_Text(row);
     }
 }
 
@@ -35,11 +39,16 @@ std::string Sat_Tp_Cell(const ChannelDatabase &db, int slot, int position, int c
 {
     const TTp_Info_String &row = db.rows.sat_tps[static_cast<std::size_t>(slot)];
     switch (column) {
-    case 0: return Row_Number_Text(position);
-    case 1: return Zero_Padded(row.Frequency, 5);
-    case 2: return row.Polarity_Text;
-    case 3: return Zero_Padded(row.Symbol_Rate, 5);
-    default: return row.Fec_Text;
+    case 0:
+        return Row_Number_Text(position);
+    case 1:
+        return Zero_Padded(row.Frequency, 5);
+    case 2:
+        return row.Polarity_Text;
+    case 3:
+        return Zero_Padded(row.Symbol_Rate, 5);
+    default:
+        return row.Fec_Text;
     }
 }
 
@@ -56,8 +65,7 @@ MainViews::MainViews(ChannelDatabase &db, ViewState &view)
     : m_db(db)
     , m_view(view)
     , m_filter_caption(caption::kShowActiveSatellites)
-{
-}
+{}
 
 GridCursor MainViews::cursor(GridId grid) const
 {
@@ -67,10 +75,14 @@ GridCursor MainViews::cursor(GridId grid) const
 GridCursor &MainViews::Cursor(GridId grid)
 {
     switch (grid) {
-    case GridId::Sat: return m_sat_grid;
-    case GridId::Tp: return Page_Lists().tp;
-    case GridId::Tv: return Page_Lists().tv;
-    default: return Page_Lists().radio;
+    case GridId::Sat:
+        return m_sat_grid;
+    case GridId::Tp:
+        return Page_Lists().tp;
+    case GridId::Tv:
+        return Page_Lists().tv;
+    default:
+        return Page_Lists().radio;
     }
 }
 
@@ -190,10 +202,14 @@ void MainViews::Show_Info(int satellite, int tp, int program)
 int MainViews::Row_Slot(GridId grid, int row) const
 {
     switch (grid) {
-    case GridId::Sat: return row >= 1 ? Map_Slot(m_view.Sat_Row_Map, row - 1) : kNoSlot;
-    case GridId::Tp: return Map_Slot(m_view.Tp_Row_Map, row - 1);
-    case GridId::Tv: return Map_Slot(m_view.Tv_Row_Map, row - 1);
-    default: return Map_Slot(m_view.Radio_Row_Map, row - 1);
+    case GridId::Sat:
+        return row >= 1 ? Map_Slot(m_view.Sat_Row_Map, row - 1) : kNoSlot;
+    case GridId::Tp:
+        return Map_Slot(m_view.Tp_Row_Map, row - 1);
+    case GridId::Tv:
+        return Map_Slot(m_view.Tv_Row_Map, row - 1);
+    default:
+        return Map_Slot(m_view.Radio_Row_Map, row - 1);
     }
 }
 
@@ -285,10 +301,18 @@ void MainViews::SG_S_RadioClick()
 void MainViews::Click(GridId grid)
 {
     switch (grid) {
-    case GridId::Sat: SG_S_SatClick(); break;
-    case GridId::Tp: SG_S_TPClick(); break;
-    case GridId::Tv: SG_S_TVClick(); break;
-    case GridId::Radio: SG_S_RadioClick(); break;
+    case GridId::Sat:
+        SG_S_SatClick();
+        break;
+    case GridId::Tp:
+        SG_S_TPClick();
+        break;
+    case GridId::Tv:
+        SG_S_TVClick();
+        break;
+    case GridId::Radio:
+        SG_S_RadioClick();
+        break;
     }
 }
 
@@ -361,9 +385,12 @@ int MainViews::Program_Of_Current_Row(GridId grid) const
 int MainViews::Column_Count(int view_mode, GridId grid) const
 {
     switch (grid) {
-    case GridId::Sat: return 2;
-    case GridId::Tp: return view_mode == kSatellitesPage ? 5 : 2;
-    default: return 3;
+    case GridId::Sat:
+        return 2;
+    case GridId::Tp:
+        return view_mode == kSatellitesPage ? 5 : 2;
+    default:
+        return 3;
     }
 }
 
@@ -373,16 +400,19 @@ std::string MainViews::Title_Text(int view_mode, GridId grid, int column) const
     if (column == 0)
         return satellites ? caption::kSatTitle : caption::kTerTitle;
     switch (grid) {
-    case GridId::Sat: return m_show_all_written ? caption::kShowAllInfo : "";
+    case GridId::Sat:
+        return m_show_all_written ? caption::kShowAllInfo : "";
     case GridId::Tp: {
         if (!satellites)
             return caption::kTransponderList;
-        static const char *const kTitles[] = {caption::kFreq, caption::kPol, caption::kSym,
-                                              caption::kFec};
+        static const char *const kTitles[]
+                = {caption::kFreq, caption::kPol, caption::kSym, caption::kFec};
         return kTitles[std::clamp(column, 1, 4) - 1];
     }
-    case GridId::Tv: return column == 1 ? caption::kTvName : caption::kScrambledTitle;
-    default: return column == 1 ? caption::kRadioName : caption::kScrambledTitle;
+    case GridId::Tv:
+        return column == 1 ? caption::kTvName : caption::kScrambledTitle;
+    default:
+        return column == 1 ? caption::kRadioName : caption::kScrambledTitle;
     }
 }
 
@@ -399,12 +429,14 @@ std::string MainViews::Cell_Text(int view_mode, GridId grid, int row, int column
     const int position = row - 1;
     switch (grid) {
     case GridId::Sat:
-        return column == 0 ? Row_Number_Text(position)
-                           : Latin1_To_Utf8(m_db.rows.satellites[static_cast<std::size_t>(slot)].Name);
+        return column == 0
+                       ? Row_Number_Text(position)
+                       : Latin1_To_Utf8(m_db.rows.satellites[static_cast<std::size_t>(slot)].Name);
     case GridId::Tp:
         return view_mode == kSatellitesPage ? Sat_Tp_Cell(m_db, slot, position, column)
                                             : Ter_Tp_Cell(m_db, slot, position, column);
-    default: return Program_Cell(m_db, slot, position, column);
+    default:
+        return Program_Cell(m_db, slot, position, column);
     }
 }
 
@@ -422,8 +454,8 @@ int MainViews::Sat_Highlight_Row() const
 {
     int satellite = kNoSlot;
     if (m_view.Radio_Selected || m_view.Tv_Selected) {
-        const int program = Program_Of_Current_Row(m_view.Radio_Selected ? GridId::Radio
-                                                                         : GridId::Tv);
+        const int program
+                = Program_Of_Current_Row(m_view.Radio_Selected ? GridId::Radio : GridId::Tv);
         if (program != kNoSlot)
             satellite = m_db.rows.programs[static_cast<std::size_t>(program)].Sat_Slot;
     } else if (m_view.Tp_Selected && m_view.View_Mode == kSatellitesPage) {
@@ -438,8 +470,7 @@ int MainViews::Tp_Highlight_Row() const
 {
     if (!Tp_Selection_Hidden())
         return kNoSlot;
-    const int program
-        = Program_Of_Current_Row(m_view.Radio_Selected ? GridId::Radio : GridId::Tv);
+    const int program = Program_Of_Current_Row(m_view.Radio_Selected ? GridId::Radio : GridId::Tv);
     if (program == kNoSlot)
         return kNoSlot;
     const int tp = m_db.rows.programs[static_cast<std::size_t>(program)].Tp_Index;

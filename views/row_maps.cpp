@@ -50,7 +50,7 @@ bool Is_Favourite_Member(const TProg_Info_String &row, int group)
 {
     const auto index = static_cast<std::size_t>(15 - group);
     return Valid_Group(group) && index < row.Favourite_Mask.size()
-        && row.Favourite_Mask[index] == '1';
+           && row.Favourite_Mask[index] == '1';
 }
 
 void List_Used_Sat_Tps(const ChannelDatabase &db, ViewState &view)
@@ -78,7 +78,7 @@ void List_Sat_Tps_Of_Marked(const ChannelDatabase &db, ViewState &view)
     Fill_Map(view.Tp_Row_Map, db.rows.sat_tps, kSatTransponderSlots,
              [&view](const TTp_Info_String &row) {
                  return row.In_Use == 1 && row.Sat_Index < kSatelliteCount
-                     && view.Sat_Active_Marks[row.Sat_Index] == 1;
+                        && view.Sat_Active_Marks[row.Sat_Index] == 1;
              });
 }
 
@@ -113,8 +113,8 @@ void List_Programs_Of_Fav(const ChannelDatabase &db, ViewState &view, int group,
     });
 }
 
-void List_Programs_Of_Sat_Fav(const ChannelDatabase &db, ViewState &view, int group,
-                              int satellite, int kind)
+void List_Programs_Of_Sat_Fav(const ChannelDatabase &db, ViewState &view, int group, int satellite,
+                              int kind)
 {
     Fill_Program_Maps(db, view, kind, [group, satellite](const TProg_Info_String &row) {
         return satellite >= 0 && row.Sat_Slot == satellite && Is_Favourite_Member(row, group);

@@ -22,8 +22,8 @@ void List_Programs_Of_Tp(const ChannelDatabase &db, ViewState &view, int tp, int
 void List_Programs_Of_Sat(const ChannelDatabase &db, ViewState &view, int satellite, int kind);
 // Group index g0 is 0-based (group g0 + 1); a group outside 0..15 lists nothing.
 void List_Programs_Of_Fav(const ChannelDatabase &db, ViewState &view, int group, int kind);
-void List_Programs_Of_Sat_Fav(const ChannelDatabase &db, ViewState &view, int group,
-                              int satellite, int kind);
+void List_Programs_Of_Sat_Fav(const ChannelDatabase &db, ViewState &view, int group, int satellite,
+                              int kind);
 
 // Whether a program is a member of 0-based favourite group g0, read from its mask text
 // (character 16 - g0, 0-based, stands for group g0 + 1).

@@ -44,9 +44,9 @@ public:
     bool Ask_Yes(QWidget *parent, const QString &text, Buttons buttons) override
     {
         const auto other = buttons == Buttons::YesCancel ? QMessageBox::Cancel : QMessageBox::No;
-        return QMessageBox::question(parent, kBoxTitle, Shown_Text(text),
-                                     QMessageBox::Yes | other, other)
-            == QMessageBox::Yes;
+        return QMessageBox::question(parent, kBoxTitle, Shown_Text(text), QMessageBox::Yes | other,
+                                     other)
+               == QMessageBox::Yes;
     }
 
     QString Open_File_Name(QWidget *parent, const QString &title) override

@@ -78,7 +78,8 @@ inline int Map_Slot(std::span<const int> map, int position)
 inline int Map_Length(std::span<const int> map)
 {
     int length = 0;
-    while (length < static_cast<int>(map.size()) && map[static_cast<std::size_t>(length)] != kNoSlot)
+    while (length < static_cast<int>(map.size())
+           && map[static_cast<std::size_t>(length)] != kNoSlot)
         ++length;
     return length;
 }
