@@ -81,7 +81,10 @@ SavedFiles Save_Database_Bytes(ChannelDatabase &db)
     if (!files.outcome)
         return files;
     ContainerLayout layout;
-    Write_Crc_Table(files.working_copy, layout, db.crcs);
+    if (!Write_Crc_Table(files.working_copy, layout, db.crcs)) {
+        files.outcome = Outcome::failure(msg::kDataTooLarge);
+        return files;
+    }
     db.container = layout;
     files.target = Build_Target(files.working_copy, layout, db.crcs, db.File_Header, db.Save_Mode);
     return files;

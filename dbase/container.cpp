@@ -165,10 +165,15 @@ Outcome Pack_Container(Bytes &working_copy, std::size_t bank, std::size_t expect
     return Outcome::success();
 }
 
-void Write_Crc_Table(Bytes &working_copy, ContainerLayout &layout, CrcTables &crcs)
+bool Write_Crc_Table(Bytes &working_copy, ContainerLayout &layout, CrcTables &crcs)
 {
-    Compute_Block_Crcs(working_copy, layout, crcs);
-    Store_Crc_Entries(working_copy, layout.table_offset, crcs, layout.entry_count);
+    const bool located
+            = Compute_Block_Crcs(working_copy, layout, crcs)
+              && working_copy.size()
+                         >= layout.table_offset + 4 * static_cast<std::size_t>(layout.entry_count);
+    if (located)
+        Store_Crc_Entries(working_copy, layout.table_offset, crcs, layout.entry_count);
+    return located;
 }
 
 Bytes Build_Target(const Bytes &working_copy, const ContainerLayout &layout, const CrcTables &crcs,

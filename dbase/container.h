@@ -82,7 +82,8 @@ Outcome Verify_And_Unpack(ByteView file, ContainerLayout &layout, CrcTables &crc
 // container into its bank; Write_Crc_Table adds the checksum table; Build_Target makes the
 // target file of the given save mode from the finished working copy.
 Outcome Pack_Container(Bytes &working_copy, std::size_t bank, std::size_t expected_file_size);
-void Write_Crc_Table(Bytes &working_copy, ContainerLayout &layout, CrcTables &crcs);
+// False when the working copy holds no container to checksum (Pack_Container always lays one).
+bool Write_Crc_Table(Bytes &working_copy, ContainerLayout &layout, CrcTables &crcs);
 Bytes Build_Target(const Bytes &working_copy, const ContainerLayout &layout, const CrcTables &crcs,
                    const FileHeader &header, int save_mode);
 

@@ -173,7 +173,8 @@ int Current_Audio_Track_Slot(const RawArrays &raw, int program_slot)
     if (wanted == 0)
         return -1;
     std::uint32_t seen = 0;
-    for (int a = 0; a < Used_Audio_Track_Count(raw); ++a) {
+    const int track_count = Used_Audio_Track_Count(raw);
+    for (int a = 0; a < track_count; ++a) {
         if (Read_Field(raw.audio_tracks[a], audio::Program_Index)
                     == static_cast<std::uint32_t>(program_slot)
             && ++seen == wanted)

@@ -311,7 +311,9 @@ void Add_Full_Program(ChannelDatabase &db, int p)
                                 : (p - satellite_programs) % kTerTransponderSlots;
     const auto n = static_cast<std::uint32_t>(p);
     ProgramValues values;
-    values.name = families[n % families.size()] + (" " + std::to_string(p + 1));
+    values.name = families[n % families.size()];
+    values.name += ' ';
+    values.name += std::to_string(p + 1);
     values.is_radio = p % 4 == 3;
     values.locked = p % 50 == 7;
     values.skipped = p % 40 == 9;

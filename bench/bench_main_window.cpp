@@ -1,0 +1,96 @@
+// A click in the main window, from the mouse to the repainted grids, under the offscreen
+// platform: QBENCHMARK prints the time per click. The window shows a full database (4,000
+// programs) at 1280 x 800. A click must be ready within one frame, 16 ms.
+
+#include "app/Main.h"
+#include "dbase/Orvane_dbase.h"
+#include "tools/sample_database.h"
+#include "views/ui_services.h"
+
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orvane;
+
+namespace {
+
+// Answers nothing: the benchmark never opens a box.
+class SilentUi final : public Ui_Services
+{
+public:
+    void Error_Box(QWidget *, const QString &text) override { qFatal("%s", qPrintable(text)); }
+    bool Ask_Yes(QWidget *, const QString &, Buttons) override { return true; }
+    QString Open_File_Name(QWidget *, const QString &) override { return {}; }
+    QString Save_File_Name(QWidget *, const QString &) override { return {}; }
+};
+
+} // namespace
+
+class BenchMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void satellite_click_to_repaint();
+    void tv_click_to_repaint();
+
+private:
+    void Click_And_Repaint(QTableView *grid, int row);
+
+    QTemporaryDir m_dir;
+    SilentUi m_ui;
+    std::unique_ptr<TFormMain> m_window;
+};
+
+void BenchMainWindow::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    auto db = Make_Channel_Database();
+    Build_Full_Database(*db, FileKind::ChannelData);
+    const SavedFiles saved = Save_Database_Bytes(*db);
+    QVERIFY(saved.outcome.ok);
+    const QString file = m_dir.filePath(QStringLiteral("FULL.BIN"));
+    std::string reason;
+    QVERIFY(Write_File_Atomically(file.toStdString(), saved.target, reason));
+
+    m_window = std::make_unique<TFormMain>(
+        m_ui, MainPaths{m_dir.filePath(QStringLiteral("ORVANE.ini")),
+                        m_dir.filePath(QStringLiteral("WORK.BIN"))});
+    m_window->setWindowState(Qt::WindowNoState);
+    m_window->resize(1280, 800);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(m_window->Open_Database_File(file, FileKind::ChannelData));
+}
+
+void BenchMainWindow::Click_And_Repaint(QTableView *grid, int row)
+{
+    const QModelIndex index = grid->model()->index(row, 1);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
+    m_window->repaint(); // paints every visible grid now, not at the next event loop turn
+}
+
+void BenchMainWindow::satellite_click_to_repaint()
+{
+    QTableView *grid = m_window->page_widgets(kSatellitesPage).sat;
+    int row = 1;
+    QBENCHMARK {
+        row = row == 1 ? 2 : 1;
+        Click_And_Repaint(grid, row);
+    }
+}
+
+void BenchMainWindow::tv_click_to_repaint()
+{
+    QTableView *grid = m_window->page_widgets(kSatellitesPage).tv;
+    int row = 0;
+    QBENCHMARK {
+        row = row == 0 ? 1 : 0;
+        Click_And_Repaint(grid, row);
+    }
+}
+
+QTEST_MAIN(BenchMainWindow)
+#include "bench_main_window.moc"

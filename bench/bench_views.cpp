@@ -1,0 +1,116 @@
+// The main window's lists on a full database (4,000 programs, 2,000 satellite and 1,000
+// terrestrial transponders). A click must be ready within one frame, 16 ms.
+//
+//   BM_Show_All_Lists     every list of the "Satellites" page rebuilt: row maps and counts.
+//   BM_Sat_Click_Ready    a click on a satellite through to the models being ready: the
+//                         linked selection, the reset of every changed grid model and the texts
+//                         of the rows a maximised window shows (40 per grid).
+//   BM_Tv_Click_Ready     the same for a click on a TV program (info pane and highlights).
+
+#include "dbase/Orvane_dbase.h"
+#include "tools/sample_database.h"
+#include "views/grid_model.h"
+#include "views/main_views.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+
+#include <array>
+
+using namespace orvane;
+
+namespace {
+
+constexpr int kVisibleRows = 40;
+
+struct ListFixture
+{
+    std::unique_ptr<ChannelDatabase> db = Make_Channel_Database();
+    ViewState view;
+    MainViews views{*db, view};
+    std::array<std::unique_ptr<GridModel>, 4> models;
+
+    ListFixture()
+    {
+        Build_Full_Database(*db, FileKind::ChannelData);
+        views.Reset_Views();
+        view.Data_Loaded = true;
+        views.Show_All_Lists();
+        const GridId grids[] = {GridId::Sat, GridId::Tp, GridId::Tv, GridId::Radio};
+        for (std::size_t i = 0; i < models.size(); ++i)
+            models[i] = std::make_unique<GridModel>(views, kSatellitesPage, grids[i]);
+    }
+
+    // What the widgets do after a click: reset the changed models, read the visible cells.
+    void Models_Ready(benchmark::State &state)
+    {
+        const unsigned changes = views.Take_Changes();
+        const unsigned bits[] = {changed::kSatGrid, changed::kTpGrid, changed::kTvGrid,
+                                 changed::kRadioGrid};
+        for (std::size_t i = 0; i < models.size(); ++i) {
+            GridModel &model = *models[i];
+            if (changes & bits[i])
+                model.Refresh();
+            const int rows = std::min(model.rowCount(), kVisibleRows);
+            for (int row = 0; row < rows; ++row)
+                for (int column = 0; column < model.columnCount(); ++column)
+                    benchmark::DoNotOptimize(model.data(model.index(row, column), Qt::DisplayRole));
+        }
+        state.counters["changes"] = changes;
+    }
+};
+
+ListFixture &Fixture()
+{
+    static ListFixture fixture;
+    return fixture;
+}
+
+void BM_Show_All_Lists(benchmark::State &state)
+{
+    ListFixture &f = Fixture();
+    for (auto _ : state) {
+        f.views.Show_All_Lists();
+        benchmark::DoNotOptimize(f.views.Take_Changes());
+    }
+}
+BENCHMARK(BM_Show_All_Lists)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+void BM_Sat_Click_Ready(benchmark::State &state)
+{
+    ListFixture &f = Fixture();
+    f.views.Show_All_Lists();
+    int row = 1;
+    for (auto _ : state) {
+        row = row == 1 ? 2 : 1; // alternate, so that every click changes the row
+        f.views.Select_Row(GridId::Sat, row);
+        f.Models_Ready(state);
+    }
+}
+BENCHMARK(BM_Sat_Click_Ready)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+void BM_Tv_Click_Ready(benchmark::State &state)
+{
+    ListFixture &f = Fixture();
+    f.views.Show_All_Lists();
+    f.Models_Ready(state);
+    int row = 1;
+    for (auto _ : state) {
+        row = row == 1 ? 2 : 1;
+        f.views.Select_Row(GridId::Tv, row);
+        f.Models_Ready(state);
+    }
+}
+BENCHMARK(BM_Tv_Click_Ready)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
