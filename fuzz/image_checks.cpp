@@ -1,4 +1,5 @@
 #include "fuzz/image_checks.h"
+#include "fuzz/list_checks.h"
 
 #include "fuzz/fuzz_check.h"
 
@@ -197,6 +198,7 @@ void Run_Image_Checks(ChannelDatabase &db)
 {
     (void)Display_Rows_Digest(db);
     Check_Current_Audio_Tracks(db.raw);
+    Check_Lists(db);
     Check_Save_Round_Trip(db);
 }
 

@@ -1,0 +1,110 @@
+// The main window's lists over any decoded image: every list of both pages built, every row of
+// every grid clicked, every favourites line chosen, the filter toggled, and the info pane built
+// for every slot. The checks are what the widgets rely on: a row shows a slot of its table or
+// nothing, row counts stay within the grids, highlights name existing rows.
+
+#include "fuzz/list_checks.h"
+#include "fuzz/fuzz_check.h"
+
+#include "views/list_texts.h"
+#include "views/main_views.h"
+
+namespace orvane::fuzz {
+namespace {
+
+int Table_Size(int view_mode, GridId grid)
+{
+    switch (grid) {
+    case GridId::Sat:
+        return kSatelliteCount;
+    case GridId::Tp:
+        return view_mode == kSatellitesPage ? kSatTransponderSlots : kTerTransponderSlots;
+    default:
+        return kProgramSlots;
+    }
+}
+
+void Check_Row(const MainViews &views, GridId grid, int row)
+{
+    const int mode = views.view().View_Mode;
+    const int slot = views.Row_Slot(grid, row);
+    FUZZ_CHECK(slot == kNoSlot || (slot >= 0 && slot < Table_Size(mode, grid)));
+    for (int column = 0; column < views.Column_Count(mode, grid); ++column)
+        (void)views.Cell_Text(mode, grid, row, column).size();
+}
+
+// After a click: the cursor within its grid, the current row and the highlights valid.
+void Check_Cursor(const MainViews &views, GridId grid)
+{
+    const int mode = views.view().View_Mode;
+    const GridCursor cursor = views.cursor(grid);
+    FUZZ_CHECK(cursor.row_count >= 1 && cursor.row_count <= Table_Size(mode, grid) + 1);
+    FUZZ_CHECK(cursor.current_row >= 0 && cursor.current_row < cursor.row_count);
+    Check_Row(views, grid, cursor.current_row);
+    FUZZ_CHECK(views.Sat_Highlight_Row() < views.sat_grid().row_count);
+    FUZZ_CHECK(views.Tp_Highlight_Row() < views.cursor(GridId::Tp).row_count);
+}
+
+void Check_Grid(const MainViews &views, GridId grid)
+{
+    Check_Cursor(views, grid);
+    for (int row = 0; row < views.cursor(grid).row_count; ++row)
+        Check_Row(views, grid, row);
+}
+
+void Check_Page(MainViews &views)
+{
+    const bool satellites = views.view().View_Mode == kSatellitesPage;
+    for (const GridId grid : {GridId::Sat, GridId::Tp, GridId::Tv, GridId::Radio}) {
+        if (grid == GridId::Sat && !satellites)
+            continue;
+        Check_Grid(views, grid);
+        for (int row = 0; row < views.cursor(grid).row_count; ++row) {
+            views.Select_Row(grid, row, true);
+            Check_Cursor(views, grid);
+        }
+        if (grid == GridId::Sat)
+            views.Select_Row(grid, 0, true); // "Show ALL Info": everything listed again
+    }
+    for (int line = -1; line < kFavouriteGroupCount; ++line) {
+        views.Select_Fav_Line(line, true);
+        Check_Cursor(views, GridId::Tv);
+        Check_Cursor(views, GridId::Radio);
+    }
+    (void)views.Take_Changes();
+}
+
+void Check_Info_For_Every_Slot(const ChannelDatabase &db)
+{
+    for (int s = 0; s < kSatelliteCount; ++s)
+        FUZZ_CHECK(Info_Lines(db, kSatellitesPage, s, kNoSlot, kNoSlot).size() == 1);
+    for (int t = 0; t < kSatTransponderSlots; ++t)
+        FUZZ_CHECK(Info_Lines(db, kSatellitesPage, kNoSlot, t, kNoSlot).size() == 3);
+    for (int t = 0; t < kTerTransponderSlots; ++t)
+        FUZZ_CHECK(Info_Lines(db, kTerrestrialPage, kNoSlot, t, kNoSlot).size() == 2);
+    for (int p = 0; p < kProgramSlots; ++p) {
+        FUZZ_CHECK(Info_Lines(db, kSatellitesPage, kNoSlot, kNoSlot, p).size() == 9);
+        FUZZ_CHECK(Info_Lines(db, kTerrestrialPage, kNoSlot, kNoSlot, p).size() == 5);
+    }
+}
+
+} // namespace
+
+void Check_Lists(ChannelDatabase &db)
+{
+    ViewState view;
+    MainViews views(db, view);
+    views.Reset_Views();
+    view.Data_Loaded = true;
+    views.Show_All_Lists();
+    Check_Page(views);
+    views.Show_Act_SatClick(); // the active-satellite filter on
+    Check_Page(views);
+    views.PageControl_MainChange(1);
+    Check_Page(views);
+    views.PageControl_MainChange(0);
+    Check_Grid(views, GridId::Sat);
+    Check_Info_For_Every_Slot(db);
+}
+
+} // namespace orvane::fuzz
