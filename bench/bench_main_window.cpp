@@ -55,9 +55,9 @@ void BenchMainWindow::initTestCase()
     std::string reason;
     QVERIFY(Write_File_Atomically(file.toStdString(), saved.target, reason));
 
-    m_window = std::make_unique<TFormMain>(
-        m_ui, MainPaths{m_dir.filePath(QStringLiteral("ORVANE.ini")),
-                        m_dir.filePath(QStringLiteral("WORK.BIN"))});
+    m_window = std::make_unique<TFormMain>(m_ui,
+                                           MainPaths{m_dir.filePath(QStringLiteral("ORVANE.ini")),
+                                                     m_dir.filePath(QStringLiteral("WORK.BIN"))});
     m_window->setWindowState(Qt::WindowNoState);
     m_window->resize(1280, 800);
     m_window->show();
@@ -76,7 +76,8 @@ void BenchMainWindow::satellite_click_to_repaint()
 {
     QTableView *grid = m_window->page_widgets(kSatellitesPage).sat;
     int row = 1;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         row = row == 1 ? 2 : 1;
         Click_And_Repaint(grid, row);
     }
@@ -86,7 +87,8 @@ void BenchMainWindow::tv_click_to_repaint()
 {
     QTableView *grid = m_window->page_widgets(kSatellitesPage).tv;
     int row = 0;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         row = row == 0 ? 1 : 0;
         Click_And_Repaint(grid, row);
     }

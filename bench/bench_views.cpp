@@ -46,8 +46,8 @@ struct ListFixture
     void Models_Ready(benchmark::State &state)
     {
         const unsigned changes = views.Take_Changes();
-        const unsigned bits[] = {changed::kSatGrid, changed::kTpGrid, changed::kTvGrid,
-                                 changed::kRadioGrid};
+        const unsigned bits[]
+                = {changed::kSatGrid, changed::kTpGrid, changed::kTvGrid, changed::kRadioGrid};
         for (std::size_t i = 0; i < models.size(); ++i) {
             GridModel &model = *models[i];
             if (changes & bits[i])
@@ -75,7 +75,10 @@ void BM_Show_All_Lists(benchmark::State &state)
         benchmark::DoNotOptimize(f.views.Take_Changes());
     }
 }
-BENCHMARK(BM_Show_All_Lists)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Show_All_Lists)
+        ->Unit(benchmark::kMicrosecond)
+        ->Repetitions(10)
+        ->ReportAggregatesOnly(true);
 
 void BM_Sat_Click_Ready(benchmark::State &state)
 {
@@ -88,7 +91,10 @@ void BM_Sat_Click_Ready(benchmark::State &state)
         f.Models_Ready(state);
     }
 }
-BENCHMARK(BM_Sat_Click_Ready)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Sat_Click_Ready)
+        ->Unit(benchmark::kMicrosecond)
+        ->Repetitions(10)
+        ->ReportAggregatesOnly(true);
 
 void BM_Tv_Click_Ready(benchmark::State &state)
 {
@@ -102,7 +108,10 @@ void BM_Tv_Click_Ready(benchmark::State &state)
         f.Models_Ready(state);
     }
 }
-BENCHMARK(BM_Tv_Click_Ready)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Tv_Click_Ready)
+        ->Unit(benchmark::kMicrosecond)
+        ->Repetitions(10)
+        ->ReportAggregatesOnly(true);
 
 } // namespace
 

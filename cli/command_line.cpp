@@ -8,7 +8,7 @@ namespace {
 
 enum Option : unsigned { kKindOption = 1, kLikeOption = 2, kModeOption = 4 };
 
-struct CommandSpec
+struct CommandRule
 {
     const char *name;
     std::size_t file_count;
@@ -16,7 +16,7 @@ struct CommandSpec
     unsigned required_options;
 };
 
-constexpr std::array<CommandSpec, 6> kCommands{{
+constexpr std::array<CommandRule, 6> kCommands{{
         {"info", 1, kKindOption, 0},
         {"verify", 1, kKindOption, 0},
         {"unpack", 2, kKindOption, 0},
@@ -25,11 +25,11 @@ constexpr std::array<CommandSpec, 6> kCommands{{
         {"sample", 1, kKindOption, kKindOption},
 }};
 
-const CommandSpec *Find_Command(const std::string &name)
+const CommandRule *Find_Command(const std::string &name)
 {
     const auto *const found
             = std::find_if(kCommands.begin(), kCommands.end(),
-                           [&](const CommandSpec &spec) { return name == spec.name; });
+                           [&](const CommandRule &rule) { return name == rule.name; });
     return found == kCommands.end() ? nullptr : &*found;
 }
 
@@ -152,19 +152,19 @@ private:
     void check_command()
     {
         const std::string &command = m_result.line.command;
-        const CommandSpec *spec = Find_Command(command);
+        const CommandRule *rule = Find_Command(command);
         if (command.empty())
             return fail("no command given");
-        if (!spec)
+        if (!rule)
             return fail("unknown command '" + command + "'");
-        if (m_result.line.files.size() != spec->file_count) {
-            return fail(command + " takes " + std::to_string(spec->file_count) + " file name"
-                        + (spec->file_count == 1 ? "" : "s"));
+        if (m_result.line.files.size() != rule->file_count) {
+            return fail(command + " takes " + std::to_string(rule->file_count) + " file name"
+                        + (rule->file_count == 1 ? "" : "s"));
         }
         for (unsigned option : {kKindOption, kLikeOption, kModeOption}) {
-            if (Has(m_seen, option) && !Has(spec->allowed_options, option))
+            if (Has(m_seen, option) && !Has(rule->allowed_options, option))
                 return fail(std::string(Option_Name(option)) + " does not apply to " + command);
-            if (Has(spec->required_options, option) && !Has(m_seen, option))
+            if (Has(rule->required_options, option) && !Has(m_seen, option))
                 return fail(command + " needs " + Option_Name(option));
         }
     }

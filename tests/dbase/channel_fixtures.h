@@ -107,7 +107,7 @@ inline std::uint32_t Groups(std::initializer_list<int> groups)
     return mask;
 }
 
-struct ProgramSpec
+struct ProgramSetup
 {
     std::uint32_t kind = prog::kKindSatellite;
     int tp = 0;
@@ -121,22 +121,22 @@ struct ProgramSpec
 
 // A program in slot Program_Count; its PIDs follow from the slot: video and PCR 256 + p,
 // audio 512 + p.
-inline int Add_Program(ChannelDatabase &db, const ProgramSpec &spec)
+inline int Add_Program(ChannelDatabase &db, const ProgramSetup &setup)
 {
     const auto next = static_cast<std::uint32_t>(db.Program_Count);
     ProgramValues values;
-    values.is_radio = spec.radio;
-    values.locked = spec.locked;
-    values.skipped = spec.skipped;
+    values.is_radio = setup.radio;
+    values.locked = setup.locked;
+    values.skipped = setup.skipped;
     values.service_id = 100 + next;
     values.pcr_pid = 256 + next;
     values.video_pid = 256 + next;
     values.audio_pid = 512 + next;
-    values.favourite_mask = spec.favourites;
+    values.favourite_mask = setup.favourites;
     values.pmt_pid = 32 + next;
-    values.name = spec.name;
-    const int slot = Create_Program(db, spec.kind, spec.tp, values);
-    if (spec.scrambled) {
+    values.name = setup.name;
+    const int slot = Create_Program(db, setup.kind, setup.tp, values);
+    if (setup.scrambled) {
         Write_Field(db.raw.programs[slot], prog::Free_To_Air, 0);
         Decode_Program(db.raw.programs[slot], db.raw, db.rows.programs[slot]);
     }
