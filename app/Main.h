@@ -73,6 +73,15 @@ public:
     QAction *write_action() const { return m_write; }
     QAction *recent_action(int index) const { return m_recent[static_cast<std::size_t>(index)]; }
 
+    // The edit dialogs' openers: a double click or Enter on a list, and the change commands of
+    // the context menus (Main_edit_*.cpp). Each presses its list's click handler first, runs
+    // the dialog and, when it was accepted, sets Data_Modified and refreshes the lists.
+    void SG_S_SatDblClick();
+    void SG_S_TPDblClick(); // the transponder grid of either page
+    void SG_S_TVDblClick();
+    void SG_S_RadioDblClick();
+    void LB_S_FAVDblClick();
+
     // A second start handed over: come to the front, and open its file once idle.
     void Instance_Message(const QString &file_path);
 
@@ -116,6 +125,7 @@ private:
     void Sync_Cursors();
     void Refill_Fav_List();
     void Refill_Info_List();
+    void Open_Editor(GridId grid);
     BoundGrid *Bound(QObject *view_or_viewport);
 
     // Files (Main_file.cpp).

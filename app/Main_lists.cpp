@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
@@ -82,11 +83,42 @@ void TFormMain::Bind_Grid(QTableView *view, int view_mode, GridId grid)
     connect(view, &QTableView::clicked, this, [this, index](const QModelIndex &clicked) {
         On_Row_Clicked(m_grids[index], clicked.row());
     });
+    connect(view, &QTableView::doubleClicked, this,
+            [this, grid](const QModelIndex &) { Open_Editor(grid); });
+    view->installEventFilter(this); // Enter opens the row's dialog
+}
+
+void TFormMain::Open_Editor(GridId grid)
+{
+    if (m_syncing || m_busy || !m_view.Data_Loaded)
+        return;
+    switch (grid) {
+    case GridId::Sat:
+        SG_S_SatDblClick();
+        break;
+    case GridId::Tp:
+        SG_S_TPDblClick();
+        break;
+    case GridId::Tv:
+        SG_S_TVDblClick();
+        break;
+    case GridId::Radio:
+        SG_S_RadioDblClick();
+        break;
+    }
+    Apply_Changes();
 }
 
 void TFormMain::Bind_Fav_List(QListWidget *list)
 {
     list->viewport()->installEventFilter(this);
+    list->installEventFilter(this); // Enter opens the group's dialog
+    connect(list, &QListWidget::itemDoubleClicked, this, [this] {
+        if (!m_syncing && !m_busy && m_view.Data_Loaded) {
+            LB_S_FAVDblClick();
+            Apply_Changes();
+        }
+    });
     connect(list, &QListWidget::currentRowChanged, this, [this](int row) {
         if (m_syncing)
             return;
@@ -105,6 +137,23 @@ void TFormMain::Bind_Fav_List(QListWidget *list)
 
 bool TFormMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const PageWidgets &page = page_widgets(m_view.View_Mode);
+            if (watched == page.fav) {
+                if (!m_busy && m_view.Data_Loaded) {
+                    LB_S_FAVDblClick();
+                    Apply_Changes();
+                }
+                return true;
+            }
+            if (BoundGrid *bound = Bound(watched); bound && bound->view == watched) {
+                Open_Editor(bound->grid);
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         // A right click opens the grid's menu without moving its current row.

@@ -1,0 +1,11 @@
+// TFormMain: opener of the edit dialog (not built yet).
+
+#include "app/Main.h"
+
+namespace orvane {
+
+void TFormMain::SG_S_TVDblClick() {}
+
+void TFormMain::SG_S_RadioDblClick() {}
+
+} // namespace orvane

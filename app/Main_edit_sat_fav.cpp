@@ -1,0 +1,11 @@
+// TFormMain: opener of the edit dialog (not built yet).
+
+#include "app/Main.h"
+
+namespace orvane {
+
+void TFormMain::SG_S_SatDblClick() {}
+
+void TFormMain::LB_S_FAVDblClick() {}
+
+} // namespace orvane
