@@ -1,0 +1,123 @@
+#include "dialogs/EditFAV.h"
+
+#include "dialogs/fav_edit_logic.h"
+#include "dialogs/input_checks.h"
+#include "views/list_texts.h"
+#include "views/ui_services.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidgetItem>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace orvane {
+namespace {
+
+QPushButton *Button(const char *caption, const char *name)
+{
+    auto *button = new QPushButton(QLatin1String(caption));
+    button->setObjectName(QLatin1String(name));
+    button->setFlat(true);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TFormEditFAV::TFormEditFAV(Ui_Services &ui, ChannelDatabase &db, int group, std::string &list_line,
+                           QListWidgetItem *list_item, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_ui(ui)
+    , m_db(db)
+    , m_group(group)
+    , m_list_line(list_line)
+    , m_list_item(list_item)
+{
+    setObjectName(QStringLiteral("FormEditFAV"));
+    setWindowTitle(QStringLiteral("Change favor name"));
+    setModal(true);
+    Build();
+    // FormShow: the group's name from the display table.
+    Edit_Name->setText(
+            QString::fromLatin1(m_db.rows.favourite_names[static_cast<std::size_t>(group)]));
+}
+
+void TFormEditFAV::Build()
+{
+    Edit_Name = new QLineEdit;
+    Edit_Name->setObjectName(QStringLiteral("Edit_Name"));
+    Edit_Name->setMaxLength(static_cast<int>(kFavouriteNameLength));
+    auto *group = new QGroupBox(QStringLiteral("FAV.Name"));
+    auto *group_layout = new QVBoxLayout(group);
+    group_layout->addWidget(Edit_Name);
+
+    SB_OK = Button("OK", "SB_OK");
+    SB_Cancel = Button("Cancel", "SB_Cancel");
+    Bu_OK = new QPushButton(this);
+    Bu_OK->setObjectName(QStringLiteral("Bu_OK"));
+    Bu_OK->setFixedSize(1, 1);
+    Bu_OK->setDefault(true);
+    Bu_OK->setFocusPolicy(Qt::NoFocus);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(SB_OK);
+    buttons->addWidget(SB_Cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+    setTabOrder(Edit_Name, SB_OK);
+    setTabOrder(SB_OK, SB_Cancel);
+
+    // Enter in the name is OK; the field takes the key so that OK runs once.
+    Edit_Name->installEventFilter(this);
+    connect(SB_OK, &QPushButton::clicked, this, &TFormEditFAV::SB_OKClick);
+    connect(Bu_OK, &QPushButton::clicked, this, &TFormEditFAV::SB_OKClick);
+    connect(SB_Cancel, &QPushButton::clicked, this, &TFormEditFAV::SB_CancelClick);
+}
+
+void TFormEditFAV::showEvent(QShowEvent *event)
+{
+    // The dialog opens centred on the screen, not over the main window.
+    if (const QScreen *shown_on = screen())
+        move(shown_on->availableGeometry().center() - rect().center());
+    QDialog::showEvent(event);
+}
+
+bool TFormEditFAV::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            SB_OKClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFormEditFAV::SB_OKClick()
+{
+    const QString name = Edit_Name->text();
+    if (!Is_Valid_Favourite_Name(name)) {
+        m_ui.Error_Box(this, QString::fromLatin1(kIllegalData));
+        Edit_Name->setFocus();
+        return;
+    }
+    Write_Favourite_Group(m_db, m_group, name);
+    m_list_line = Favourite_Line(m_db, m_group);
+    if (m_list_item)
+        m_list_item->setText(QString::fromStdString(m_list_line));
+    accept();
+}
+
+void TFormEditFAV::SB_CancelClick()
+{
+    reject();
+}
+
+} // namespace orvane

@@ -1,0 +1,276 @@
+#include "dialogs/EditLnb.h"
+
+#include "dialogs/input_checks.h"
+#include "dialogs/lnb_edit_logic.h"
+#include "views/ui_services.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace orvane {
+namespace {
+
+constexpr int kNameMaxLength = 18;
+
+QComboBox *Drop_Down(const QStringList &items, const char *name)
+{
+    auto *box = new QComboBox;
+    box->setObjectName(QLatin1String(name));
+    box->addItems(items);
+    return box;
+}
+
+QComboBox *Freq_Box(const char *name)
+{
+    QComboBox *box = Drop_Down(Lnb_Freq_Presets(), name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert); // presets only; a typed value is not kept
+    return box;
+}
+
+QLineEdit *Text_Field(const char *name)
+{
+    auto *edit = new QLineEdit;
+    edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+QGroupBox *Group(const char *caption, QWidget *field)
+{
+    auto *group = new QGroupBox(QLatin1String(caption));
+    auto *layout = new QVBoxLayout(group);
+    layout->addWidget(field);
+    return group;
+}
+
+// Selects a stored code; a code with no item leaves the list without a selection.
+void Select_Code(QComboBox *box, int code)
+{
+    box->setCurrentIndex(code < box->count() ? code : -1);
+}
+
+QPushButton *Button(const char *caption, const char *name)
+{
+    auto *button = new QPushButton(QLatin1String(caption));
+    button->setObjectName(QLatin1String(name));
+    button->setFlat(true);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TFormEditLnb::TFormEditLnb(Ui_Services &ui, ChannelDatabase &db, ViewState &view, int slot,
+                           QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_ui(ui)
+    , m_db(db)
+    , m_view(view)
+    , Slot_Index(slot)
+{
+    setObjectName(QStringLiteral("FormEditLnb"));
+    setWindowTitle(QStringLiteral("Change data"));
+    setModal(true);
+    Build();
+}
+
+void TFormEditLnb::Build()
+{
+    Edit_Name = Text_Field("Edit_Name");
+    Edit_Name->setMaxLength(kNameMaxLength);
+    CB_Type = Drop_Down(Lnb_Type_Items(), "CB_Type");
+    CB_Low = Freq_Box("CB_Low");
+    CB_High = Freq_Box("CB_High");
+    CB_Pow = Drop_Down(Lnb_Power_Items(), "CB_Pow");
+    CB_22K = Drop_Down(Off_On_Items(), "CB_22K");
+    Edit_Lon = Text_Field("Edit_Lon");
+    CB_Dis = Drop_Down(Diseqc_Items(), "CB_Dis");
+    CB_Mot = Drop_Down(Off_On_Items(), "CB_Mot");
+    CB_12V = Drop_Down(Off_On_Items(), "CB_12V");
+
+    auto *grid = new QGridLayout;
+    const std::pair<const char *, QWidget *> fields[]
+            = {{"Name", Edit_Name},     {"Type", CB_Type},     {"Low Freq", CB_Low},
+               {"High Freq", CB_High},  {"LNB Power", CB_Pow}, {"22kHZ", CB_22K},
+               {"Longitude", Edit_Lon}, {"DiSEqC", CB_Dis},    {"Motor", CB_Mot},
+               {"12V", CB_12V}};
+    int index = 0;
+    for (const auto &[caption, field] : fields) {
+        grid->addWidget(Group(caption, field), index / 2, index % 2);
+        ++index;
+    }
+
+    auto *info = new QGroupBox(QStringLiteral("Information (Min --> Max)"));
+    info->setEnabled(false);
+    auto *info_layout = new QVBoxLayout(info);
+    info_layout->addWidget(
+            new QLabel(QStringLiteral("Longitude: (0..360)         Low and High: (0..30000) ")));
+    info_layout->addWidget(
+            new QLabel(QStringLiteral("Frequency: (2000..12750)Symbolrate: (2000..45000)")));
+
+    SB_OK = Button("OK", "SB_OK");
+    SB_Cancel = Button("Cancel", "SB_Cancel");
+    // The 1-by-1 default button makes Enter in the drop-down lists act as OK.
+    Bu_OK = new QPushButton(this);
+    Bu_OK->setObjectName(QStringLiteral("Bu_OK"));
+    Bu_OK->setFixedSize(1, 1);
+    Bu_OK->setDefault(true);
+    Bu_OK->setFocusPolicy(Qt::NoFocus);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(SB_OK);
+    buttons->addWidget(SB_Cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(info);
+    layout->addLayout(buttons);
+
+    QWidget *previous = nullptr;
+    for (const auto &[caption, field] : fields) {
+        if (previous)
+            setTabOrder(previous, field);
+        previous = field;
+    }
+    setTabOrder(previous, SB_OK);
+    setTabOrder(SB_OK, SB_Cancel);
+
+    // Enter in a text field is OK; the field takes the key so that OK runs once.
+    for (QLineEdit *edit : {Edit_Name, Edit_Lon, CB_Low->lineEdit(), CB_High->lineEdit()})
+        edit->installEventFilter(this);
+    connect(SB_OK, &QPushButton::clicked, this, &TFormEditLnb::SB_OKClick);
+    connect(Bu_OK, &QPushButton::clicked, this, &TFormEditLnb::SB_OKClick);
+    connect(SB_Cancel, &QPushButton::clicked, this, &TFormEditLnb::SB_CancelClick);
+    connect(CB_Type, &QComboBox::activated, this, &TFormEditLnb::CB_TypeChange);
+}
+
+bool TFormEditLnb::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            SB_OKClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFormEditLnb::showEvent(QShowEvent *event)
+{
+    if (!std::exchange(m_shown, true)) {
+        FormShow();
+        if (const QScreen *shown_on = screen())
+            move(shown_on->availableGeometry().center() - rect().center());
+    }
+    QDialog::showEvent(event);
+}
+
+void TFormEditLnb::FormShow()
+{
+    m_view.Edit_Accepted = false;
+    const TLNB_Info_String &row = m_db.rows.satellites[static_cast<std::size_t>(Slot_Index)];
+    Edit_Name->setText(QString::fromLatin1(row.Name));
+    const std::optional<double> longitude = Parse_Float(QString::fromStdString(row.Longitude));
+    Edit_Lon->setText(longitude ? QString::number(*longitude, 'g', QLocale::FloatingPointShortest)
+                                : QString::fromStdString(row.Longitude));
+    Select_Code(CB_Type, row.Lnb_Type);
+    Apply_Type_Defaults(row.Lnb_Type);
+    CB_Low->setEditText(QString::fromStdString(row.Lnb_Low_Freq));
+    CB_High->setEditText(QString::fromStdString(row.Lnb_High_Freq));
+    Select_Code(CB_Pow, row.Lnb_Power);
+    Select_Code(CB_Dis, row.Diseqc_Port);
+    Select_Code(CB_Mot, row.Motor);
+    Select_Code(CB_12V, row.Lnb_12V);
+    // The tone list follows the stored tone, not the type.
+    Set_Tone_Items(Tone_Items_For(row.Tone_22K), row.Tone_22K != 2);
+    Select_Code(CB_22K, row.Tone_22K == 2 ? 0 : row.Tone_22K);
+}
+
+void TFormEditLnb::Apply_Type_Defaults(int type)
+{
+    const std::optional<LnbTypeDefaults> defaults = Lnb_Type_Defaults(type);
+    if (!defaults)
+        return;
+    CB_Low->setEditText(defaults->low);
+    CB_High->setEditText(defaults->high);
+    CB_High->setEnabled(defaults->high_enabled);
+    Set_Tone_Items(defaults->tone_items, defaults->tone_enabled);
+}
+
+void TFormEditLnb::Set_Tone_Items(const QStringList &items, bool enabled)
+{
+    CB_22K->clear();
+    CB_22K->addItems(items);
+    CB_22K->setCurrentIndex(-1);
+    CB_22K->setEnabled(enabled);
+}
+
+void TFormEditLnb::CB_TypeChange(int type)
+{
+    Apply_Type_Defaults(type);
+    CB_22K->setCurrentIndex(0);
+}
+
+LnbInput TFormEditLnb::Input() const
+{
+    LnbInput input;
+    input.name = Edit_Name->text();
+    input.longitude = Edit_Lon->text();
+    input.low = CB_Low->currentText();
+    input.high = CB_High->currentText();
+    input.tone_text = CB_22K->currentIndex() < 0 ? QString() : CB_22K->currentText();
+    input.type = CB_Type->currentIndex();
+    input.power = CB_Pow->currentIndex();
+    input.diseqc = CB_Dis->currentIndex();
+    input.motor = CB_Mot->currentIndex();
+    input.lnb_12v = CB_12V->currentIndex();
+    return input;
+}
+
+QWidget *TFormEditLnb::Field_Widget(LnbField field) const
+{
+    switch (field) {
+    case LnbField::Name:
+        return Edit_Name;
+    case LnbField::Low:
+        return CB_Low;
+    case LnbField::High:
+        return CB_High;
+    case LnbField::Longitude:
+        return Edit_Lon;
+    default:
+        return nullptr;
+    }
+}
+
+void TFormEditLnb::SB_OKClick()
+{
+    const LnbInput input = Input();
+    const LnbVerdict verdict = Check_Lnb_Input(input);
+    if (!verdict.ok()) {
+        if (verdict.clear_field)
+            Edit_Lon->clear();
+        m_ui.Error_Box(this, verdict.message);
+        Field_Widget(verdict.field)->setFocus();
+        return;
+    }
+    Write_Lnb(m_db, Slot_Index, input, verdict);
+    m_view.Edit_Accepted = true;
+    accept();
+}
+
+void TFormEditLnb::SB_CancelClick()
+{
+    reject();
+}
+
+} // namespace orvane

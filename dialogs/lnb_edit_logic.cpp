@@ -1,0 +1,205 @@
+#include "dialogs/lnb_edit_logic.h"
+
+#include "dbase/bit_field.h"
+#include "dbase/decode.h"
+#include "dbase/record_writers.h"
+#include "dialogs/input_checks.h"
+
+#include <array>
+#include <cmath>
+
+namespace orvane {
+namespace {
+
+constexpr std::int32_t kMaxLnbFreq = 30000;
+constexpr double kMaxLongitude = 360.0;
+
+struct TypeRow
+{
+    const char *low;
+    const char *high;
+    bool universal;
+};
+
+// Indexed by the type code: UNIVERSAL switches between two oscillators and sends its own tone.
+constexpr std::array<TypeRow, 6> kTypeRows{{{"5150", "5150", false},
+                                            {"11300", "11300", false},
+                                            {"9750", "10600", true},
+                                            {"5150", "5750", false},
+                                            {"10600", "10600", false},
+                                            {"9750", "9750", false}}};
+
+LnbVerdict Refuse(LnbField field, const QString &message, bool clear = false)
+{
+    LnbVerdict verdict;
+    verdict.field = field;
+    verdict.message = message;
+    verdict.clear_field = clear;
+    return verdict;
+}
+
+bool Empty_Or_Decimal(const QString &text)
+{
+    return text.isEmpty() || text.contains(u'.');
+}
+
+// Converts a checked frequency text; nothing when it is refused, with the verdict set.
+std::optional<std::uint32_t> Frequency(const QString &text, LnbField field, LnbVerdict &verdict)
+{
+    const std::optional<qint32> value = Parse_Integer(text);
+    if (!value) {
+        verdict = Refuse(field, Not_Valid_Integer(text));
+        return std::nullopt;
+    }
+    if (*value < 0 || *value > kMaxLnbFreq) {
+        verdict = Refuse(field, QString::fromLatin1(kIllegalData));
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(*value);
+}
+
+// The longitude in tenths of a degree. A value that tenths cannot hold exactly (19.25) is
+// refused rather than rounded: "19.20" parses to the same number as 19.2 and passes.
+std::optional<std::uint32_t> Longitude_Tenths(const QString &text, LnbVerdict &verdict)
+{
+    const LnbVerdict illegal = Refuse(LnbField::Longitude, QString::fromLatin1(kIllegalData), true);
+    if (text.isEmpty()) {
+        verdict = illegal;
+        return std::nullopt;
+    }
+    const std::optional<double> value = Parse_Float(text);
+    if (!value || !std::isfinite(*value)) {
+        verdict = Refuse(LnbField::Longitude, Not_Valid_Float(text));
+        return std::nullopt;
+    }
+    const double tenths = std::round(*value * 10.0);
+    if (*value < 0.0 || *value > kMaxLongitude || tenths / 10.0 != *value) {
+        verdict = illegal;
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(tenths);
+}
+
+void Write_Selected(SatelliteRecord &record, BitField field, int index)
+{
+    if (index >= 0)
+        Write_Field(record, field, static_cast<std::uint32_t>(index));
+}
+
+std::optional<std::uint32_t> Tone_Code(const QString &text)
+{
+    const int code
+            = QStringList{QStringLiteral("OFF"), QStringLiteral("ON"), QStringLiteral("Auto")}
+                      .indexOf(text);
+    return code < 0 ? std::nullopt : std::optional<std::uint32_t>(code);
+}
+
+} // namespace
+
+const QStringList &Lnb_Type_Items()
+{
+    static const QStringList items{QStringLiteral("NORMAL C"),  QStringLiteral("NORMAL KU"),
+                                   QStringLiteral("UNIVERSAL"), QStringLiteral("ONE CABLE"),
+                                   QStringLiteral("HIGH KU"),   QStringLiteral("LOW KU")};
+    return items;
+}
+
+const QStringList &Lnb_Freq_Presets()
+{
+    static const QStringList items{QStringLiteral("5150"),  QStringLiteral("5750"),
+                                   QStringLiteral("9750"),  QStringLiteral("10000"),
+                                   QStringLiteral("10050"), QStringLiteral("10600"),
+                                   QStringLiteral("10750"), QStringLiteral("11200"),
+                                   QStringLiteral("11300"), QStringLiteral("11475")};
+    return items;
+}
+
+const QStringList &Lnb_Power_Items()
+{
+    static const QStringList items{QStringLiteral("OFF"), QStringLiteral("13/18"),
+                                   QStringLiteral("13"), QStringLiteral("18")};
+    return items;
+}
+
+const QStringList &Diseqc_Items()
+{
+    static const QStringList items{QStringLiteral("OFF"), QStringLiteral("PORT A"),
+                                   QStringLiteral("PORT B"), QStringLiteral("PORT C"),
+                                   QStringLiteral("PORT D")};
+    return items;
+}
+
+const QStringList &Off_On_Items()
+{
+    static const QStringList items{QStringLiteral("OFF"), QStringLiteral("ON")};
+    return items;
+}
+
+QStringList Tone_Items_For(int tone)
+{
+    return tone == 2 ? QStringList{QStringLiteral("Auto")} : Off_On_Items();
+}
+
+std::optional<LnbTypeDefaults> Lnb_Type_Defaults(int type)
+{
+    if (type < 0 || type >= static_cast<int>(kTypeRows.size()))
+        return std::nullopt;
+    const TypeRow &row = kTypeRows[static_cast<std::size_t>(type)];
+    LnbTypeDefaults defaults;
+    defaults.low = QString::fromLatin1(row.low);
+    defaults.high = QString::fromLatin1(row.high);
+    defaults.high_enabled = row.low != std::string_view(row.high);
+    defaults.tone_items = Tone_Items_For(row.universal ? 2 : 0);
+    defaults.tone_enabled = !row.universal;
+    return defaults;
+}
+
+LnbVerdict Check_Lnb_Input(const LnbInput &input)
+{
+    if (!Is_Latin1(input.name))
+        return Refuse(LnbField::Name, QString::fromLatin1(kIllegalData));
+    if (Empty_Or_Decimal(input.low))
+        return Refuse(LnbField::Low, QString::fromLatin1(kIllegalData));
+    if (Empty_Or_Decimal(input.high))
+        return Refuse(LnbField::High, QString::fromLatin1(kIllegalData));
+    LnbVerdict verdict;
+    const auto low = Frequency(input.low, LnbField::Low, verdict);
+    if (!low)
+        return verdict;
+    const auto high = Frequency(input.high, LnbField::High, verdict);
+    if (!high)
+        return verdict;
+    const auto tenths = Longitude_Tenths(input.longitude, verdict);
+    if (!tenths)
+        return verdict;
+    verdict.low = *low;
+    verdict.high = *high;
+    verdict.longitude_tenths = *tenths;
+    return verdict;
+}
+
+void Write_Lnb(ChannelDatabase &db, int slot, const LnbInput &input, const LnbVerdict &verdict)
+{
+    SatelliteRecord &record = db.raw.satellites[static_cast<std::size_t>(slot)];
+    TLNB_Info_String &row = db.rows.satellites[static_cast<std::size_t>(slot)];
+    const std::string name = input.name.left(int(sat::kNameLength)).toLatin1().toStdString();
+    Write_Satellite_Name(record, name);
+    Write_Selected(record, sat::Lnb_Type, input.type);
+    Write_Selected(record, sat::Lnb_12V, input.lnb_12v);
+    if (const auto tone = Tone_Code(input.tone_text))
+        Write_Field(record, sat::Tone_22K, *tone);
+    Write_Selected(record, sat::Lnb_Power, input.power);
+    Write_Field(record, sat::Lnb_Low_Freq, verdict.low);
+    Write_Field(record, sat::Lnb_High_Freq, verdict.high);
+    Write_Field(record, sat::Longitude, verdict.longitude_tenths);
+    Write_Selected(record, sat::Diseqc_Port, input.diseqc);
+    Write_Selected(record, sat::Motor, input.motor);
+
+    // The row takes the coded fields from the record; the texts are shown as typed.
+    Decode_Satellite(record, row);
+    row.Name = name;
+    row.Lnb_High_Freq = input.high.toStdString();
+    row.Longitude = input.longitude.toStdString();
+}
+
+} // namespace orvane
