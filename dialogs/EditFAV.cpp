@@ -1,32 +1,19 @@
 #include "dialogs/EditFAV.h"
 
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/fav_edit_logic.h"
 #include "dialogs/input_checks.h"
 #include "views/list_texts.h"
 #include "views/ui_services.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidgetItem>
-#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
 namespace orvane {
-namespace {
-
-QPushButton *Button(const char *caption, const char *name)
-{
-    auto *button = new QPushButton(QLatin1String(caption));
-    button->setObjectName(QLatin1String(name));
-    button->setFlat(true);
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
 
 TFormEditFAV::TFormEditFAV(Ui_Services &ui, ChannelDatabase &db, int group, std::string &list_line,
                            QListWidgetItem *list_item, QWidget *parent)
@@ -55,29 +42,18 @@ void TFormEditFAV::Build()
     auto *group_layout = new QVBoxLayout(group);
     group_layout->addWidget(Edit_Name);
 
-    SB_OK = Button("OK", "SB_OK");
-    SB_Cancel = Button("Cancel", "SB_Cancel");
-    Bu_OK = new QPushButton(this);
-    Bu_OK->setObjectName(QStringLiteral("Bu_OK"));
-    Bu_OK->setFixedSize(1, 1);
-    Bu_OK->setDefault(true);
-    Bu_OK->setFocusPolicy(Qt::NoFocus);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(SB_OK);
-    buttons->addWidget(SB_Cancel);
+    const DialogButtons buttons = Add_Dialog_Buttons(this, {.default_in_row = false});
+    SB_OK = buttons.ok;
+    SB_Cancel = buttons.cancel;
+    Bu_OK = buttons.default_ok;
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     setTabOrder(Edit_Name, SB_OK);
     setTabOrder(SB_OK, SB_Cancel);
 
     // Enter in the name is OK; the field takes the key so that OK runs once.
     Edit_Name->installEventFilter(this);
-    connect(SB_OK, &QPushButton::clicked, this, &TFormEditFAV::SB_OKClick);
-    connect(Bu_OK, &QPushButton::clicked, this, &TFormEditFAV::SB_OKClick);
-    connect(SB_Cancel, &QPushButton::clicked, this, &TFormEditFAV::SB_CancelClick);
 }
 
 void TFormEditFAV::showEvent(QShowEvent *event)

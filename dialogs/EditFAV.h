@@ -10,6 +10,7 @@
 
 #include <string>
 
+class QAbstractButton;
 class QLineEdit;
 class QListWidgetItem;
 class QPushButton;
@@ -45,8 +46,8 @@ private:
     QListWidgetItem *m_list_item;
 
     QLineEdit *Edit_Name = nullptr;
-    QPushButton *SB_OK = nullptr;
-    QPushButton *SB_Cancel = nullptr;
+    QAbstractButton *SB_OK = nullptr;
+    QAbstractButton *SB_Cancel = nullptr;
     QPushButton *Bu_OK = nullptr;
 };
 

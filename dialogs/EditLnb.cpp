@@ -1,5 +1,6 @@
 #include "dialogs/EditLnb.h"
 
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/input_checks.h"
 #include "dialogs/lnb_edit_logic.h"
 #include "views/ui_services.h"
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -55,15 +55,6 @@ QGroupBox *Group(const char *caption, QWidget *field)
 void Select_Code(QComboBox *box, int code)
 {
     box->setCurrentIndex(code < box->count() ? code : -1);
-}
-
-QPushButton *Button(const char *caption, const char *name)
-{
-    auto *button = new QPushButton(QLatin1String(caption));
-    button->setObjectName(QLatin1String(name));
-    button->setFlat(true);
-    button->setAutoDefault(false);
-    return button;
 }
 
 } // namespace
@@ -116,23 +107,15 @@ void TFormEditLnb::Build()
     info_layout->addWidget(
             new QLabel(QStringLiteral("Frequency: (2000..12750)Symbolrate: (2000..45000)")));
 
-    SB_OK = Button("OK", "SB_OK");
-    SB_Cancel = Button("Cancel", "SB_Cancel");
     // The 1-by-1 default button makes Enter in the drop-down lists act as OK.
-    Bu_OK = new QPushButton(this);
-    Bu_OK->setObjectName(QStringLiteral("Bu_OK"));
-    Bu_OK->setFixedSize(1, 1);
-    Bu_OK->setDefault(true);
-    Bu_OK->setFocusPolicy(Qt::NoFocus);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(SB_OK);
-    buttons->addWidget(SB_Cancel);
+    const DialogButtons buttons = Add_Dialog_Buttons(this, {.default_in_row = false});
+    SB_OK = buttons.ok;
+    SB_Cancel = buttons.cancel;
+    Bu_OK = buttons.default_ok;
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(info);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     QWidget *previous = nullptr;
     for (const auto &[caption, field] : fields) {
@@ -146,9 +129,6 @@ void TFormEditLnb::Build()
     // Enter in a text field is OK; the field takes the key so that OK runs once.
     for (QLineEdit *edit : {Edit_Name, Edit_Lon, CB_Low->lineEdit(), CB_High->lineEdit()})
         edit->installEventFilter(this);
-    connect(SB_OK, &QPushButton::clicked, this, &TFormEditLnb::SB_OKClick);
-    connect(Bu_OK, &QPushButton::clicked, this, &TFormEditLnb::SB_OKClick);
-    connect(SB_Cancel, &QPushButton::clicked, this, &TFormEditLnb::SB_CancelClick);
     connect(CB_Type, &QComboBox::activated, this, &TFormEditLnb::CB_TypeChange);
 }
 

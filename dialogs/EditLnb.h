@@ -9,6 +9,7 @@
 
 #include <QDialog>
 
+class QAbstractButton;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -59,8 +60,8 @@ private:
     QComboBox *CB_Dis = nullptr;
     QComboBox *CB_Mot = nullptr;
     QComboBox *CB_12V = nullptr;
-    QPushButton *SB_OK = nullptr;
-    QPushButton *SB_Cancel = nullptr;
+    QAbstractButton *SB_OK = nullptr;
+    QAbstractButton *SB_Cancel = nullptr;
     QPushButton *Bu_OK = nullptr;
 };
 

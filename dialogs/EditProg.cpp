@@ -1,15 +1,14 @@
 #include "dialogs/EditProg.h"
 
+#include "dialogs/dialog_buttons.h"
 #include "views/ui_services.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace orvane {
@@ -177,30 +176,11 @@ QWidget *TFormEditProg::Build_Transponder_Panels()
 
 QWidget *TFormEditProg::Build_Buttons()
 {
-    auto *row = new QWidget;
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto *ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("SB_OK"));
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"));
-    cancel->setObjectName(QStringLiteral("SB_Cancel"));
     // Enter in any text field presses the dialog's default button, a 1-by-1 pixel one.
-    auto *enter = new QPushButton;
-    enter->setObjectName(QStringLiteral("Bu_OK"));
-    enter->setFixedSize(1, 1);
-    enter->setFocusPolicy(Qt::NoFocus);
-    enter->setDefault(true);
-    for (QPushButton *button : {ok, cancel}) {
-        button->setFlat(true);
-        button->setAutoDefault(false);
-    }
-    connect(ok, &QPushButton::clicked, this, &TFormEditProg::SB_OKClick);
-    connect(enter, &QPushButton::clicked, this, &TFormEditProg::SB_OKClick);
-    connect(cancel, &QPushButton::clicked, this, &TFormEditProg::SB_CancelClick);
-    layout->addStretch();
-    layout->addWidget(ok);
-    layout->addWidget(cancel);
-    layout->addWidget(enter);
+    const DialogButtons buttons = Add_Dialog_Buttons(this);
+    buttons.row->setContentsMargins(0, 0, 0, 0);
+    auto *row = new QWidget;
+    row->setLayout(buttons.row);
     return row;
 }
 

@@ -15,7 +15,6 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
-class QPushButton;
 class QWidget;
 
 namespace orvane {

@@ -1,15 +1,13 @@
 #include "dialogs/tp_dialog_frame.h"
 
+#include "dialogs/dialog_buttons.h"
 #include "views/ui_services.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace orvane {
@@ -54,29 +52,12 @@ void TpDialogFrame::Add_Information(const QStringList &lines)
 
 void TpDialogFrame::Add_Buttons(const QString &ok_caption, const char *default_button_name)
 {
-    auto *row = new QHBoxLayout;
-    auto *ok = new QToolButton(this);
-    ok->setObjectName(QStringLiteral("SB_OK"));
-    ok->setText(ok_caption);
-    ok->setAutoRaise(true);
-    auto *cancel = new QToolButton(this);
-    cancel->setObjectName(QStringLiteral("SB_Cancel"));
-    cancel->setText(QStringLiteral("Cancel"));
-    cancel->setAutoRaise(true);
     // Enter anywhere in the dialog presses the default button, which does what OK does.
-    auto *default_ok = new QPushButton(this);
-    default_ok->setObjectName(QLatin1String(default_button_name));
-    default_ok->setFixedSize(1, 1);
-    default_ok->setFocusPolicy(Qt::NoFocus);
-    default_ok->setDefault(true);
-    row->addStretch();
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    row->addWidget(default_ok);
-    static_cast<QVBoxLayout *>(layout())->addLayout(row);
-    connect(ok, &QToolButton::clicked, this, &TpDialogFrame::SB_OKClick);
-    connect(cancel, &QToolButton::clicked, this, &TpDialogFrame::SB_CancelClick);
-    connect(default_ok, &QPushButton::clicked, this, &TpDialogFrame::SB_OKClick);
+    const DialogButtons buttons
+            = Add_Dialog_Buttons(this, {.look = DialogButtonLook::Auto_Raise_Tool,
+                                        .ok_caption = ok_caption,
+                                        .default_button_name = default_button_name});
+    static_cast<QVBoxLayout *>(layout())->addLayout(buttons.row);
 }
 
 void TpDialogFrame::SB_OKClick()

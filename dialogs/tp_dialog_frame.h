@@ -12,8 +12,6 @@
 
 class QGridLayout;
 class QLineEdit;
-class QPushButton;
-class QToolButton;
 
 namespace orvane {
 
