@@ -6,6 +6,7 @@
 
 #include "views/grid_delegate.h"
 #include "views/grid_model.h"
+#include "views/key_events.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -137,21 +138,18 @@ void TFormMain::Bind_Fav_List(QListWidget *list)
 
 bool TFormMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            const PageWidgets &page = page_widgets(m_view.View_Mode);
-            if (watched == page.fav) {
-                if (!m_busy && m_view.Data_Loaded) {
-                    LB_S_FAVDblClick();
-                    Apply_Changes();
-                }
-                return true;
+    if (Is_Enter_Press(event)) {
+        const PageWidgets &page = page_widgets(m_view.View_Mode);
+        if (watched == page.fav) {
+            if (!m_busy && m_view.Data_Loaded) {
+                LB_S_FAVDblClick();
+                Apply_Changes();
             }
-            if (BoundGrid *bound = Bound(watched); bound && bound->view == watched) {
-                Open_Editor(bound->grid);
-                return true;
-            }
+            return true;
+        }
+        if (BoundGrid *bound = Bound(watched); bound && bound->view == watched) {
+            Open_Editor(bound->grid);
+            return true;
         }
     }
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {

@@ -3,6 +3,7 @@
 #include "dialogs/dialog_buttons.h"
 #include "dialogs/fav_edit_logic.h"
 #include "dialogs/input_checks.h"
+#include "views/key_events.h"
 #include "views/list_texts.h"
 #include "views/ui_services.h"
 
@@ -66,12 +67,9 @@ void TFormEditFAV::showEvent(QShowEvent *event)
 
 bool TFormEditFAV::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            SB_OKClick();
-            return true;
-        }
+    if (Is_Enter_Press(event)) {
+        SB_OKClick();
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

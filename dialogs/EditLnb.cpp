@@ -3,6 +3,7 @@
 #include "dialogs/dialog_buttons.h"
 #include "dialogs/input_checks.h"
 #include "dialogs/lnb_edit_logic.h"
+#include "views/key_events.h"
 #include "views/ui_services.h"
 
 #include <QComboBox>
@@ -134,12 +135,9 @@ void TFormEditLnb::Build()
 
 bool TFormEditLnb::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            SB_OKClick();
-            return true;
-        }
+    if (Is_Enter_Press(event)) {
+        SB_OKClick();
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }
