@@ -45,11 +45,7 @@ private:
 void TestEditFavDialog::init()
 {
     m_f = std::make_unique<WindowFixture>();
-    const QString path
-            = m_f->Write_Sample(QStringLiteral("CHANNEL_DATA.BIN"), FileKind::ChannelData);
-    QVERIFY(m_f->Open(path, FileKind::ChannelData));
-    m_f->window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&m_f->window));
+    QVERIFY(m_f->Open_Shown_Sample());
 }
 
 void TestEditFavDialog::cleanup()

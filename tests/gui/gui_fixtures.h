@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 #include <vector>
@@ -80,6 +81,17 @@ public:
         ui.Push_Open_File(path);
         window.OpenDataClick(kind);
         return window.view_state().Data_Loaded;
+    }
+
+    // The sample "Channel Data" file opened and the window shown, as a user starts out.
+    bool Open_Shown_Sample()
+    {
+        const QString path
+                = Write_Sample(QStringLiteral("CHANNEL_DATA.BIN"), FileKind::ChannelData);
+        if (!Open(path, FileKind::ChannelData))
+            return false;
+        window.show();
+        return QTest::qWaitForWindowExposed(&window);
     }
 
     QStringList Recent() const
