@@ -64,6 +64,7 @@ TFormMain::TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent)
 {
     Build_Window();
     Bind_Lists();
+    Bind_List_Menus();
     Reset_Views(); // FormCreate
 }
 

@@ -4,6 +4,7 @@
 // and binds them to the widgets of the two pages. The file commands live in Main_file.cpp,
 // the binding of the lists in Main_lists.cpp.
 
+#include "app/list_menus.h"
 #include "app/main_layout.h"
 #include "dbase/channel_database.h"
 #include "views/main_views.h"
@@ -82,6 +83,23 @@ public:
     void SG_S_RadioDblClick();
     void LB_S_FAVDblClick();
 
+    // The context menus of the lists (Main_menus.cpp). The popup handlers enable the commands
+    // for the row the menu opens on; the tests call them without popping a menu up.
+    const ListMenus &list_menus() const { return m_menus; }
+    void PM_SatePopup();
+    void PM_TPPopup();
+    void PM_TvPopup();
+    void PM_RadioPopup();
+    void Show_Act_SatClick();
+    // The structural edits: add and delete transponders and programs.
+    void New_TpClick();
+    void New_TvClick();
+    void New_RadioClick();
+    void Delete_TpClick();
+    void Del_All_Empty_TpClick();
+    void Delete_TvClick();
+    void Delete_RadioClick();
+
     // A second start handed over: come to the front, and open its file once idle.
     void Instance_Message(const QString &file_path);
 
@@ -128,6 +146,13 @@ private:
     void Open_Editor(GridId grid);
     BoundGrid *Bound(QObject *view_or_viewport);
 
+    // Context menus (Main_menus.cpp).
+    void Bind_List_Menus();
+    void Pop_Up_Menu(GridId grid, QTableView *view, const QPoint &position);
+    template<typename Command>
+    void Run_Edit_Command(Command command);
+    void Focus_Grid(GridId grid);
+
     // Files (Main_file.cpp).
     void Apply_Version_Edit();
     void Store_Recent_Files(const RecentFiles &recent);
@@ -162,6 +187,7 @@ private:
     PageWidgets m_sat_page;
     PageWidgets m_ter_page;
     std::vector<BoundGrid> m_grids;
+    ListMenus m_menus;
 
     QToolButton *m_tb_file = nullptr;
     QMenu *m_file_menu = nullptr;

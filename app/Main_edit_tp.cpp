@@ -2,27 +2,9 @@
 // both pages; the page on show decides which dialog edits the row.
 
 #include "app/Main.h"
-#include "dialogs/Edit_S_TP.h"
-#include "dialogs/Edit_T_TP.h"
+#include "dialogs/run_tp_dialog.h"
 
 namespace orvane {
-
-namespace {
-
-bool Run_Tp_Dialog(ChannelDatabase &db, ViewState &view, Ui_Services &ui, int slot, QWidget *parent)
-{
-    const TpHandOver hand_over{slot, 0, 0};
-    if (view.View_Mode == kTerrestrialPage) {
-        TForm_Edit_T_TP dialog(db, view, ui, hand_over, parent);
-        dialog.exec();
-    } else {
-        TForm_Edit_S_TP dialog(db, view, ui, hand_over, parent);
-        dialog.exec();
-    }
-    return view.Edit_Accepted;
-}
-
-} // namespace
 
 void TFormMain::SG_S_TPDblClick()
 {
@@ -35,7 +17,7 @@ void TFormMain::SG_S_TPDblClick()
         return;
     m_view.Edit_Accepted = false;
     m_view.Is_New_Entry = false; // the change mode
-    if (!Run_Tp_Dialog(*m_db, m_view, m_ui, tp, this))
+    if (!Run_Tp_Dialog(*m_db, m_view, m_ui, TpHandOver{tp, 0, 0}, this))
         return;
     m_view.Data_Modified = true;
     m_views.Fill_Tp_Grid();

@@ -1,13 +1,19 @@
 // The main window's lists over any decoded image: every list of both pages built, every row of
-// every grid clicked, every favourites line chosen, the filter toggled, and the info pane built
-// for every slot. The checks are what the widgets rely on: a row shows a slot of its table or
-// nothing, row counts stay within the grids, highlights name existing rows.
+// every grid clicked with its context menu opened, every favourites line chosen, the filter
+// toggled, the info pane built for every slot, and every add and delete command run once. The
+// checks are what the widgets rely on: a row shows a slot of its table or nothing, row counts stay
+// within the grids, highlights name existing rows.
 
 #include "fuzz/list_checks.h"
 #include "fuzz/fuzz_check.h"
 
+#include "dbase/record_writers.h"
+#include "views/context_menus.h"
 #include "views/list_texts.h"
 #include "views/main_views.h"
+#include "views/structural_edits.h"
+
+#include <memory>
 
 namespace orvane::fuzz {
 namespace {
@@ -52,6 +58,26 @@ void Check_Grid(const MainViews &views, GridId grid)
         Check_Row(views, grid, row);
 }
 
+// Opens the grid's context menu on its current row, which also presses the row.
+void Open_Menu(MainViews &views, GridId grid)
+{
+    switch (grid) {
+    case GridId::Sat:
+        (void)PM_SatePopup(views);
+        break;
+    case GridId::Tp:
+        (void)PM_TPPopup(views);
+        break;
+    case GridId::Tv:
+        (void)PM_TvPopup(views);
+        break;
+    case GridId::Radio:
+        (void)PM_RadioPopup(views);
+        break;
+    }
+    Check_Cursor(views, grid);
+}
+
 void Check_Page(MainViews &views)
 {
     const bool satellites = views.view().View_Mode == kSatellitesPage;
@@ -62,6 +88,7 @@ void Check_Page(MainViews &views)
         for (int row = 0; row < views.cursor(grid).row_count; ++row) {
             views.Select_Row(grid, row, true);
             Check_Cursor(views, grid);
+            Open_Menu(views, grid);
         }
         if (grid == GridId::Sat)
             views.Select_Row(grid, 0, true); // "Show ALL Info": everything listed again
@@ -88,6 +115,63 @@ void Check_Info_For_Every_Slot(const ChannelDatabase &db)
     }
 }
 
+// Answers Yes to every question and stores what the add dialogs would store.
+class YesHost final : public EditCommandHost
+{
+public:
+    YesHost(ChannelDatabase &db, ViewState &view)
+        : m_db(db)
+        , m_view(view)
+    {}
+    void Show_Error(const char *) override {}
+    bool Confirm(const char *) override { return true; }
+    void Run_New_Tp_Dialog(int slot, int satellite, int) override
+    {
+        if (m_view.View_Mode == kSatellitesPage)
+            Create_Sat_Transponder(m_db, slot, satellite, {1, 2, 27500, 11111});
+        else
+            Create_Ter_Transponder(m_db, slot, {474000, 2});
+        m_view.Edit_Accepted = true;
+    }
+    void Run_New_Program_Dialog(int, int tp_slot) override
+    {
+        const std::uint32_t kind = m_view.View_Mode == kSatellitesPage ? prog::kKindSatellite
+                                                                       : prog::kKindTerrestrial;
+        ProgramValues values;
+        values.is_radio = m_view.Is_New_Radio;
+        values.name = "Fuzz";
+        if (Create_Program(m_db, kind, tp_slot, values) >= 0)
+            (values.is_radio ? m_view.Radio_Added : m_view.TV_Added) = true;
+    }
+
+private:
+    ChannelDatabase &m_db;
+    ViewState &m_view;
+};
+
+// Every structural command once on the first rows of a page, as the menus offer them, with
+// the lists checked after each. They work on a copy: the save round trip checks the original.
+void Check_Structural_Edits(const ChannelDatabase &original, int page_index)
+{
+    const auto db = std::make_unique<ChannelDatabase>(original);
+    ViewState view;
+    MainViews views(*db, view);
+    views.Reset_Views();
+    view.Data_Loaded = true;
+    views.PageControl_MainChange(page_index);
+    YesHost host(*db, view);
+    using Command = FocusRequest (*)(MainViews &, EditCommandHost &);
+    for (const Command command : {New_TpClick, New_TvClick, New_RadioClick, Delete_TvClick,
+                                  Delete_RadioClick, Delete_TpClick, Del_All_Empty_TpClick}) {
+        views.Select_Row(GridId::Sat, std::min(1, views.sat_grid().row_count - 1), true);
+        for (const GridId grid : {GridId::Tp, GridId::Tv, GridId::Radio})
+            Open_Menu(views, grid);
+        (void)command(views, host);
+        for (const GridId grid : {GridId::Sat, GridId::Tp, GridId::Tv, GridId::Radio})
+            Check_Grid(views, grid);
+    }
+}
+
 } // namespace
 
 void Check_Lists(ChannelDatabase &db)
@@ -105,6 +189,8 @@ void Check_Lists(ChannelDatabase &db)
     views.PageControl_MainChange(0);
     Check_Grid(views, GridId::Sat);
     Check_Info_For_Every_Slot(db);
+    Check_Structural_Edits(db, 0);
+    Check_Structural_Edits(db, 1);
 }
 
 } // namespace orvane::fuzz

@@ -35,4 +35,28 @@ inline constexpr const char *kInfoSeparator = "----";
 inline constexpr const char *kShowActiveSatellites = "Show active satellites";
 inline constexpr const char *kShowAllSatellites = "Show all satellites";
 
+// The context menus of the lists.
+inline constexpr const char *kChangeSat = "Change Sat data";
+inline constexpr const char *kViewSortedBy = "View sorted by";
+inline constexpr const char *kSortOriginal = "Original";
+inline constexpr const char *kSortLongitude = "Longitude";
+inline constexpr const char *kSortNames = "Names(Alphabetic)";
+inline constexpr const char *kChangeTp = "Change Tp data";
+inline constexpr const char *kNew = "New";
+inline constexpr const char *kNewTpInitial = "TP";
+inline constexpr const char *kNewSatTp = "Satellites Tp";
+inline constexpr const char *kNewTerTp = "Terrestrial Tp";
+inline constexpr const char *kNewTpTv = "TV "; // with its trailing space
+inline constexpr const char *kNewTpRadio = "Radio";
+inline constexpr const char *kDeleteTpInitial = "Delete Tp";
+inline constexpr const char *kDeleteSatTp = "Delete Satellites Tp";
+inline constexpr const char *kDeleteTerTp = "Delete Terrestrial Tp";
+inline constexpr const char *kDelAllEmptyTp = "Delete all empty transponders";
+inline constexpr const char *kChangeTv = "Change TV data";
+inline constexpr const char *kNewTv = "New TV";
+inline constexpr const char *kDeleteTv = "Delete Tv";
+inline constexpr const char *kChangeRadio = "Change Radio data";
+inline constexpr const char *kNewRadio = "New Radio";
+inline constexpr const char *kDeleteRadio = "Delete Radio";
+
 } // namespace orvane::caption

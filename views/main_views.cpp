@@ -199,6 +199,22 @@ void MainViews::Show_Info(int satellite, int tp, int program)
     m_changes |= changed::kInfoList;
 }
 
+void MainViews::Clear_Info()
+{
+    Page_Lists().info_lines.clear();
+    m_changes |= changed::kInfoList;
+}
+
+int MainViews::Row_Of_Slot(GridId grid, int slot) const
+{
+    if (slot == kNoSlot)
+        return kNoSlot;
+    for (int row = 1; row < cursor(grid).row_count; ++row)
+        if (Row_Slot(grid, row) == slot)
+            return row;
+    return kNoSlot;
+}
+
 int MainViews::Row_Slot(GridId grid, int row) const
 {
     switch (grid) {
@@ -341,7 +357,8 @@ void MainViews::Select_Fav_Line(int line, bool by_click)
 
 void MainViews::Set_Current_Row(GridId grid, int row)
 {
-    Cursor(grid).current_row = row;
+    GridCursor &cursor = Cursor(grid);
+    cursor.current_row = std::clamp(row, grid == GridId::Sat ? 0 : 1, cursor.row_count - 1);
     m_changes |= changed::kCursor;
 }
 

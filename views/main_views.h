@@ -78,6 +78,7 @@ public:
     void Fill_Tp_Grid();
     void Fill_Program_Grids();
     void Show_Info(int satellite, int tp, int program);
+    void Clear_Info();
 
     // Click handlers of the page on show; each acts on its list's current row.
     void SG_S_SatClick();
@@ -91,6 +92,11 @@ public:
     // changed. A click on the row that is already current runs it too (by_click).
     void Select_Row(GridId grid, int row, bool by_click = false);
     void Select_Fav_Line(int line, bool by_click = false);
+    // Makes a row current without running its click handler, as the commands do when they
+    // rebuild the lists; the row must exist.
+    void Set_Current_Row(GridId grid, int row);
+    // The grid row (from 1) that shows a slot on the page on show, or -1.
+    int Row_Of_Slot(GridId grid, int slot) const;
 
     void PageControl_MainChange(int page_index);
     void Show_Act_SatClick();
@@ -114,7 +120,6 @@ public:
 private:
     GridCursor &Cursor(GridId grid);
     void Set_Row_Count(GridCursor &cursor, int row_count, int first_row);
-    void Set_Current_Row(GridId grid, int row);
     int Program_Of_Current_Row(GridId grid) const;
     int Sat_Row_Of(int satellite) const;
 

@@ -43,9 +43,13 @@ public:
 
     bool Ask_Yes(QWidget *parent, const QString &text, Buttons buttons) override
     {
-        const auto other = buttons == Buttons::YesCancel ? QMessageBox::Cancel : QMessageBox::No;
-        return QMessageBox::question(parent, kBoxTitle, Shown_Text(text), QMessageBox::Yes | other,
-                                     other)
+        // Yes and No boxes ask before data is deleted: they carry the warning icon.
+        if (buttons == Buttons::YesNo)
+            return QMessageBox::warning(parent, kBoxTitle, Shown_Text(text),
+                                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                   == QMessageBox::Yes;
+        return QMessageBox::question(parent, kBoxTitle, Shown_Text(text),
+                                     QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel)
                == QMessageBox::Yes;
     }
 

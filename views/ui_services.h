@@ -17,7 +17,7 @@ public:
     virtual ~Ui_Services() = default;
     // An error box with an error icon and an OK button. "\r" in the text breaks the line.
     virtual void Error_Box(QWidget *parent, const QString &text) = 0;
-    // A confirmation box; true only for Yes.
+    // A confirmation box; true only for Yes. Yes and No boxes (deletions) show a warning icon.
     virtual bool Ask_Yes(QWidget *parent, const QString &text, Buttons buttons) = 0;
     // The file chosen in an open or save dialog, or an empty text when cancelled.
     virtual QString Open_File_Name(QWidget *parent, const QString &title) = 0;

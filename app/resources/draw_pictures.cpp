@@ -228,6 +228,34 @@ void Draw_Tab_Mast(QPainter &p)
                   1.2);
 }
 
+// Context-menu images, 16 x 16: a pencil for the change commands, a red cross for the
+// delete commands.
+void Draw_Pencil(QPainter &p)
+{
+    p.translate(8, 8);
+    p.rotate(45);
+    p.setPen(QPen(QColor(0x6b, 0x4a, 0x1e), 0.8));
+    p.setBrush(QColor(0xf2, 0xb7, 0x2f));
+    p.drawRect(QRectF(-1.9, -7, 3.8, 10));
+    p.setBrush(QColor(0xe8, 0x8a, 0x9a));
+    p.drawRect(QRectF(-1.9, -7.5, 3.8, 2));
+    p.setBrush(QColor(0xf5, 0xde, 0xb3));
+    p.drawPolygon(QPolygonF({QPointF(-1.9, 3), QPointF(1.9, 3), QPointF(0, 7)}));
+    p.setBrush(QColor(0x30, 0x30, 0x30));
+    p.setPen(Qt::NoPen);
+    p.drawPolygon(QPolygonF({QPointF(-0.7, 5.6), QPointF(0.7, 5.6), QPointF(0, 7)}));
+}
+
+void Draw_Cross(QPainter &p)
+{
+    p.setPen(QPen(QColor(0x9e, 0x1b, 0x1b), 3.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
+    p.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
+    p.setPen(QPen(QColor(0xe5, 0x39, 0x35), 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
+    p.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
+}
+
 bool Save(const QImage &image, const QString &folder, const char *name)
 {
     const QString path = QDir(folder).filePath(QString::fromLatin1(name));
@@ -257,5 +285,7 @@ int main(int argc, char **argv)
     ok &= Save(Render({20, 20}, 20, hot(Draw_Exit)), folder, "tb_exit_hot.png");
     ok &= Save(Render({30, 21}, 30, Draw_Tab_Satellite), folder, "tab_satellite.png");
     ok &= Save(Render({30, 21}, 30, Draw_Tab_Mast), folder, "tab_terrestrial.png");
+    ok &= Save(Render({16, 16}, 16, Draw_Pencil), folder, "menu_change.png");
+    ok &= Save(Render({16, 16}, 16, Draw_Cross), folder, "menu_delete.png");
     return ok ? 0 : 1;
 }

@@ -21,4 +21,8 @@ inline constexpr const char *kToolExitHot = ":/orvane/tb_exit_hot.png";
 inline constexpr const char *kTabSatellite = ":/orvane/tab_satellite.png";
 inline constexpr const char *kTabTerrestrial = ":/orvane/tab_terrestrial.png";
 
+// Context-menu images, 16 x 16: the change commands and the delete commands.
+inline constexpr const char *kMenuChange = ":/orvane/menu_change.png";
+inline constexpr const char *kMenuDelete = ":/orvane/menu_delete.png";
+
 } // namespace orvane::resource

@@ -1,0 +1,207 @@
+// The context menus of the main window's lists over the sample database: their items,
+// captions, images and shortcuts, the enabling when they open, the Del key, the filter, and
+// the add commands through the real dialogs.
+
+#include "dialog_driver.h"
+#include "gui_fixtures.h"
+
+#include "views/captions.h"
+#include "views/edit_messages.h"
+
+#include <QAction>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace orvane;
+using namespace orvane::test;
+
+namespace {
+
+QStringList Captions(const QMenu *menu)
+{
+    QStringList captions;
+    for (const QAction *action : menu->actions()) {
+        QString line = action->text();
+        if (!action->icon().isNull())
+            line += " [image]";
+        if (!action->shortcut().isEmpty())
+            line += " [" + action->shortcut().toString() + "]";
+        if (action->menu())
+            line += " > " + Captions(action->menu()).join(", ");
+        if (!action->isEnabled())
+            line += " (off)";
+        captions << line;
+    }
+    return captions;
+}
+
+void Make_Current(QTableView *grid, int model_row)
+{
+    grid->setFocus();
+    grid->selectionModel()->setCurrentIndex(grid->model()->index(model_row, 1),
+                                            QItemSelectionModel::ClearAndSelect
+                                                    | QItemSelectionModel::Rows);
+}
+
+} // namespace
+
+class TestListMenus : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Quiet_Platform_Warnings(); }
+    void menus_as_built();
+    void tp_menu_by_page();
+    void del_key_follows_the_menu();
+    void filter_toggle_focuses_satellites();
+    void new_transponder_through_the_dialog();
+    void new_radio_through_the_dialog();
+};
+
+void TestListMenus::menus_as_built()
+{
+    WindowFixture f;
+    const ListMenus &m = f.window.list_menus();
+    QCOMPARE(Captions(m.PM_Sate), (QStringList{"Show active satellites", "Change Sat data [image]",
+                                               "View sorted by > Original (off), Longitude (off), "
+                                               "Names(Alphabetic) (off) (off)"}));
+    QCOMPARE(Captions(m.PM_TP),
+             (QStringList{"Change Tp data [image]", "New > TP, TV , Radio",
+                          "Delete Tp [image] [Del]", "Delete all empty transponders"}));
+    QCOMPARE(Captions(m.PM_Tv),
+             (QStringList{"Change TV data [image]", "New TV", "Delete Tv [image] [Del]"}));
+    QCOMPARE(Captions(m.PM_Radio),
+             (QStringList{"Change Radio data [image]", "New Radio", "Delete Radio [image] [Del]"}));
+}
+
+void TestListMenus::tp_menu_by_page()
+{
+    WindowFixture f;
+    QVERIFY(f.Open_Shown_Sample());
+    const ListMenus &m = f.window.list_menus();
+    f.window.PM_TPPopup();
+    QCOMPARE(m.New_Tp->text(), QStringLiteral("Satellites Tp"));
+    QCOMPARE(m.Delete_Tp->text(), QStringLiteral("Delete Satellites Tp"));
+    QVERIFY(!m.New_Tp->isEnabled()); // no satellite selected
+    QVERIFY(m.Del_All_Empty_Tp->isEnabled());
+    QVERIFY(!m.Delete_Tp->isEnabled()); // the row was not clicked before the menu opened
+    f.window.PM_TPPopup();
+    QVERIFY(m.Delete_Tp->isEnabled());
+    f.window.page_control()->setCurrentIndex(1);
+    f.window.PM_TPPopup();
+    QCOMPARE(m.New_Tp->text(), QStringLiteral("Terrestrial Tp"));
+    QCOMPARE(m.Delete_Tp->text(), QStringLiteral("Delete Terrestrial Tp"));
+    QVERIFY(m.New_Tp->isEnabled());
+}
+
+void TestListMenus::del_key_follows_the_menu()
+{
+    WindowFixture f;
+    QVERIFY(f.Open_Shown_Sample());
+    const ListMenus &m = f.window.list_menus();
+    QVERIFY(m.Delete_Tp->isEnabled() && m.Delete_Tv->isEnabled() && m.Delete_Radio->isEnabled());
+    const PageWidgets &page = f.window.page_widgets(kSatellitesPage);
+
+    // The radio menu opened without a clicked row disables its delete command: Del does nothing.
+    f.window.PM_RadioPopup();
+    QVERIFY(!m.Delete_Radio->isEnabled());
+    page.radio->setFocus();
+    QTest::keyClick(page.radio, Qt::Key_Delete);
+    QCOMPARE(f.ui.questions(), QStringList{});
+
+    // A clicked TV row: the menu enables Delete, and Del asks and deletes it.
+    Make_Current(page.tv, 1);
+    f.window.PM_TvPopup();
+    QVERIFY(m.Delete_Tv->isEnabled());
+    const int before = f.window.database().Program_Count;
+    f.ui.Push_Answer(true);
+    QTest::keyClick(page.tv, Qt::Key_Delete);
+    QCOMPARE(f.ui.questions(), QStringList{msg::kConfirmDeleteProgram});
+    QCOMPARE(f.ui.shown().last().buttons, Ui_Services::Buttons::YesNo);
+    QCOMPARE(f.window.database().Program_Count, before - 1);
+    QVERIFY(f.window.view_state().Data_Modified);
+}
+
+void TestListMenus::filter_toggle_focuses_satellites()
+{
+    WindowFixture f;
+    QVERIFY(f.Open_Shown_Sample());
+    const ListMenus &m = f.window.list_menus();
+    const PageWidgets &page = f.window.page_widgets(kSatellitesPage);
+    Make_Current(page.sat, 5);
+    page.tv->setFocus();
+    f.window.PM_SatePopup();
+    QVERIFY(m.Show_Act_Sat->isEnabled() && m.Change_Sat->isEnabled());
+    QCOMPARE(f.window.views().Page_Lists().info_lines.size(), std::size_t{0});
+    m.Show_Act_Sat->trigger();
+    QVERIFY(f.window.view_state().Show_Active_Only);
+    QVERIFY(page.sat->hasFocus());
+    QCOMPARE(page.sat->currentIndex().row(), 0);
+    f.window.PM_SatePopup();
+    QCOMPARE(m.Show_Act_Sat->text(), QString::fromUtf8(caption::kShowAllSatellites));
+    f.window.page_control()->setCurrentIndex(1);
+    f.window.page_control()->setCurrentIndex(0);
+    QVERIFY(!f.window.view_state().Show_Active_Only);
+    f.window.PM_SatePopup();
+    QCOMPARE(m.Show_Act_Sat->text(), QString::fromUtf8(caption::kShowActiveSatellites));
+}
+
+void TestListMenus::new_transponder_through_the_dialog()
+{
+    WindowFixture f;
+    QVERIFY(f.Open_Shown_Sample());
+    const PageWidgets &page = f.window.page_widgets(kSatellitesPage);
+    Make_Current(page.sat, 2); // the second satellite
+    f.window.PM_TPPopup();
+    const ListMenus &m = f.window.list_menus();
+    QVERIFY(m.New_Tp->isEnabled());
+    const int rows = page.tp->model()->rowCount();
+    const bool shown = Run_Dialog([&] { m.New_Tp->trigger(); },
+                                  [](QDialog *dialog) {
+                                      Find<QLineEdit>(dialog, "Edit_Fre")->setText("12345");
+                                      Find<QLineEdit>(dialog, "Edit_Sym")->setText("27500");
+                                      Find<QAbstractButton>(dialog, "SB_OK")->click();
+                                  });
+    QVERIFY(shown);
+    QCOMPARE(f.ui.errors(), QStringList{});
+    QCOMPARE(page.tp->model()->rowCount(), rows + 1);
+    // The grid has the focus once the window is active again.
+    QCOMPARE(f.window.focusWidget(), page.tp);
+    QCOMPARE(page.tp->currentIndex().row(), rows);
+    QVERIFY(page.tp->model()->index(rows, 1).data().toString().contains("12345"));
+    QVERIFY(f.window.view_state().Data_Modified);
+}
+
+void TestListMenus::new_radio_through_the_dialog()
+{
+    WindowFixture f;
+    QVERIFY(f.Open_Shown_Sample());
+    const PageWidgets &page = f.window.page_widgets(kSatellitesPage);
+    Make_Current(page.tp, 1); // the transponder's click selects it
+    f.window.PM_RadioPopup();
+    const ListMenus &m = f.window.list_menus();
+    QVERIFY(m.New_Radio->isEnabled());
+    const int before = f.window.database().Program_Count;
+    const bool shown = Run_Dialog([&] { m.New_Radio->trigger(); },
+                                  [](QDialog *dialog) {
+                                      Find<QLineEdit>(dialog, "Edit_Name")->setText("Fresh");
+                                      for (const char *pid : {"Edit_PCR", "Edit_Pvt", "Edit_Vid",
+                                                              "Edit_Aud", "Edit_Pmt", "Edit_SID"})
+                                          Find<QLineEdit>(dialog, pid)->setText("100");
+                                      Find<QAbstractButton>(dialog, "SB_OK")->click();
+                                  });
+    QVERIFY(shown);
+    QVERIFY2(f.ui.errors().isEmpty(), qPrintable(f.ui.errors().join('|')));
+    QCOMPARE(f.window.database().Program_Count, before + 1);
+    QCOMPARE(f.window.focusWidget(), page.radio);
+    const QModelIndex current = page.radio->currentIndex();
+    QCOMPARE(current.siblingAtColumn(1).data().toString(), QStringLiteral("Fresh"));
+}
+
+QTEST_MAIN(TestListMenus)
+#include "tst_list_menus.moc"
