@@ -9,10 +9,13 @@
 #include "views/edit_messages.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -57,6 +60,7 @@ private slots:
     void initTestCase() { Quiet_Platform_Warnings(); }
     void menus_as_built();
     void tp_menu_by_page();
+    void right_click_pops_up_without_moving_the_row();
     void del_key_follows_the_menu();
     void filter_toggle_focuses_satellites();
     void new_transponder_through_the_dialog();
@@ -97,6 +101,31 @@ void TestListMenus::tp_menu_by_page()
     QCOMPARE(m.New_Tp->text(), QStringLiteral("Terrestrial Tp"));
     QCOMPARE(m.Delete_Tp->text(), QStringLiteral("Delete Terrestrial Tp"));
     QVERIFY(m.New_Tp->isEnabled());
+}
+
+void TestListMenus::right_click_pops_up_without_moving_the_row()
+{
+    WindowFixture f;
+    QVERIFY(f.Open_Shown_Sample());
+    const PageWidgets &page = f.window.page_widgets(kSatellitesPage);
+    Make_Current(page.tp, 2);
+    page.sat->setFocus();
+    QMenu *popped = nullptr;
+    QTimer::singleShot(0, [&] {
+        popped = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (popped)
+            popped->close();
+    });
+    // The right press, then the context-menu event the window system sends after it.
+    const QPoint row_4 = page.tp->visualRect(page.tp->model()->index(4, 1)).center();
+    QTest::mousePress(page.tp->viewport(), Qt::RightButton, {}, row_4);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, row_4,
+                            page.tp->viewport()->mapToGlobal(row_4));
+    QApplication::sendEvent(page.tp->viewport(), &event);
+    QCOMPARE(popped, f.window.list_menus().PM_TP);
+    QCOMPARE(page.tp->currentIndex().row(), 2);
+    QCOMPARE(f.window.focusWidget(), page.tp);
+    QVERIFY(f.window.list_menus().Delete_Tp->isEnabled());
 }
 
 void TestListMenus::del_key_follows_the_menu()
