@@ -163,12 +163,14 @@ void Check_Structural_Edits(const ChannelDatabase &original, int page_index)
     using Command = FocusRequest (*)(MainViews &, EditCommandHost &);
     for (const Command command : {New_TpClick, New_TvClick, New_RadioClick, Delete_TvClick,
                                   Delete_RadioClick, Delete_TpClick, Del_All_Empty_TpClick}) {
-        views.Select_Row(GridId::Sat, std::min(1, views.sat_grid().row_count - 1), true);
+        if (page_index == 0) // the satellite grid is on the "Satellites" page only
+            views.Select_Row(GridId::Sat, std::min(1, views.sat_grid().row_count - 1), true);
         for (const GridId grid : {GridId::Tp, GridId::Tv, GridId::Radio})
             Open_Menu(views, grid);
         (void)command(views, host);
         for (const GridId grid : {GridId::Sat, GridId::Tp, GridId::Tv, GridId::Radio})
-            Check_Grid(views, grid);
+            if (grid != GridId::Sat || page_index == 0)
+                Check_Grid(views, grid);
     }
 }
 
