@@ -221,10 +221,11 @@ void TFormMain::Build_File_Menu()
             last->addSeparator();
     }
 
-    // The receiver commands get their actions with the receiver link.
     QMenu *read = m_file_menu->addMenu(QStringLiteral("Read from receiver"));
-    read->addAction(QStringLiteral("Channel Data"));
-    read->addAction(QStringLiteral("Default"));
+    connect(read->addAction(QStringLiteral("Channel Data")), &QAction::triggered, this,
+            [this] { ReadDataClick(FileKind::ChannelData); });
+    connect(read->addAction(QStringLiteral("Default")), &QAction::triggered, this,
+            [this] { ReadDataClick(FileKind::Default); });
     m_file_menu->addSeparator();
 
     m_save = m_file_menu->addAction(QStringLiteral("Save"));
@@ -242,6 +243,7 @@ void TFormMain::Build_File_Menu()
 
     m_write = m_file_menu->addAction(QStringLiteral("Write into receiver"));
     m_write->setEnabled(false);
+    connect(m_write, &QAction::triggered, this, &TFormMain::PMWriteClick);
     m_file_menu->addSeparator();
     connect(m_file_menu->addAction(QStringLiteral("Exit")), &QAction::triggered, this,
             &TFormMain::close);
@@ -290,6 +292,12 @@ bool TFormMain::Has_Unsaved_Changes() const
 
 void TFormMain::closeEvent(QCloseEvent *event)
 {
+    // A transfer with the receiver is not cut short: the window closes once it has returned.
+    if (m_link_busy) {
+        m_close_after_link = true;
+        event->ignore();
+        return;
+    }
     // An open or save in progress lets window messages run; closing then would pull the
     // database away under it.
     if (m_busy) {

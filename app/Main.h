@@ -30,6 +30,7 @@ namespace orvane {
 class GridModel;
 class GridDelegate;
 struct RecentFiles;
+class TFormUpgrade;
 class Ui_Services;
 
 // Where the window keeps its files; tests pass folders of their own.
@@ -51,7 +52,7 @@ public:
     ViewState &view_state() { return m_view; }
     MainViews &views() { return m_views; }
     const QString &current_file() const { return m_current_file; }
-    bool busy() const { return m_busy; }
+    bool busy() const { return m_busy || m_link_busy; }
 
     // The no-file state.
     void Reset_Views();
@@ -100,6 +101,27 @@ public:
     void Delete_TvClick();
     void Delete_RadioClick();
 
+    // The receiver commands (Main_link.cpp): File > "Read from receiver" > kind, and File >
+    // "Write into receiver". Each runs one transfer through the communication dialog while the
+    // main window is disabled; a second command, closing the window and a file handed over by
+    // a second start wait until the transfer has returned.
+    void ReadDataClick(FileKind kind);
+    void PMWriteClick();
+    bool link_busy() const { return m_link_busy; }
+signals:
+    // The communication dialog of a receiver command, shown and about to run its transfer.
+    void linkDialogShown(orvane::TFormUpgrade *dialog);
+
+private:
+    QString Ask_Read_Target();
+    bool Save_Before_Write();
+    std::unique_ptr<TFormUpgrade> Show_Link_Dialog(const char *caption);
+    void Finish_Link_Command();
+    void Close_If_Asked();
+    bool m_link_busy = false;        // a transfer runs
+    bool m_close_after_link = false; // the window was asked to close meanwhile
+
+public:
     // A second start handed over: come to the front, and open its file once idle.
     void Instance_Message(const QString &file_path);
 

@@ -216,7 +216,7 @@ void TFormMain::Store_Recent_Files(const RecentFiles &recent)
 
 bool TFormMain::Idle() const
 {
-    return !m_busy && QApplication::activeModalWidget() == nullptr
+    return !m_busy && !m_link_busy && QApplication::activeModalWidget() == nullptr
            && QApplication::activePopupWidget() == nullptr;
 }
 

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace orvane::cli {
 namespace {
 
-enum Option : unsigned { kKindOption = 1, kLikeOption = 2, kModeOption = 4 };
+enum Option : unsigned { kKindOption = 1, kLikeOption = 2, kModeOption = 4, kPortOption = 8 };
 
 struct CommandRule
 {
@@ -16,13 +17,15 @@ struct CommandRule
     unsigned required_options;
 };
 
-constexpr std::array<CommandRule, 6> kCommands{{
+constexpr std::array<CommandRule, 8> kCommands{{
         {"info", 1, kKindOption, 0},
         {"verify", 1, kKindOption, 0},
         {"unpack", 2, kKindOption, 0},
         {"pack", 2, kKindOption | kLikeOption | kModeOption, kLikeOption | kModeOption},
         {"export", 1, kKindOption, 0},
         {"sample", 1, kKindOption, kKindOption},
+        {"read", 1, kKindOption | kPortOption, kKindOption | kPortOption},
+        {"write", 1, kKindOption | kPortOption, kPortOption},
 }};
 
 const CommandRule *Find_Command(const std::string &name)
@@ -40,7 +43,16 @@ bool Has(unsigned options, unsigned option)
 
 const char *Option_Name(unsigned option)
 {
-    return option == kKindOption ? "--kind" : option == kLikeOption ? "--like" : "--mode";
+    switch (option) {
+    case kKindOption:
+        return "--kind";
+    case kLikeOption:
+        return "--like";
+    case kModeOption:
+        return "--mode";
+    default:
+        return "--port";
+    }
 }
 
 std::optional<FileKind> Kind_From(const std::string &value)
@@ -50,6 +62,21 @@ std::optional<FileKind> Kind_From(const std::string &value)
     if (value == "default")
         return FileKind::Default;
     return std::nullopt;
+}
+
+// A device path, or COM1 to COM10 (any case).
+bool Is_Port_Name(const std::string &value)
+{
+    if (value.size() > 1 && value[0] == '/')
+        return true;
+    if (value.size() < 4 || value.size() > 5)
+        return false;
+    std::string prefix = value.substr(0, 3);
+    std::transform(prefix.begin(), prefix.end(), prefix.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    const std::string number = value.substr(3);
+    return prefix == "COM"
+           && (number == "10" || (number.size() == 1 && number[0] >= '1' && number[0] <= '9'));
 }
 
 std::optional<int> Mode_From(const std::string &value)
@@ -134,6 +161,11 @@ private:
         } else if (name == "--mode") {
             if (mark(kModeOption) && !(line.mode = Mode_From(value)))
                 fail("--mode takes 0, 1, 2 or 3, not '" + value + "'");
+        } else if (name == "--port") {
+            if (mark(kPortOption) && Is_Port_Name(value))
+                line.port = value;
+            else if (m_ok)
+                fail("--port takes a device path or COM1 to COM10, not '" + value + "'");
         } else {
             fail("unknown option " + name);
         }
@@ -161,7 +193,7 @@ private:
             return fail(command + " takes " + std::to_string(rule->file_count) + " file name"
                         + (rule->file_count == 1 ? "" : "s"));
         }
-        for (unsigned option : {kKindOption, kLikeOption, kModeOption}) {
+        for (unsigned option : {kKindOption, kLikeOption, kModeOption, kPortOption}) {
             if (Has(m_seen, option) && !Has(rule->allowed_options, option))
                 return fail(std::string(Option_Name(option)) + " does not apply to " + command);
             if (Has(rule->required_options, option) && !Has(m_seen, option))
@@ -193,12 +225,19 @@ std::string Usage_Text()
            "  orvane-cli pack IMAGE --like FILE --mode 0|1|2|3 OUT  pack IMAGE like FILE\n"
            "  orvane-cli export FILE                                the tables as JSON\n"
            "  orvane-cli sample --kind data|default OUT             write the sample database\n"
+           "  orvane-cli read --port PORT --kind data|default OUT   read OUT from the receiver\n"
+           "  orvane-cli write --port PORT FILE                     write FILE into the receiver\n"
            "\n"
            "The kind of FILE follows from its size (262144 bytes Channel Data, 131072 Default)\n"
            "unless --kind data|default names it. Options may stand anywhere; \"--\" ends them.\n"
            "pack takes modes 0 and 2 for a Channel Data FILE, 1, 2 and 3 for a Default FILE.\n"
+           "PORT is a device path (/dev/ttyUSB0) or COM1..COM10, numbered as the program's\n"
+           "port list numbers them (ORVANE_COM_PORTS=DEV1,DEV2,... sets that list). read and\n"
+           "write print the transfer's state texts one per line, and a progress bar when the\n"
+           "output is a terminal; Ctrl-C cancels the transfer. They exit 0 on \"Update "
+           "Success!\".\n"
            "\n"
-           "Exit status: 0 success, 1 file refused, 2 wrong usage.\n";
+           "Exit status: 0 success, 1 file refused or transfer failed, 2 wrong usage.\n";
 }
 
 } // namespace orvane::cli

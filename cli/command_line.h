@@ -22,6 +22,7 @@ struct CommandLine
     std::optional<FileKind> kind;
     std::optional<std::string> like;
     std::optional<int> mode;
+    std::optional<std::string> port; // a device path ("/dev/ttyUSB0") or "COM1".."COM10"
     bool help = false;
 };
 

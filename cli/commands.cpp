@@ -2,6 +2,7 @@
 
 #include "cli/export_json.h"
 #include "cli/info.h"
+#include "cli/link_commands.h"
 #include "cli/working_folder.h"
 #include "dbase/decode.h"
 #include "dbase/file_io.h"
@@ -179,6 +180,7 @@ int Run_Command(const CommandLine &line, std::ostream &out, std::ostream &err)
     static const std::pair<const char *, Handler> kHandlers[] = {
             {"info", Run_Info}, {"verify", Run_Verify}, {"unpack", Run_Unpack},
             {"pack", Run_Pack}, {"export", Run_Export}, {"sample", Run_Sample},
+            {"read", Run_Read}, {"write", Run_Write},
     };
     for (const auto &[name, handler] : kHandlers) {
         if (line.command == name)
