@@ -32,6 +32,16 @@ const char *Write_Caption(FileKind kind)
                                      : upgrade_text::kCaptionWriteData;
 }
 
+// The state line vanishes with the dialog, so a transfer that failed on its own (not cancelled
+// by the user) is reported once more in an error box, with the step that failed.
+QString Failure_Report(TFormUpgrade &dialog)
+{
+    if (!dialog.Link_Running())
+        return {};
+    return QString::fromUtf8(link_text::kUpdateFailed) + QStringLiteral("\r\r")
+           + dialog.state_line()->text();
+}
+
 } // namespace
 
 // The kind of the read goes to the transfer only: the loaded database keeps its own kind (and
@@ -44,18 +54,23 @@ void TFormMain::ReadDataClick(FileKind kind)
     if (target.isEmpty())
         return;
     bool received = false;
+    QString failure;
     {
         const QScopedValueRollback<bool> link_busy(m_link_busy, true);
         setEnabled(false);
         const std::unique_ptr<TFormUpgrade> dialog = Show_Link_Dialog(Read_Caption(kind));
         received = dialog->Read_From_Receiver(target, kind);
-        if (received)
+        if (received) {
             dialog->close();
-        else
+        } else {
+            failure = Failure_Report(*dialog);
             dialog->Show_Status(link_text::kUpdateFailed);
+        }
     }
     // Enabled before the file opens: its question and messages belong to this window.
     Finish_Link_Command();
+    if (!failure.isEmpty())
+        m_ui.Error_Box(this, failure);
     if (received)
         Open_Database_File(target, kind); // asks first when unsaved changes would be lost
     Close_If_Asked();
@@ -84,16 +99,21 @@ void TFormMain::PMWriteClick()
     if (!Save_Before_Write())
         return;
     const FileKind kind = m_db->File_Kind;
+    QString failure;
     {
         const QScopedValueRollback<bool> link_busy(m_link_busy, true);
         setEnabled(false);
         const std::unique_ptr<TFormUpgrade> dialog = Show_Link_Dialog(Write_Caption(kind));
-        if (dialog->Write_Into_Receiver(m_current_file, kind))
+        if (dialog->Write_Into_Receiver(m_current_file, kind)) {
             dialog->close();
-        else
+        } else {
+            failure = Failure_Report(*dialog);
             dialog->Show_Status(link_text::kUpdateFailed);
+        }
     }
     Finish_Link_Command();
+    if (!failure.isEmpty())
+        m_ui.Error_Box(this, failure);
     Close_If_Asked();
 }
 

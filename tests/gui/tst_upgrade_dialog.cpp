@@ -111,6 +111,18 @@ void Cancel_Later(TFormUpgrade *dialog)
     QTimer::singleShot(kCancelAfterMs, dialog, &TFormUpgrade::SB_CancelClick);
 }
 
+#ifdef ORVANE_SIM_RECEIVER
+// Starts the simulated receiver; returns the device of its end of the line, or an empty text.
+QString Start_Simulated_Receiver(QProcess &sim, const QStringList &arguments, const QString &log)
+{
+    sim.setStandardErrorFile(log);
+    sim.start(QStringLiteral(ORVANE_SIM_RECEIVER), arguments);
+    if (!sim.waitForStarted() || !sim.waitForReadyRead(5000))
+        return {};
+    return QString::fromLocal8Bit(sim.readLine()).trimmed();
+}
+#endif
+
 QString Last(const QStringList &texts)
 {
     return texts.isEmpty() ? QString() : texts.constLast();
@@ -149,6 +161,7 @@ private slots:
     void runningTransferHoldsOff_data();
     void runningTransferHoldsOff();
     void throughSimulatedReceiver();
+    void failedTransferIsReported();
 
 private:
     SilentPty m_pty;
@@ -517,12 +530,9 @@ void TestUpgradeDialog::throughSimulatedReceiver()
     const QString served = f.Write_Sample(QStringLiteral("SERVED.BIN"), FileKind::Default);
     const QString stored = f.Path(QStringLiteral("STORED.BIN"));
     QProcess sim;
-    sim.setStandardErrorFile(f.Path(QStringLiteral("sim.log")));
-    sim.start(QStringLiteral(ORVANE_SIM_RECEIVER),
-              {QStringLiteral("--serve"), served, QStringLiteral("--store"), stored});
-    QVERIFY(sim.waitForStarted());
-    QVERIFY(sim.waitForReadyRead(5000));
-    const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    const QString device = Start_Simulated_Receiver(
+            sim, {QStringLiteral("--serve"), served, QStringLiteral("--store"), stored},
+            f.Path(QStringLiteral("sim.log")));
     QVERIFY(device.startsWith(QLatin1String("/dev/")));
 
     QVERIFY(f.Open_Shown_Sample());
@@ -562,6 +572,33 @@ void TestUpgradeDialog::throughSimulatedReceiver()
     QTRY_VERIFY(Read_File(stored) == Sample_Bytes(FileKind::Default));
     QCOMPARE(f.ui.errors(), QStringList());
     QCOMPARE(f.ui.failures(), QStringList());
+    sim.terminate();
+    sim.waitForFinished(3000);
+#endif
+}
+
+// A transfer that fails on its own (not cancelled) is reported in an error box once the dialog
+// has gone, naming the step that failed.
+void TestUpgradeDialog::failedTransferIsReported()
+{
+#ifndef ORVANE_SIM_RECEIVER
+    QSKIP("the simulated receiver is not built");
+#else
+    WindowFixture f;
+    QProcess sim;
+    const QString device = Start_Simulated_Receiver(sim,
+                                                    {QStringLiteral("--store"),
+                                                     f.Path(QStringLiteral("STORED.BIN")),
+                                                     QStringLiteral("--fail-program")},
+                                                    f.Path(QStringLiteral("sim.log")));
+    QVERIFY(device.startsWith(QLatin1String("/dev/")));
+    QVERIFY(f.Open_Shown_Sample());
+    Set_Com_Ports({device});
+    f.window.PMWriteClick();
+    Set_Com_Ports({m_pty.slave()});
+    QCOMPARE(f.ui.errors(), QStringList{QStringLiteral("Update failed!\r\rProgram flash failed!")});
+    QVERIFY(!QFile::exists(f.Path(QStringLiteral("STORED.BIN"))));
+    QVERIFY(f.window.isEnabled());
     sim.terminate();
     sim.waitForFinished(3000);
 #endif
