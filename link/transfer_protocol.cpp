@@ -80,7 +80,8 @@ std::string TransferProtocol::Command_Text(LinkCommand no)
 // the line.
 void TransferProtocol::Send_Command(LinkCommand no)
 {
-    const std::string text = "@" + Command_Text(no);
+    std::string text = "@"; // appended, not "@" + ...: GCC 12 warns wrongly about the latter
+    text += Command_Text(no);
     m_port.Discard_Input();
     m_port.Drain_Output();
     m_port.Output(ByteView(reinterpret_cast<const std::uint8_t *>(text.data()), text.size()));
