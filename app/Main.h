@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -116,6 +117,8 @@ private:
     QString Ask_Read_Target();
     bool Save_Before_Write();
     std::unique_ptr<TFormUpgrade> Show_Link_Dialog(const char *caption);
+    bool Run_Link_Transfer(const char *caption,
+                           const std::function<bool(TFormUpgrade &)> &transfer);
     void Finish_Link_Command();
     void Close_If_Asked();
     bool m_link_busy = false;        // a transfer runs

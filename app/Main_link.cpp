@@ -53,24 +53,9 @@ void TFormMain::ReadDataClick(FileKind kind)
     const QString target = Ask_Read_Target();
     if (target.isEmpty())
         return;
-    bool received = false;
-    QString failure;
-    {
-        const QScopedValueRollback<bool> link_busy(m_link_busy, true);
-        setEnabled(false);
-        const std::unique_ptr<TFormUpgrade> dialog = Show_Link_Dialog(Read_Caption(kind));
-        received = dialog->Read_From_Receiver(target, kind);
-        if (received) {
-            dialog->close();
-        } else {
-            failure = Failure_Report(*dialog);
-            dialog->Show_Status(link_text::kUpdateFailed);
-        }
-    }
-    // Enabled before the file opens: its question and messages belong to this window.
-    Finish_Link_Command();
-    if (!failure.isEmpty())
-        m_ui.Error_Box(this, failure);
+    const bool received = Run_Link_Transfer(Read_Caption(kind), [&](TFormUpgrade &dialog) {
+        return dialog.Read_From_Receiver(target, kind);
+    });
     if (received)
         Open_Database_File(target, kind); // asks first when unsaved changes would be lost
     Close_If_Asked();
@@ -99,12 +84,26 @@ void TFormMain::PMWriteClick()
     if (!Save_Before_Write())
         return;
     const FileKind kind = m_db->File_Kind;
+    Run_Link_Transfer(Write_Caption(kind), [&](TFormUpgrade &dialog) {
+        return dialog.Write_Into_Receiver(m_current_file, kind);
+    });
+    Close_If_Asked();
+}
+
+// One transfer through a communication dialog with the given caption, while the main window
+// is disabled. The window is enabled again (and a failure reported) before this returns, so
+// that what follows (opening the received file) asks its questions over an enabled window.
+bool TFormMain::Run_Link_Transfer(const char *caption,
+                                  const std::function<bool(TFormUpgrade &)> &transfer)
+{
+    bool done = false;
     QString failure;
     {
         const QScopedValueRollback<bool> link_busy(m_link_busy, true);
         setEnabled(false);
-        const std::unique_ptr<TFormUpgrade> dialog = Show_Link_Dialog(Write_Caption(kind));
-        if (dialog->Write_Into_Receiver(m_current_file, kind)) {
+        const std::unique_ptr<TFormUpgrade> dialog = Show_Link_Dialog(caption);
+        done = transfer(*dialog);
+        if (done) {
             dialog->close();
         } else {
             failure = Failure_Report(*dialog);
@@ -114,7 +113,7 @@ void TFormMain::PMWriteClick()
     Finish_Link_Command();
     if (!failure.isEmpty())
         m_ui.Error_Box(this, failure);
-    Close_If_Asked();
+    return done;
 }
 
 bool TFormMain::Save_Before_Write()
