@@ -50,8 +50,7 @@ void TestEditFavDialog::init()
 
 void TestEditFavDialog::cleanup()
 {
-    if (m_f)
-        QVERIFY2(m_f->ui.failures().isEmpty(), qPrintable(m_f->ui.failures().join('\n')));
+    Verify_All_Answered(m_f);
     m_f.reset();
 }
 

@@ -20,13 +20,6 @@ using namespace orvane::test;
 
 namespace {
 
-void Set_Current_Row(QTableView *grid, int model_row)
-{
-    grid->selectionModel()->setCurrentIndex(grid->model()->index(model_row, 1),
-                                            QItemSelectionModel::ClearAndSelect
-                                                    | QItemSelectionModel::Rows);
-}
-
 QLineEdit *Edit(QWidget *dialog, const char *name)
 {
     return dialog->findChild<QLineEdit *>(QLatin1String(name));
@@ -76,10 +69,7 @@ private slots:
     void tabOrderFollowsLayout();
 
 private:
-    QTableView *Grid(const char *name) const
-    {
-        return m_f->window.findChild<QTableView *>(QLatin1String(name));
-    }
+    QTableView *Grid(const char *name) const { return m_f->Grid(name); }
     ChannelDatabase &Db() const { return m_f->window.database(); }
     ViewState &View() const { return m_f->window.view_state(); }
     int Current_Slot(GridId grid) const

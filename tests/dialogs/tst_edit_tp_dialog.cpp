@@ -25,14 +25,6 @@ using namespace orvane::test;
 
 namespace {
 
-void Set_Current_Row(QTableView *grid, int model_row)
-{
-    grid->setFocus();
-    grid->selectionModel()->setCurrentIndex(grid->model()->index(model_row, 1),
-                                            QItemSelectionModel::ClearAndSelect
-                                                    | QItemSelectionModel::Rows);
-}
-
 // Runs `act` on the modal dialog that `open` brings up. A dialog that `act` leaves open is
 // cancelled, so that a failing test never blocks.
 void With_Modal_Dialog(const std::function<void()> &open, const std::function<void(QDialog *)> &act)
@@ -119,21 +111,15 @@ private slots:
     void emptyTpRowOpensNothing();
 
 private:
-    QTableView *Grid(const char *name) const
-    {
-        return m_f->window.findChild<QTableView *>(QLatin1String(name));
-    }
-    QListWidget *List(const char *name) const
-    {
-        return m_f->window.findChild<QListWidget *>(QLatin1String(name));
-    }
+    QTableView *Grid(const char *name) const { return m_f->Grid(name); }
+    QListWidget *List(const char *name) const { return m_f->List(name); }
     ChannelDatabase &Db() const { return m_f->window.database(); }
     ViewState &View() const { return m_f->window.view_state(); }
     // Enter on the first row of a page's transponder grid; returns the row's slot.
     int Open_First_Tp(const char *grid_name, const std::function<void(QDialog *)> &act)
     {
         QTableView *grid = Grid(grid_name);
-        Set_Current_Row(grid, 0);
+        Focus_Row(grid, 0);
         const int slot = View().Tp_Row_Map[0];
         With_Modal_Dialog([grid] { QTest::keyClick(grid, Qt::Key_Return); }, act);
         return slot;
@@ -150,8 +136,7 @@ void TestEditTpDialog::init()
 
 void TestEditTpDialog::cleanup()
 {
-    if (m_f)
-        QVERIFY2(m_f->ui.failures().isEmpty(), qPrintable(m_f->ui.failures().join('\n')));
+    Verify_All_Answered(m_f);
     m_f.reset();
 }
 

@@ -42,14 +42,6 @@ QStringList Captions(const QMenu *menu)
     return captions;
 }
 
-void Make_Current(QTableView *grid, int model_row)
-{
-    grid->setFocus();
-    grid->selectionModel()->setCurrentIndex(grid->model()->index(model_row, 1),
-                                            QItemSelectionModel::ClearAndSelect
-                                                    | QItemSelectionModel::Rows);
-}
-
 } // namespace
 
 class TestListMenus : public QObject
@@ -108,7 +100,7 @@ void TestListMenus::right_click_pops_up_without_moving_the_row()
     WindowFixture f;
     QVERIFY(f.Open_Shown_Sample());
     const PageWidgets &page = f.window.page_widgets(kSatellitesPage);
-    Make_Current(page.tp, 2);
+    Focus_Row(page.tp, 2);
     page.sat->setFocus();
     QMenu *popped = nullptr;
     QTimer::singleShot(0, [&] {
@@ -144,7 +136,7 @@ void TestListMenus::del_key_follows_the_menu()
     QCOMPARE(f.ui.questions(), QStringList{});
 
     // A clicked TV row: the menu enables Delete, and Del asks and deletes it.
-    Make_Current(page.tv, 1);
+    Focus_Row(page.tv, 1);
     f.window.PM_TvPopup();
     QVERIFY(m.Delete_Tv->isEnabled());
     const int before = f.window.database().Program_Count;
@@ -162,7 +154,7 @@ void TestListMenus::filter_toggle_focuses_satellites()
     QVERIFY(f.Open_Shown_Sample());
     const ListMenus &m = f.window.list_menus();
     const PageWidgets &page = f.window.page_widgets(kSatellitesPage);
-    Make_Current(page.sat, 5);
+    Focus_Row(page.sat, 5);
     page.tv->setFocus();
     f.window.PM_SatePopup();
     QVERIFY(m.Show_Act_Sat->isEnabled() && m.Change_Sat->isEnabled());
@@ -185,7 +177,7 @@ void TestListMenus::new_transponder_through_the_dialog()
     WindowFixture f;
     QVERIFY(f.Open_Shown_Sample());
     const PageWidgets &page = f.window.page_widgets(kSatellitesPage);
-    Make_Current(page.sat, 2); // the second satellite
+    Focus_Row(page.sat, 2); // the second satellite
     f.window.PM_TPPopup();
     const ListMenus &m = f.window.list_menus();
     QVERIFY(m.New_Tp->isEnabled());
@@ -211,7 +203,7 @@ void TestListMenus::new_radio_through_the_dialog()
     WindowFixture f;
     QVERIFY(f.Open_Shown_Sample());
     const PageWidgets &page = f.window.page_widgets(kSatellitesPage);
-    Make_Current(page.tp, 1); // the transponder's click selects it
+    Focus_Row(page.tp, 1); // the transponder's click selects it
     f.window.PM_RadioPopup();
     const ListMenus &m = f.window.list_menus();
     QVERIFY(m.New_Radio->isEnabled());

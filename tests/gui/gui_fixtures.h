@@ -11,6 +11,7 @@
 #include <QAbstractItemModel>
 #include <QAbstractItemModelTester>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QListWidget>
 #include <QSettings>
 #include <QStringList>
@@ -126,10 +127,41 @@ public:
                && !window.save_action()->isEnabled() && !window.save_as_action()->isEnabled();
     }
 
+    QTableView *Grid(const char *name) const
+    {
+        return window.findChild<QTableView *>(QLatin1String(name));
+    }
+    QListWidget *List(const char *name) const
+    {
+        return window.findChild<QListWidget *>(QLatin1String(name));
+    }
+
     QTemporaryDir dir;
     ScriptedUiServices ui;
     TFormMain window;
 };
+
+// After a test: every message box and file dialog it met was answered from the script.
+inline void Verify_All_Answered(const std::unique_ptr<WindowFixture> &f)
+{
+    if (f)
+        QVERIFY2(f->ui.failures().isEmpty(), qPrintable(f->ui.failures().join('\n')));
+}
+
+// Makes a grid's model row current (a row change, as the arrow keys make it).
+inline void Set_Current_Row(QTableView *grid, int model_row)
+{
+    grid->selectionModel()->setCurrentIndex(grid->model()->index(model_row, 1),
+                                            QItemSelectionModel::ClearAndSelect
+                                                    | QItemSelectionModel::Rows);
+}
+
+// The same in a grid that has the focus, as the keyboard user works.
+inline void Focus_Row(QTableView *grid, int model_row)
+{
+    grid->setFocus();
+    Set_Current_Row(grid, model_row);
+}
 
 inline QStringList Model_Dump(const QAbstractItemModel *model, int first_row = 0)
 {

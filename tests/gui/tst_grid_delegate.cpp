@@ -53,13 +53,6 @@ QString Cell_Colour(const QTableView *grid, int model_row, int column, bool sele
     return Colour_Name(grid, delegate->Cell_Colours(Option(grid, selected), index, focus));
 }
 
-void Set_Current_Row(QTableView *grid, int model_row)
-{
-    grid->selectionModel()->setCurrentIndex(grid->model()->index(model_row, 1),
-                                            QItemSelectionModel::ClearAndSelect
-                                                    | QItemSelectionModel::Rows);
-}
-
 // The last TV program of the satellite page in slot order, which the unnarrowed TV grid shows
 // in its last row.
 int Last_Satellite_Tv_Program(const ChannelDatabase &db)

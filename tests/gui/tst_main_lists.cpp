@@ -17,13 +17,6 @@ using namespace orvane::test;
 
 namespace {
 
-void Set_Current_Row(QTableView *grid, int model_row)
-{
-    grid->selectionModel()->setCurrentIndex(grid->model()->index(model_row, 1),
-                                            QItemSelectionModel::ClearAndSelect
-                                                    | QItemSelectionModel::Rows);
-}
-
 void Click_Row(QTableView *grid, int model_row, Qt::MouseButton button = Qt::LeftButton)
 {
     const QModelIndex index = grid->model()->index(model_row, 1);
@@ -81,14 +74,8 @@ private slots:
     void splittersKeepMinimumWidth();
 
 private:
-    QTableView *Grid(const char *name) const
-    {
-        return m_f->window.findChild<QTableView *>(QLatin1String(name));
-    }
-    QListWidget *List(const char *name) const
-    {
-        return m_f->window.findChild<QListWidget *>(QLatin1String(name));
-    }
+    QTableView *Grid(const char *name) const { return m_f->Grid(name); }
+    QListWidget *List(const char *name) const { return m_f->List(name); }
     ViewState &View() const { return m_f->window.view_state(); }
 
     std::unique_ptr<WindowFixture> m_f;
@@ -105,8 +92,7 @@ void TestMainLists::init()
 
 void TestMainLists::cleanup()
 {
-    if (m_f)
-        QVERIFY2(m_f->ui.failures().isEmpty(), qPrintable(m_f->ui.failures().join('\n')));
+    Verify_All_Answered(m_f);
     m_testers.clear();
     m_f.reset();
 }
