@@ -5,6 +5,7 @@
 // against the simulated receiver on a pseudo-terminal.
 
 #include "gui_fixtures.h"
+#include "pty_pair.h"
 
 #include "app/app_messages.h"
 #include "link/Upgrade.h"
@@ -25,10 +26,6 @@
 #include <QWindow>
 #include <QtTest>
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <functional>
 
 using namespace orvane;
@@ -37,31 +34,6 @@ using namespace orvane::test;
 namespace {
 
 constexpr int kCancelAfterMs = 150;
-
-// A pseudo-terminal whose other end never answers: a receiver that is not there.
-class SilentPty
-{
-public:
-    SilentPty()
-        : m_master(posix_openpt(O_RDWR | O_NOCTTY))
-    {
-        if (m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0)
-            m_slave = QString::fromLocal8Bit(ptsname(m_master));
-    }
-    ~SilentPty()
-    {
-        if (m_master >= 0)
-            ::close(m_master);
-    }
-    SilentPty(const SilentPty &) = delete;
-    SilentPty &operator=(const SilentPty &) = delete;
-
-    const QString &slave() const { return m_slave; }
-
-private:
-    int m_master;
-    QString m_slave;
-};
 
 // COM1, COM2, ... stand for these devices in every port list made from now on.
 void Set_Com_Ports(const QStringList &devices)
@@ -139,8 +111,8 @@ private slots:
     {
         QApplication::setQuitOnLastWindowClosed(false);
         Quiet_Platform_Warnings();
-        QVERIFY(!m_pty.slave().isEmpty());
-        Set_Com_Ports({m_pty.slave()});
+        QVERIFY(!Silent_Port().isEmpty());
+        Set_Com_Ports({Silent_Port()});
     }
 
     void componentTexts_data();
@@ -164,7 +136,8 @@ private slots:
     void failedTransferIsReported();
 
 private:
-    SilentPty m_pty;
+    QString Silent_Port() const { return QString::fromStdString(m_pty.device()); }
+    PtyPair m_pty; // a receiver that is not there: its end never answers
 };
 
 void TestUpgradeDialog::componentTexts_data()
@@ -230,7 +203,7 @@ void TestUpgradeDialog::portList()
 {
     Set_Com_Ports({QStringLiteral("/dev/ttyUSB3"), QString(), QStringLiteral("/dev/ttyS0")});
     TFormUpgrade dialog;
-    Set_Com_Ports({m_pty.slave()});
+    Set_Com_Ports({Silent_Port()});
     const QComboBox *list = dialog.com_list();
     QVERIFY(!list->isEditable());
     QCOMPARE(list->maxVisibleItems(), 10);
@@ -538,7 +511,7 @@ void TestUpgradeDialog::throughSimulatedReceiver()
     QVERIFY(f.Open_Shown_Sample());
     f.window.view_state().Data_Modified = true;
     const QString kept = f.Path(QStringLiteral("KEPT.BIN"));
-    Set_Com_Ports({m_pty.slave(), device});
+    Set_Com_Ports({Silent_Port(), device});
     {
         LinkWatch watch(f.window, [](TFormUpgrade *dialog) {
             QTimer::singleShot(kCancelAfterMs, dialog, [dialog] {
@@ -567,7 +540,7 @@ void TestUpgradeDialog::throughSimulatedReceiver()
 
     LinkWatch write_watch(f.window);
     f.window.PMWriteClick();
-    Set_Com_Ports({m_pty.slave()});
+    Set_Com_Ports({Silent_Port()});
     QCOMPARE(Last(write_watch.states), QString::fromUtf8(link_text::kUpdateSuccess));
     QTRY_VERIFY(Read_File(stored) == Sample_Bytes(FileKind::Default));
     QCOMPARE(f.ui.errors(), QStringList());
@@ -595,7 +568,7 @@ void TestUpgradeDialog::failedTransferIsReported()
     QVERIFY(f.Open_Shown_Sample());
     Set_Com_Ports({device});
     f.window.PMWriteClick();
-    Set_Com_Ports({m_pty.slave()});
+    Set_Com_Ports({Silent_Port()});
     QCOMPARE(f.ui.errors(), QStringList{QStringLiteral("Update failed!\r\rProgram flash failed!")});
     QVERIFY(!QFile::exists(f.Path(QStringLiteral("STORED.BIN"))));
     QVERIFY(f.window.isEnabled());
