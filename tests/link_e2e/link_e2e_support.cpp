@@ -129,4 +129,9 @@ void Interrupt(QProcess &process)
         ::kill(static_cast<pid_t>(process.processId()), SIGINT);
 }
 
+QStringList RunFolder::entries() const
+{
+    return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
 } // namespace link_e2e

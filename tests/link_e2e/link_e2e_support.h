@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -59,5 +60,18 @@ ProcessRun Run_Cli(const QStringList &arguments, int timeout_ms);
 void Interrupt(QProcess &process);
 
 int Count_Lines(const QByteArray &text, const QByteArray &line);
+
+// A folder of its own for each test, to see exactly what a run leaves in it.
+class RunFolder
+{
+public:
+    bool ok() const { return m_dir.isValid(); }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    // Every file in it, hidden ones too (a temporary file left behind would show).
+    QStringList entries() const;
+
+private:
+    QTemporaryDir m_dir;
+};
 
 } // namespace link_e2e

@@ -39,22 +39,16 @@ private slots:
     void interrupted_write_reports_failure();
 
 private:
-    QString path(const QString &name) const { return m_dir->filePath(name); }
-    QStringList folder_entries() const;
+    QString path(const QString &name) const { return m_dir->path(name); }
+    QStringList folder_entries() const { return m_dir->entries(); }
 
-    // A folder of its own for each test, to see exactly what a run leaves in it.
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<RunFolder> m_dir;
 };
 
 void TestLinkFaults::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-}
-
-QStringList TestLinkFaults::folder_entries() const
-{
-    return QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    m_dir = std::make_unique<RunFolder>();
+    QVERIFY(m_dir->ok());
 }
 
 void TestLinkFaults::failed_read_data()

@@ -53,28 +53,22 @@ private slots:
     void read_replaces_an_existing_file();
 
 private:
-    QString path(const QString &name) const { return m_dir->filePath(name); }
-    QStringList folder_entries() const;
+    QString path(const QString &name) const { return m_dir->path(name); }
+    QStringList folder_entries() const { return m_dir->entries(); }
 
-    // A folder of its own for each test, to see exactly what a run leaves in it.
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<RunFolder> m_dir;
 };
 
 void TestLinkTransfers::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
+    m_dir = std::make_unique<RunFolder>();
+    QVERIFY(m_dir->ok());
 }
 
 void TestLinkTransfers::initTestCase()
 {
     QCOMPARE(Read_File(Sample_For("data")).size(), 262144);
     QCOMPARE(Read_File(Sample_For("default")).size(), 131072);
-}
-
-QStringList TestLinkTransfers::folder_entries() const
-{
-    return QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
 void TestLinkTransfers::read_delivers_the_served_file_data()

@@ -1,8 +1,8 @@
 #include "tools/sim_receiver/write_side.h"
 
 #include "dbase/block_crc.h"
+#include "dbase/file_io.h"
 #include "tools/sim_receiver/sim_log.h"
-#include "tools/sim_receiver/store_file.h"
 
 namespace orvane::sim {
 namespace {
@@ -90,9 +90,12 @@ bool Erase_And_Program(const TransferContext &transfer, const ReceivedFile &file
         return false;
     }
     transfer.Reply("REFS");
-    std::string problem = transfer.options.fail_program ? "programming fails as asked" : "";
-    if (problem.empty())
-        problem = Store_Atomically(store_path, file.data);
+    // "Programming" stores the file atomically: the store holds the old file or the whole new one.
+    std::string problem;
+    if (transfer.options.fail_program)
+        problem = "programming fails as asked";
+    else if (std::string reason; !Write_File_Atomically(store_path, file.data, reason))
+        problem = "cannot write " + store_path + ": " + reason;
     if (!problem.empty()) {
         Log_Note(problem);
         transfer.Reply("RWFF");
