@@ -247,6 +247,10 @@ void TFormMain::Build_File_Menu()
     m_file_menu->addSeparator();
     connect(m_file_menu->addAction(QStringLiteral("Exit")), &QAction::triggered, this,
             &TFormMain::close);
+    m_file_menu->addSeparator();
+    m_restore = m_file_menu->addAction(QStringLiteral("Restore a backup..."));
+    m_restore->setObjectName(QStringLiteral("PMRestoreBackup"));
+    connect(m_restore, &QAction::triggered, this, &TFormMain::Restore_BackupClick);
 }
 
 const PageWidgets &TFormMain::page_widgets(int view_mode) const
@@ -271,8 +275,7 @@ void TFormMain::Reset_Views()
     m_version_edited = false;
     m_panel_top->hide();
     m_stack->setCurrentWidget(m_image_main);
-    m_save->setEnabled(false);
-    m_save_as->setEnabled(false);
+    Enable_Save_Actions();
     m_write->setEnabled(false);
     setWindowState(windowState() | Qt::WindowMaximized);
     {

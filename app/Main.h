@@ -37,8 +37,9 @@ class Ui_Services;
 // Where the window keeps its files; tests pass folders of their own.
 struct MainPaths
 {
-    QString settings_file; // "ORVANE.ini"
-    QString working_copy;  // the uncompressed image of the open database
+    QString settings_file;  // "ORVANE.ini"
+    QString working_copy;   // the uncompressed image of the open database
+    QString backups_folder; // copies of replaced database files; none when empty
 };
 
 class TFormMain final : public QMainWindow
@@ -69,11 +70,14 @@ public:
     void LastFileName1Click(int index);
     void PMSaveClick();
     void Save_DataClick(FileKind target_kind);
+    // File > "Restore a backup...": a backup chosen from the list opens as Open opens a file.
+    void Restore_BackupClick();
     void TB_HelpClick();
     QMenu *file_menu() const { return m_file_menu; }
     QAction *save_action() const { return m_save; }
     QAction *save_as_action() const { return m_save_as; }
     QAction *write_action() const { return m_write; }
+    QAction *restore_action() const { return m_restore; }
     QAction *recent_action(int index) const { return m_recent[static_cast<std::size_t>(index)]; }
 
     // The edit dialogs' openers: a double click or Enter on a list, and the change commands of
@@ -182,6 +186,7 @@ private:
     void Apply_Version_Edit();
     void Store_Recent_Files(const RecentFiles &recent);
     bool Save_To(const QString &target);
+    void Enable_Save_Actions();
     void Show_File_Label(const QString &text);
     void Update_Version_Panel();
     void Show_Loaded_State();
@@ -221,6 +226,7 @@ private:
     QAction *m_save = nullptr;
     QAction *m_save_as = nullptr;
     QAction *m_write = nullptr;
+    QAction *m_restore = nullptr;
 };
 
 } // namespace orvane

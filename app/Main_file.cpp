@@ -6,6 +6,7 @@
 #include "app/Face.h"
 #include "app/app_messages.h"
 #include "app/recent_files.h"
+#include "dbase/backups.h"
 #include "dbase/decode.h"
 #include "dbase/file_io.h"
 #include "dbase/messages.h"
@@ -32,6 +33,30 @@ std::string Local_Path(const QString &path)
 
 constexpr int kIdleRetryMs = 250;
 
+// The backups as the restore list shows them: time, file, kind and programs.
+Ui_Services::RowChoice Backup_Choice(const QString &folder, const std::vector<BackupFile> &backups)
+{
+    Ui_Services::RowChoice choice;
+    choice.title = QStringLiteral("Restore a backup");
+    choice.text = QStringLiteral("Backups of replaced database files in %1, newest first. The "
+                                 "chosen one opens as a database; save it to keep it.")
+                          .arg(folder);
+    choice.columns = {QStringLiteral("Time"), QStringLiteral("File"), QStringLiteral("Kind"),
+                      QStringLiteral("TV"), QStringLiteral("Radio")};
+    for (const BackupFile &backup : backups) {
+        const DatabaseSummary summary = Summarise_Database_File(backup.path);
+        QStringList row{QString::fromStdString(Stamp_Text(backup.stamp)),
+                        QFile::decodeName(backup.file_name.c_str())};
+        if (summary.outcome)
+            row << QString::fromLatin1(File_Kind_Name(summary.kind))
+                << QString::number(summary.programs.tv) << QString::number(summary.programs.radio);
+        else
+            row << QStringLiteral("not a database file") << QString() << QString();
+        choice.rows << row;
+    }
+    return choice;
+}
+
 } // namespace
 
 void TFormMain::TB_FileClick()
@@ -50,6 +75,13 @@ void TFormMain::Prepare_File_Menu()
 }
 
 void TFormMain::PM_FilePopup()
+{
+    Enable_Save_Actions();
+}
+
+// Save and its shortcut Ctrl+S follow the loaded database at once, not only when the menu
+// opens.
+void TFormMain::Enable_Save_Actions()
 {
     m_save->setEnabled(m_view.Data_Loaded);
     m_save_as->setEnabled(m_view.Data_Loaded);
@@ -93,23 +125,27 @@ void TFormMain::LastFileName1Click(int index)
 
 bool TFormMain::Open_Database_File(const QString &path, FileKind kind)
 {
-    if (Has_Unsaved_Changes()
-        && !m_ui.Ask_Yes(this, QString::fromUtf8(app_text::kOpenQuestion),
-                         Ui_Services::Buttons::YesCancel))
-        return false;
+    // A file that cannot open must not cost the unsaved changes: it is refused before the
+    // question, and the loaded database stays on show.
+    const std::size_t expected_size = Expected_Size_For(kind);
+    if (Has_Unsaved_Changes()) {
+        if (Outcome checked = Check_Database_File(Local_Path(path), expected_size); !checked) {
+            m_ui.Error_Box(this, QString::fromStdString(checked.message));
+            return false;
+        }
+        if (!m_ui.Ask_Yes(this, QString::fromUtf8(app_text::kOpenQuestion),
+                          Ui_Services::Buttons::YesCancel))
+            return false;
+    }
     const QScopedValueRollback<bool> busy(m_busy, true);
     m_db->Set_File_Kind(kind);
     m_current_file = path;
     Reset_Views();
+    if (Outcome checked = Check_Database_File(Local_Path(path), expected_size); !checked) {
+        m_ui.Error_Box(this, QString::fromStdString(checked.message));
+        return false;
+    }
     const QFileInfo info(path);
-    if (!info.exists()) {
-        m_ui.Error_Box(this, QString::fromUtf8(msg::kFileInexistent));
-        return false;
-    }
-    if (static_cast<std::size_t>(info.size()) != m_db->Expected_File_Size) {
-        m_ui.Error_Box(this, QString::fromUtf8(msg::kFileWrong));
-        return false;
-    }
     Outcome outcome;
     {
         const Please_Wait_Window wait(this, QString::fromUtf8(kPleaseWaitOpening));
@@ -157,6 +193,7 @@ void TFormMain::Show_Loaded_State()
     m_stack->setCurrentWidget(m_view.Data_Loaded ? m_panel_main
                                                  : static_cast<QWidget *>(m_image_main));
     m_write->setEnabled(m_view.Data_Loaded);
+    Enable_Save_Actions();
 }
 
 bool TFormMain::Save_To(const QString &target)
@@ -165,7 +202,8 @@ bool TFormMain::Save_To(const QString &target)
     {
         const QScopedValueRollback<bool> busy(m_busy, true);
         const Please_Wait_Window wait(this, QString::fromUtf8(kPleaseWaitSaving));
-        outcome = Save_Database_File(*m_db, Local_Path(target), Local_Path(m_paths.working_copy));
+        outcome = Save_Database_File(*m_db, Local_Path(target), Local_Path(m_paths.working_copy),
+                                     Local_Path(m_paths.backups_folder));
     }
     if (!outcome) {
         m_ui.Error_Box(this, QString::fromStdString(outcome.message));
@@ -204,6 +242,18 @@ void TFormMain::Save_DataClick(FileKind target_kind)
     Show_File_Label(QString::fromUtf8(app_text::kSavedLabel) + QFileInfo(target).fileName());
     m_current_file = target;
     Open_Database_File(target, target_kind);
+}
+
+void TFormMain::Restore_BackupClick()
+{
+    if (m_busy || m_link_busy)
+        return;
+    const std::vector<BackupFile> backups = List_Backups(Local_Path(m_paths.backups_folder));
+    const int chosen = m_ui.Choose_Row(this, Backup_Choice(m_paths.backups_folder, backups));
+    if (chosen < 0 || chosen >= static_cast<int>(backups.size()))
+        return;
+    const QString path = QFile::decodeName(backups[static_cast<std::size_t>(chosen)].path.c_str());
+    Open_Database_File(path, Kind_For_Recent_File(QFileInfo(path).size()));
 }
 
 void TFormMain::Store_Recent_Files(const RecentFiles &recent)

@@ -54,7 +54,7 @@ void TFormMain::ReadDataClick(FileKind kind)
     if (target.isEmpty())
         return;
     const bool received = Run_Link_Transfer(Read_Caption(kind), [&](TFormUpgrade &dialog) {
-        return dialog.Read_From_Receiver(target, kind);
+        return dialog.Read_From_Receiver(target, kind, m_paths.backups_folder);
     });
     if (received)
         Open_Database_File(target, kind); // asks first when unsaved changes would be lost

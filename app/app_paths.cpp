@@ -43,6 +43,11 @@ QString Working_Copy_Path()
     return System_Folder() + QLatin1String(kWorkingCopyFileName);
 }
 
+QString Backups_Folder()
+{
+    return System_Folder() + QLatin1String("backups");
+}
+
 QString Settings_File_Path_For(const QString &program_folder)
 {
     const QFileInfo folder(program_folder);

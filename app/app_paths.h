@@ -24,6 +24,8 @@ QString Program_Folder();
 QString System_Folder();
 // System_Folder() + "MIRALTO_BACKUP.BIN".
 QString Working_Copy_Path();
+// System_Folder() + "backups": the copies of replaced database files, shared with orvane-cli.
+QString Backups_Folder();
 
 // "ORVANE.ini" in program_folder when that folder is writable, otherwise in the per-user
 // configuration folder (QStandardPaths::AppConfigLocation, created when missing).

@@ -53,8 +53,9 @@ int main(int argc, char *argv[])
     }
     orvane::Copy_Default_Bin();
 
-    orvane::TFormMain window(orvane::Desktop_Ui_Services(),
-                             {orvane::Settings_File_Path(), orvane::Working_Copy_Path()});
+    orvane::TFormMain window(
+            orvane::Desktop_Ui_Services(),
+            {orvane::Settings_File_Path(), orvane::Working_Copy_Path(), orvane::Backups_Folder()});
     QObject::connect(&instance, &orvane::SingleInstance::instanceMessage, &window,
                      &orvane::TFormMain::Instance_Message);
     window.show();

@@ -23,6 +23,7 @@ public:
     bool Ask_Yes(QWidget *, const QString &, Buttons) override { return true; }
     QString Open_File_Name(QWidget *, const QString &) override { return {}; }
     QString Save_File_Name(QWidget *, const QString &) override { return {}; }
+    int Choose_Row(QWidget *, const RowChoice &) override { return -1; }
 };
 
 } // namespace
@@ -57,7 +58,8 @@ void BenchMainWindow::initTestCase()
 
     m_window = std::make_unique<TFormMain>(m_ui,
                                            MainPaths{m_dir.filePath(QStringLiteral("ORVANE.ini")),
-                                                     m_dir.filePath(QStringLiteral("WORK.BIN"))});
+                                                     m_dir.filePath(QStringLiteral("WORK.BIN")),
+                                                     m_dir.filePath(QStringLiteral("backups"))});
     m_window->setWindowState(Qt::WindowNoState);
     m_window->resize(1280, 800);
     m_window->show();

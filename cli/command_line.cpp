@@ -13,19 +13,21 @@ struct CommandRule
 {
     const char *name;
     std::size_t file_count;
+    std::size_t optional_files; // how many more file names it may take
     unsigned allowed_options;
     unsigned required_options;
 };
 
-constexpr std::array<CommandRule, 8> kCommands{{
-        {"info", 1, kKindOption, 0},
-        {"verify", 1, kKindOption, 0},
-        {"unpack", 2, kKindOption, 0},
-        {"pack", 2, kKindOption | kLikeOption | kModeOption, kLikeOption | kModeOption},
-        {"export", 1, kKindOption, 0},
-        {"sample", 1, kKindOption, kKindOption},
-        {"read", 1, kKindOption | kPortOption, kKindOption | kPortOption},
-        {"write", 1, kKindOption | kPortOption, kPortOption},
+constexpr std::array<CommandRule, 9> kCommands{{
+        {"info", 1, 0, kKindOption, 0},
+        {"verify", 1, 0, kKindOption, 0},
+        {"unpack", 2, 0, kKindOption, 0},
+        {"pack", 2, 0, kKindOption | kLikeOption | kModeOption, kLikeOption | kModeOption},
+        {"export", 1, 0, kKindOption, 0},
+        {"sample", 1, 0, kKindOption, kKindOption},
+        {"read", 1, 0, kKindOption | kPortOption, kKindOption | kPortOption},
+        {"write", 1, 0, kKindOption | kPortOption, kPortOption},
+        {"backups", 0, 1, 0, 0},
 }};
 
 const CommandRule *Find_Command(const std::string &name)
@@ -84,6 +86,14 @@ std::optional<int> Mode_From(const std::string &value)
     if (value.size() == 1 && value[0] >= '0' && value[0] <= '3')
         return value[0] - '0';
     return std::nullopt;
+}
+
+std::string File_Count_Text(const CommandRule &rule)
+{
+    const std::size_t most = rule.file_count + rule.optional_files;
+    const std::string count
+            = rule.optional_files == 0 ? std::to_string(most) : "at most " + std::to_string(most);
+    return count + " file name" + (most == 1 ? "" : "s");
 }
 
 class Parser
@@ -189,10 +199,9 @@ private:
             return fail("no command given");
         if (!rule)
             return fail("unknown command '" + command + "'");
-        if (m_result.line.files.size() != rule->file_count) {
-            return fail(command + " takes " + std::to_string(rule->file_count) + " file name"
-                        + (rule->file_count == 1 ? "" : "s"));
-        }
+        const std::size_t files = m_result.line.files.size();
+        if (files < rule->file_count || files > rule->file_count + rule->optional_files)
+            return fail(command + " takes " + File_Count_Text(*rule));
         for (unsigned option : {kKindOption, kLikeOption, kModeOption, kPortOption}) {
             if (Has(m_seen, option) && !Has(rule->allowed_options, option))
                 return fail(std::string(Option_Name(option)) + " does not apply to " + command);
@@ -227,6 +236,8 @@ std::string Usage_Text()
            "  orvane-cli sample --kind data|default OUT             write the sample database\n"
            "  orvane-cli read --port PORT --kind data|default OUT   read OUT from the receiver\n"
            "  orvane-cli write --port PORT FILE                     write FILE into the receiver\n"
+           "  orvane-cli backups [NAME]                             list the backups, newest "
+           "first\n"
            "\n"
            "The kind of FILE follows from its size (262144 bytes Channel Data, 131072 Default)\n"
            "unless --kind data|default names it. Options may stand anywhere; \"--\" ends them.\n"
@@ -236,6 +247,9 @@ std::string Usage_Text()
            "write print the transfer's state texts one per line, and a progress bar when the\n"
            "output is a terminal; Ctrl-C cancels the transfer. They exit 0 on \"Update "
            "Success!\".\n"
+           "Before pack, sample and read replace an existing database file, they copy it into\n"
+           "~/.local/share/Orvane/backups/ (under $XDG_DATA_HOME when set), keeping the newest\n"
+           "30 of each file name; backups lists them, or only those of file NAME.\n"
            "\n"
            "Exit status: 0 success, 1 file refused or transfer failed, 2 wrong usage.\n";
 }

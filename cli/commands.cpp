@@ -1,9 +1,11 @@
 #include "cli/commands.h"
 
+#include "cli/backups_folder.h"
+#include "cli/backups_list.h"
 #include "cli/export_json.h"
 #include "cli/info.h"
 #include "cli/link_commands.h"
-#include "cli/working_folder.h"
+#include "dbase/backups.h"
 #include "dbase/decode.h"
 #include "dbase/file_io.h"
 #include "dbase/messages.h"
@@ -15,11 +17,11 @@
 namespace orvane::cli {
 namespace {
 
-// An open database and the private folder of its working copy.
+// An open database. Its working copy stays in memory: a run leaves nothing behind, however it
+// ends, and a full temporary folder cannot make a good file look damaged.
 struct Session
 {
     std::unique_ptr<ChannelDatabase> db = Make_Channel_Database();
-    WorkingFolder folder;
 };
 
 // Messages keep "\r" for the line breaks of a message box; a terminal shows them as new lines.
@@ -48,10 +50,11 @@ Outcome Choose_Kind(const std::string &path, std::optional<FileKind> forced, Fil
 
 Outcome Load(Session &session, const std::string &path, FileKind kind)
 {
-    if (!session.folder.ok())
-        return Outcome::failure(session.folder.error());
     session.db->Set_File_Kind(kind);
-    return Load_Database_File(*session.db, path, session.folder.working_copy());
+    Bytes file;
+    if (Outcome read = Read_Database_File(path, session.db->Expected_File_Size, file); !read)
+        return read;
+    return Load_Database_Bytes(*session.db, file);
 }
 
 Outcome Open(Session &session, const std::string &path, std::optional<FileKind> forced)
@@ -74,12 +77,15 @@ Outcome Write_Output(const std::string &path, ByteView bytes)
 Outcome Read_Image(const std::string &path, Bytes &image)
 {
     std::string reason;
-    if (!Read_Whole_File(path, image, reason)) {
+    if (!Read_Whole_File(path, image, reason, kImageSize)) {
         return Outcome::failure("Find an error, when opening this image,\r\r" + path + "\r\r"
                                 + reason);
     }
     if (image.size() != kImageSize) {
-        return Outcome::failure("Image wrong!\r\r" + path + " holds " + std::to_string(image.size())
+        const std::string holds = image.size() > kImageSize
+                                          ? "more than " + std::to_string(kImageSize)
+                                          : std::to_string(image.size());
+        return Outcome::failure("Image wrong!\r\r" + path + " holds " + holds
                                 + " bytes; an unpacked image holds " + std::to_string(kImageSize)
                                 + " bytes.");
     }
@@ -143,7 +149,10 @@ int Run_Pack(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
     Raw_From_Image(session.db->raw, image);
     Decode_Rows(*session.db);
     session.db->Save_Mode = *line.mode;
-    step = Save_Database_File(*session.db, line.files[1], session.folder.working_copy());
+    const SavedFiles saved = Save_Database_Bytes(*session.db);
+    step = saved.outcome;
+    if (step)
+        step = Write_Database_File(line.files[1], saved.target, Backups_Folder());
     return step ? kExitOk : Refuse(err, step.message);
 }
 
@@ -162,7 +171,7 @@ int Run_Sample(const CommandLine &line, std::ostream & /*out*/, std::ostream &er
     const Bytes file = Sample_File_Bytes(*line.kind);
     if (file.empty())
         return Refuse(err, msg::kDataTooLarge);
-    const Outcome written = Write_Output(line.files[0], file);
+    const Outcome written = Write_Database_File(line.files[0], file, Backups_Folder());
     return written ? kExitOk : Refuse(err, written.message);
 }
 
@@ -180,7 +189,7 @@ int Run_Command(const CommandLine &line, std::ostream &out, std::ostream &err)
     static const std::pair<const char *, Handler> kHandlers[] = {
             {"info", Run_Info}, {"verify", Run_Verify}, {"unpack", Run_Unpack},
             {"pack", Run_Pack}, {"export", Run_Export}, {"sample", Run_Sample},
-            {"read", Run_Read}, {"write", Run_Write},
+            {"read", Run_Read}, {"write", Run_Write},   {"backups", Run_Backups},
     };
     for (const auto &[name, handler] : kHandlers) {
         if (line.command == name)

@@ -1,8 +1,8 @@
 #pragma once
 
 // The commands of orvane-cli. Each opens its files through the library exactly as the
-// program's own Open and Save do, with a working copy in a private temporary folder, and
-// returns the exit status.
+// program's own Open and Save do, with the working copy in memory, and returns the exit
+// status. A database file it replaces is backed up first, as the program's saves do.
 
 #include "cli/command_line.h"
 

@@ -7,24 +7,6 @@
 namespace orvane::cli {
 namespace {
 
-struct ProgramTally
-{
-    int tv = 0;
-    int radio = 0;
-};
-
-// Programs in use among the slots that Program_Count names, clamped to the table.
-ProgramTally Count_Programs(const ChannelDatabase &db)
-{
-    ProgramTally tally;
-    for (int p = 0; p < Used_Program_Count(db.raw); ++p) {
-        const TProg_Info_String &row = db.rows.programs[static_cast<std::size_t>(p)];
-        if (row.In_Use != 0)
-            (row.Is_Radio != 0 ? tally.radio : tally.tv) += 1;
-    }
-    return tally;
-}
-
 int Satellites_With_Transponders(const RawArrays &raw)
 {
     int count = 0;

@@ -1,5 +1,6 @@
 #include "cli/link_commands.h"
 
+#include "cli/backups_folder.h"
 #include "cli/terminal_link_host.h"
 #include "dbase/file_io.h"
 #include "link/MSCommLib_TLB.h"
@@ -68,7 +69,8 @@ int Finish(bool ok, std::ostream &out)
 int Run_Read(const CommandLine &line, std::ostream &out, std::ostream &err)
 {
     Transfer transfer(line, out, err);
-    const bool ok = transfer.protocol.Read_From_Receiver(line.files[0], *line.kind);
+    const bool ok
+            = transfer.protocol.Read_From_Receiver(line.files[0], *line.kind, Backups_Folder());
     return Finish(ok, out);
 }
 

@@ -1,10 +1,14 @@
 #include "dbase/channel_database.h"
 
+#include "dbase/backups.h"
 #include "dbase/decode.h"
 #include "dbase/file_io.h"
 #include "dbase/messages.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace orvane {
 
@@ -36,27 +40,51 @@ Outcome Load_Database_Bytes(ChannelDatabase &db, ByteView file)
     return Outcome::success();
 }
 
+Outcome Check_Database_File(const std::string &path, std::size_t expected_size)
+{
+    struct stat info
+    {};
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return Outcome::failure(msg::kFileInexistent);
+        return Outcome::failure(msg::Open_Failed(path, std::strerror(errno)));
+    }
+    if (!S_ISREG(info.st_mode))
+        return Outcome::failure(msg::kFileInexistent);
+    if (static_cast<std::size_t>(info.st_size) != expected_size)
+        return Outcome::failure(msg::kFileWrong);
+    return Outcome::success();
+}
+
+Outcome Read_Database_File(const std::string &path, std::size_t expected_size, Bytes &file)
+{
+    if (Outcome checked = Check_Database_File(path, expected_size); !checked)
+        return checked;
+    std::string reason;
+    if (!Read_Whole_File(path, file, reason, kChannelDataFileSize))
+        return Outcome::failure(msg::Open_Failed(path, reason));
+    // The file changed since it was checked.
+    if (file.size() != expected_size)
+        return Outcome::failure(msg::kFileWrong);
+    return Outcome::success();
+}
+
 Outcome Load_Database_File(ChannelDatabase &db, const std::string &path,
                            const std::string &working_copy_path)
 {
-    if (!File_Exists(path))
-        return Outcome::failure(msg::kFileInexistent);
-    if (File_Size(path) != db.Expected_File_Size)
-        return Outcome::failure(msg::kFileWrong);
     Bytes file;
-    std::string reason;
-    if (!Read_Whole_File(path, file, reason) || file.size() != db.Expected_File_Size)
-        return Outcome::failure(msg::kFileInexistent);
-
+    if (Outcome read = Read_Database_File(path, db.Expected_File_Size, file); !read)
+        return read;
     db.File_Header = Read_File_Header(file);
     ContainerLayout layout;
     auto crcs = std::make_unique<CrcTables>();
     Bytes image;
     if (Outcome unpacked = Verify_And_Unpack(file, layout, *crcs, image); !unpacked)
         return unpacked;
-    // Only a verified, decompressed image replaces the working copy.
-    if (!Write_File_Atomically(working_copy_path, image, reason))
-        return Outcome::failure(msg::kDecompressError);
+    // Only a verified, decompressed image replaces the working copy. A failure here is the
+    // working folder's (full, read-only), not the file's.
+    if (std::string reason; !Write_File_Atomically(working_copy_path, image, reason))
+        return Outcome::failure(msg::Working_Copy_Failed(Folder_Of(working_copy_path), reason));
     db.container = layout;
     db.crcs = *crcs;
     Decode_Image(db, image);
@@ -91,17 +119,49 @@ SavedFiles Save_Database_Bytes(ChannelDatabase &db)
 }
 
 Outcome Save_Database_File(ChannelDatabase &db, const std::string &target_path,
-                           const std::string &working_copy_path)
+                           const std::string &working_copy_path, const std::string &backups_folder)
 {
     const SavedFiles files = Save_Database_Bytes(db);
     if (!files.outcome)
         return files.outcome;
+    // The target is checked before anything is written.
+    AtomicFileWriter target;
     std::string reason;
+    if (!target.Open(target_path, reason))
+        return Outcome::failure(msg::Save_Failed(target_path, reason));
     if (!Write_File_Atomically(working_copy_path, files.working_copy, reason))
         return Outcome::failure(msg::Save_Failed(working_copy_path, reason));
-    if (!Write_File_Atomically(target_path, files.target, reason))
+    if (Outcome backed_up = Back_Up_Replaced_File(target, backups_folder); !backed_up)
+        return backed_up;
+    if (!target.Append(files.target, reason) || !target.Commit(reason))
         return Outcome::failure(msg::Save_Failed(target_path, reason));
     return Outcome::success();
+}
+
+ProgramTally Count_Programs(const ChannelDatabase &db)
+{
+    ProgramTally tally;
+    for (int p = 0; p < Used_Program_Count(db.raw); ++p) {
+        const TProg_Info_String &row = db.rows.programs[static_cast<std::size_t>(p)];
+        if (row.In_Use != 0)
+            (row.Is_Radio != 0 ? tally.radio : tally.tv) += 1;
+    }
+    return tally;
+}
+
+DatabaseSummary Summarise_Database_File(const std::string &path)
+{
+    DatabaseSummary summary;
+    summary.kind = File_Size(path) == kDefaultFileSize ? FileKind::Default : FileKind::ChannelData;
+    const auto db = Make_Channel_Database();
+    db->Set_File_Kind(summary.kind);
+    Bytes file;
+    summary.outcome = Read_Database_File(path, db->Expected_File_Size, file);
+    if (summary.outcome)
+        summary.outcome = Load_Database_Bytes(*db, file);
+    if (summary.outcome)
+        summary.programs = Count_Programs(*db);
+    return summary;
 }
 
 } // namespace orvane

@@ -39,6 +39,13 @@ std::unique_ptr<ChannelDatabase> Make_Channel_Database();
 // 2 and 3 to Default.
 int Save_Mode_For(FileKind open_kind, FileKind target_kind);
 
+// The checks before a database file is read: a regular file at path (a folder, a device or a
+// FIFO counts as missing) of exactly expected_size bytes.
+Outcome Check_Database_File(const std::string &path, std::size_t expected_size);
+// Reads a database file after those checks, at most one byte more than a database file can
+// hold. A file that exists but cannot be read names the system's reason.
+Outcome Read_Database_File(const std::string &path, std::size_t expected_size, Bytes &file);
+
 // Opening: checks existence and size against Expected_File_Size, reads the header (kept even
 // when a later check fails), verifies and unpacks the container, writes the uncompressed image
 // to working_copy_path, and decodes it. On failure the tables keep the previous database.
@@ -48,10 +55,12 @@ Outcome Load_Database_File(ChannelDatabase &db, const std::string &path,
 Outcome Load_Database_Bytes(ChannelDatabase &db, ByteView file);
 
 // Encodes the raw arrays into the working copy, packs and checksums it, and writes the
-// target of db.Save_Mode. Nothing is written when the image cannot be packed; the target is
-// replaced atomically, so a failed save leaves it as it was.
+// target of db.Save_Mode. Nothing is written when the image cannot be packed or the target
+// cannot be replaced (a folder, a device, a read-only file); an existing target is copied into
+// backups_folder first (none when it is empty) and then replaced atomically, so a failed save
+// leaves it as it was.
 Outcome Save_Database_File(ChannelDatabase &db, const std::string &target_path,
-                           const std::string &working_copy_path);
+                           const std::string &working_copy_path, const std::string &backups_folder);
 
 struct SavedFiles
 {
@@ -61,6 +70,24 @@ struct SavedFiles
 };
 // The same in memory: the working copy and the target file a save would write.
 SavedFiles Save_Database_Bytes(ChannelDatabase &db);
+
+struct ProgramTally
+{
+    int tv = 0;
+    int radio = 0;
+};
+// The programs in use among the slots that Program_Count names, clamped to the table.
+ProgramTally Count_Programs(const ChannelDatabase &db);
+
+// What a database file holds, for lists of files (the backups): its kind from its size and
+// its programs. The outcome tells a file that does not open.
+struct DatabaseSummary
+{
+    Outcome outcome;
+    FileKind kind = FileKind::ChannelData;
+    ProgramTally programs;
+};
+DatabaseSummary Summarise_Database_File(const std::string &path);
 
 // Write_Image: the raw arrays as an image, every byte outside their regions 0xFF. Bytes of
 // the working copy past the image are kept.

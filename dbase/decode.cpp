@@ -197,7 +197,7 @@ Outcome Decode_Image(ChannelDatabase &db, const std::string &working_copy_path)
 {
     Bytes image;
     std::string reason;
-    if (!Read_Whole_File(working_copy_path, image, reason) || image.size() < kImageSize)
+    if (!Read_Whole_File(working_copy_path, image, reason, kImageSize) || image.size() < kImageSize)
         return Outcome::failure(msg::kFileInexistent);
     Decode_Image(db, image);
     return Outcome::success();

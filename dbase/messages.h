@@ -20,4 +20,25 @@ inline std::string Save_Failed(const std::string &path, const std::string &reaso
     return "Find an error, when saving this file,\r\r" + path + "\r\r" + reason;
 }
 
+// A file that exists but could not be read.
+inline std::string Open_Failed(const std::string &path, const std::string &reason)
+{
+    return "Find an error, when opening this file,\r\r" + path + "\r\r" + reason;
+}
+
+// The working copy of a file that was read and unpacked could not be written: the file is
+// fine, the folder is not.
+inline std::string Working_Copy_Failed(const std::string &folder, const std::string &reason)
+{
+    return "Find an error, when writing the working copy into this folder,\r\r" + folder + "\r\r"
+           + reason;
+}
+
+// The old file could not be copied into the backups folder, so it was not replaced.
+inline std::string Backup_Failed(const std::string &folder, const std::string &reason)
+{
+    return "Find an error, when backing up the old file into this folder,\r\r" + folder + "\r\r"
+           + reason + "\r\rThe old file was not replaced.";
+}
+
 } // namespace orvane::msg

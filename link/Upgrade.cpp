@@ -276,10 +276,12 @@ bool TFormUpgrade::Run_Transfer(const std::function<bool()> &transfer)
     return transfer();
 }
 
-bool TFormUpgrade::Read_From_Receiver(const QString &file_name, FileKind kind)
+bool TFormUpgrade::Read_From_Receiver(const QString &file_name, FileKind kind,
+                                      const QString &backups_folder)
 {
     const std::string path = QFile::encodeName(file_name).toStdString();
-    return Run_Transfer([&] { return m_protocol.Read_From_Receiver(path, kind); });
+    const std::string backups = QFile::encodeName(backups_folder).toStdString();
+    return Run_Transfer([&] { return m_protocol.Read_From_Receiver(path, kind, backups); });
 }
 
 bool TFormUpgrade::Write_Into_Receiver(const QString &file_name, FileKind kind)

@@ -48,7 +48,8 @@ public:
     void Show_For_Transfer(const QString &caption);
 
     // The two transfers, over the port selected in the list. file_name is a local path.
-    bool Read_From_Receiver(const QString &file_name, FileKind kind);
+    bool Read_From_Receiver(const QString &file_name, FileKind kind,
+                            const QString &backups_folder = {});
     bool Write_Into_Receiver(const QString &file_name, FileKind kind);
     bool transfer_running() const { return m_transfer_running; }
 

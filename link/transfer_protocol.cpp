@@ -1,5 +1,6 @@
 #include "link/transfer_protocol.h"
 
+#include "dbase/backups.h"
 #include "dbase/block_crc.h"
 #include "dbase/file_io.h"
 #include "link/link_texts.h"
@@ -196,15 +197,20 @@ bool TransferProtocol::Verify_Received(std::size_t size)
 }
 
 // The received file replaces the target only as a whole: a failed write leaves the old file.
-bool TransferProtocol::Save_Received(const std::string &file_name, std::size_t size)
+bool TransferProtocol::Save_Received(AtomicFileWriter &target, const std::string &backups_folder,
+                                     std::size_t size)
 {
     std::string reason;
     if (size > m_buffer.size()) {
-        m_host.File_Error(link_text::Write_Failed_Text(file_name, "nothing was received"));
+        m_host.File_Error(link_text::Write_Failed_Text(target.target(), "nothing was received"));
         return false;
     }
-    if (!Write_File_Atomically(file_name, ByteView(m_buffer).first(size), reason)) {
-        m_host.File_Error(link_text::Write_Failed_Text(file_name, reason));
+    if (Outcome backed_up = Back_Up_Replaced_File(target, backups_folder); !backed_up) {
+        m_host.File_Error(backed_up.message);
+        return false;
+    }
+    if (!target.Append(ByteView(m_buffer).first(size), reason) || !target.Commit(reason)) {
+        m_host.File_Error(link_text::Write_Failed_Text(target.target(), reason));
         return false;
     }
     return true;
@@ -223,14 +229,16 @@ bool TransferProtocol::Send_Block(ByteView block)
 bool TransferProtocol::Load_File_Data(const std::string &file_name, std::size_t size)
 {
     std::string reason;
-    if (!Read_Whole_File(file_name, m_buffer, reason)) {
+    if (!Read_Whole_File(file_name, m_buffer, reason, kChannelDataFileSize)) {
         m_host.File_Error(link_text::Read_Failed_Text(file_name, reason));
         return false;
     }
     if (m_buffer.size() != size) {
+        const std::string holds = m_buffer.size() > kChannelDataFileSize
+                                          ? "more than " + std::to_string(kChannelDataFileSize)
+                                          : std::to_string(m_buffer.size());
         m_host.File_Error(link_text::Read_Failed_Text(
-                file_name, "it holds " + std::to_string(m_buffer.size()) + " bytes instead of "
-                                   + std::to_string(size)));
+                file_name, "it holds " + holds + " bytes instead of " + std::to_string(size)));
         m_buffer.clear();
         return false;
     }
@@ -289,13 +297,23 @@ bool TransferProtocol::Send_Crc_Table(std::size_t size)
     return true;
 }
 
-bool TransferProtocol::Read_From_Receiver(const std::string &file_name, FileKind kind)
+bool TransferProtocol::Read_From_Receiver(const std::string &file_name, FileKind kind,
+                                          const std::string &backups_folder)
 {
     const std::size_t size = Expected_Size_For(kind);
     m_host.Show_File_Name(file_name);
     Open_Port();
     if (file_name.empty()) {
         m_host.Show_Status(link_text::kCanNotOpenUpload);
+        return false;
+    }
+    // The target is checked, and its temporary file made, before the receiver is asked: the
+    // receiver is told the transfer succeeded before the file is written, so a folder that
+    // cannot take it must be found out first.
+    AtomicFileWriter target;
+    if (std::string reason; !target.Open(file_name, reason)) {
+        m_host.Show_Status(link_text::kCanNotOpenUpload);
+        m_host.File_Error(link_text::Write_Failed_Text(file_name, reason));
         return false;
     }
     if (!connect(Read_Request(kind)))
@@ -309,7 +327,7 @@ bool TransferProtocol::Read_From_Receiver(const std::string &file_name, FileKind
     show(link_text::kVerifySuccess);
     Send_Command(LinkCommand::REFS);
     Send_Command(LinkCommand::RWFS);
-    if (!Save_Received(file_name, size))
+    if (!Save_Received(target, backups_folder, size))
         return fail(nullptr);
     show(link_text::kUpdateSuccess);
     return true;

@@ -11,6 +11,7 @@
 
 #include "dbase/bytes.h"
 #include "dbase/container.h"
+#include "dbase/file_io.h"
 #include "link/link_host.h"
 #include "link/serial_port.h"
 
@@ -79,8 +80,10 @@ public:
     bool Receive_Image(std::size_t size);
     // Compares the received CRC values with the received data and tells the receiver.
     bool Verify_Received(std::size_t size);
-    // Writes the received data to file_name atomically.
-    bool Save_Received(const std::string &file_name, std::size_t size);
+    // Writes the received data through the writer opened before the handshake, after the old
+    // file went into backups_folder (none when empty).
+    bool Save_Received(AtomicFileWriter &target, const std::string &backups_folder,
+                       std::size_t size);
 
     // Writing: one 256-byte block, true when the receiver acknowledged it.
     bool Send_Block(ByteView block);
@@ -91,8 +94,10 @@ public:
     bool Send_File_Data(const std::string &file_name, std::size_t size);
     bool Send_Crc_Table(std::size_t size);
 
-    // The two transfers the communication dialog and the command line run.
-    bool Read_From_Receiver(const std::string &file_name, FileKind kind);
+    // The two transfers the communication dialog and the command line run. A read backs up
+    // the file it replaces into backups_folder (none when empty).
+    bool Read_From_Receiver(const std::string &file_name, FileKind kind,
+                            const std::string &backups_folder = {});
     bool Write_Into_Receiver(const std::string &file_name, FileKind kind);
 
     // The bytes of the last transfer (received or loaded for sending).

@@ -1,5 +1,7 @@
 #include "views/ui_services.h"
 
+#include "views/row_chooser.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -61,6 +63,12 @@ public:
     QString Save_File_Name(QWidget *parent, const QString &title) override
     {
         return Run_File_Dialog(parent, title, QFileDialog::AcceptSave);
+    }
+
+    int Choose_Row(QWidget *parent, const RowChoice &choice) override
+    {
+        RowChooser chooser(choice, parent);
+        return chooser.exec() == QDialog::Accepted ? chooser.chosen_row() : -1;
     }
 };
 

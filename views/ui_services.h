@@ -3,7 +3,9 @@
 // Every message box and file dialog goes through this interface, so that tests answer them
 // from a queue instead of a modal loop.
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -22,6 +24,17 @@ public:
     // The file chosen in an open or save dialog, or an empty text when cancelled.
     virtual QString Open_File_Name(QWidget *parent, const QString &title) = 0;
     virtual QString Save_File_Name(QWidget *parent, const QString &title) = 0;
+
+    // A list to choose one row from (the backups), under a line of text that says what it
+    // lists; the chosen row's index, or -1 when cancelled or the list is empty.
+    struct RowChoice
+    {
+        QString title;
+        QString text;
+        QStringList columns;
+        QList<QStringList> rows;
+    };
+    virtual int Choose_Row(QWidget *parent, const RowChoice &choice) = 0;
 };
 
 // The real boxes and dialogs of the desktop.

@@ -63,12 +63,14 @@ class WindowFixture
 public:
     WindowFixture()
         : window(ui, MainPaths{dir.filePath(QStringLiteral("ORVANE.ini")),
-                               dir.filePath(QStringLiteral("MIRALTO_BACKUP.BIN"))})
+                               dir.filePath(QStringLiteral("MIRALTO_BACKUP.BIN")),
+                               dir.filePath(QStringLiteral("backups"))})
     {}
 
     QString Path(const QString &name) const { return dir.filePath(name); }
     QString Settings_Path() const { return Path(QStringLiteral("ORVANE.ini")); }
     QString Working_Copy() const { return Path(QStringLiteral("MIRALTO_BACKUP.BIN")); }
+    QString Backups() const { return Path(QStringLiteral("backups")); }
 
     QString Write_Sample(const QString &name, FileKind kind) const
     {

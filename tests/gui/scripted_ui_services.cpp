@@ -25,6 +25,8 @@ QStringList ScriptedUiServices::failures() const
         all << QStringLiteral("open dialog answer(s) never used: ") + m_open_files.join(u',');
     if (!m_save_files.isEmpty())
         all << QStringLiteral("save dialog answer(s) never used: ") + m_save_files.join(u',');
+    if (!m_choices.isEmpty())
+        all << QStringLiteral("%1 choice(s) never asked for").arg(m_choices.size());
     return all;
 }
 
@@ -61,6 +63,17 @@ QString ScriptedUiServices::Save_File_Name(QWidget *, const QString &title)
         return {};
     }
     return m_save_files.dequeue();
+}
+
+int ScriptedUiServices::Choose_Row(QWidget *, const RowChoice &choice)
+{
+    m_shown.append({Kind::Choice, choice.title});
+    m_choice_rows = choice.rows;
+    if (m_choices.isEmpty()) {
+        m_failures << QStringLiteral("unexpected list: ") + choice.title;
+        return -1;
+    }
+    return m_choices.dequeue();
 }
 
 } // namespace orvane::test

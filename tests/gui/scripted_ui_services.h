@@ -17,7 +17,7 @@ namespace orvane::test {
 class ScriptedUiServices final : public Ui_Services
 {
 public:
-    enum class Kind { Error, Question, OpenFile, SaveFile };
+    enum class Kind { Error, Question, OpenFile, SaveFile, Choice };
 
     struct Shown
     {
@@ -29,6 +29,9 @@ public:
     void Push_Answer(bool yes) { m_answers.enqueue(yes); }
     void Push_Open_File(const QString &path) { m_open_files.enqueue(path); }
     void Push_Save_File(const QString &path) { m_save_files.enqueue(path); }
+    void Push_Choice(int row) { m_choices.enqueue(row); }
+    // The rows of the last list to choose from.
+    const QList<QStringList> &last_choice_rows() const { return m_choice_rows; }
 
     const QList<Shown> &shown() const { return m_shown; }
     QStringList errors() const { return Texts(Kind::Error); }
@@ -42,6 +45,7 @@ public:
     bool Ask_Yes(QWidget *parent, const QString &text, Buttons buttons) override;
     QString Open_File_Name(QWidget *parent, const QString &title) override;
     QString Save_File_Name(QWidget *parent, const QString &title) override;
+    int Choose_Row(QWidget *parent, const RowChoice &choice) override;
 
 private:
     QStringList Texts(Kind kind) const;
@@ -49,6 +53,8 @@ private:
     QQueue<bool> m_answers;
     QQueue<QString> m_open_files;
     QQueue<QString> m_save_files;
+    QQueue<int> m_choices;
+    QList<QStringList> m_choice_rows;
     QList<Shown> m_shown;
     QStringList m_failures;
 };

@@ -85,6 +85,8 @@ private slots:
     void failedSaveKeepsDatabase_data();
     void failedSaveKeepsDatabase();
     void saveCommandsNeedDatabase();
+    void saveShortcutWithoutMenu_data();
+    void saveShortcutWithoutMenu();
     void fileMenuItems();
     void versionFieldGoesIntoHeader_data();
     void versionFieldGoesIntoHeader();
@@ -180,35 +182,55 @@ void TestSaveCommands::saveAs()
 
 void TestSaveCommands::failedSaveKeepsDatabase_data()
 {
-    QTest::addColumn<bool>("save_as");
-    QTest::newRow("save as into a missing folder") << true;
-    QTest::newRow("save into a removed folder") << false;
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("message");
+    const QString save_failed = kSaveFailedStart;
+    QTest::newRow("save as into a missing folder") << "missing folder" << save_failed;
+    QTest::newRow("save into a removed folder") << "removed folder" << save_failed;
+    QTest::newRow("save over a read-only file") << "read-only" << save_failed;
+    QTest::newRow("save as over a folder") << "folder" << save_failed;
+    QTest::newRow("backup folder cannot be made")
+            << "no backups"
+            << "Find an error, when backing up the old file into this folder,";
 }
 
 // A save that cannot be written says so and changes nothing: the database stays loaded with
-// its kind, its file and its unsaved changes.
+// its kind, its file and its unsaved changes, and the file it would replace keeps its bytes.
 void TestSaveCommands::failedSaveKeepsDatabase()
 {
-    QFETCH(bool, save_as);
+    QFETCH(QString, fault);
+    QFETCH(QString, message);
     WindowFixture f;
     QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("sub")));
     const QString source = f.Write_Sample(QStringLiteral("sub/SOURCE.BIN"), FileKind::ChannelData);
     QVERIFY(f.Open(source, FileKind::ChannelData));
     f.window.view_state().Data_Modified = true;
     const QString label = f.window.file_name_label()->text();
-    const QString target = f.Path(QStringLiteral("missing/TARGET.BIN"));
+    const bool save_as = fault == "missing folder" || fault == "folder";
+    const QString target
+            = save_as ? f.Path(fault == "folder" ? "sub" : "missing/TARGET.BIN") : source;
+    if (fault == "removed folder")
+        QVERIFY(QDir(f.Path(QStringLiteral("sub"))).removeRecursively());
+    if (fault == "read-only")
+        QVERIFY(QFile::setPermissions(source, QFile::ReadOwner | QFile::ReadGroup));
+    if (fault == "no backups")
+        QVERIFY(Write_File(f.Backups(), "a file where the backups folder belongs"));
+    const QByteArray before = Read_File(target);
 
     if (save_as) {
         f.ui.Push_Save_File(target);
+        if (fault == "folder")
+            f.ui.Push_Answer(true); // "The file has existed, are you sure to cover it?"
         f.window.Save_DataClick(FileKind::Default);
     } else {
-        QVERIFY(QDir(f.Path(QStringLiteral("sub"))).removeRecursively());
         f.window.PMSaveClick();
     }
     QCOMPARE(f.ui.errors().size(), 1);
-    QVERIFY2(f.ui.errors().first().startsWith(kSaveFailedStart), qPrintable(f.ui.errors().first()));
-    QVERIFY(f.ui.errors().first().contains(save_as ? target : source));
-    QVERIFY(!QFile::exists(save_as ? target : source));
+    QVERIFY2(f.ui.errors().first().startsWith(message), qPrintable(f.ui.errors().first()));
+    QVERIFY(f.ui.errors().first().contains(fault == "no backups" ? f.Backups() : target));
+    if (fault == "read-only")
+        QVERIFY(f.ui.errors().first().endsWith(QStringLiteral("Permission denied")));
+    QCOMPARE(Read_File(target), before);
     QVERIFY(f.window.view_state().Data_Loaded);
     QVERIFY(f.window.view_state().Data_Modified);
     QCOMPARE(f.window.database().File_Kind, FileKind::ChannelData);
@@ -239,6 +261,39 @@ void TestSaveCommands::saveCommandsNeedDatabase()
     QVERIFY(!f.window.save_as_action()->isEnabled());
 }
 
+void TestSaveCommands::saveShortcutWithoutMenu_data()
+{
+    QTest::addColumn<bool>("save_as_first");
+    QTest::newRow("after an open") << false;
+    QTest::newRow("after a save-as reopen") << true;
+}
+
+// Ctrl+S saves as soon as a database is loaded, before the File menu was ever opened; the
+// file it replaces goes into the backups folder.
+void TestSaveCommands::saveShortcutWithoutMenu()
+{
+    QFETCH(bool, save_as_first);
+    WindowFixture f;
+    QString path = f.Write_Sample(QStringLiteral("CD.BIN"), FileKind::ChannelData);
+    QVERIFY(f.Open(path, FileKind::ChannelData));
+    if (save_as_first) {
+        path = f.Path(QStringLiteral("AS.BIN"));
+        f.ui.Push_Save_File(path);
+        f.window.Save_DataClick(FileKind::ChannelData);
+        QCOMPARE(f.window.current_file(), path);
+    }
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.window.view_state().Data_Modified = true;
+    QVERIFY(f.window.save_action()->isEnabled());
+    QTest::keyClick(f.window.page_widgets(kSatellitesPage).sat, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!f.window.view_state().Data_Modified);
+    const QStringList backups = QDir(f.Backups()).entryList(QDir::Files);
+    QCOMPARE(backups.size(), 1);
+    QVERIFY(backups.first().startsWith(QFileInfo(path).fileName() + '.'));
+    QVERIFY(f.ui.failures().isEmpty());
+}
+
 void TestSaveCommands::fileMenuItems()
 {
     WindowFixture f;
@@ -253,7 +308,9 @@ void TestSaveCommands::fileMenuItems()
             "Save as... > Save To Channel Data, Save To Default",
             "Write into receiver",
             "-",
-            "Exit"};
+            "Exit",
+            "-",
+            "Restore a backup..."};
     QCOMPARE(Menu_Dump(f.window.file_menu()), expected);
     const auto *help = f.window.findChild<QMenu *>(QStringLiteral("PM_Help"));
     QVERIFY(help);

@@ -293,7 +293,7 @@ void TestTransferProtocol::read_moves_every_block()
     QCOMPARE(receiver.commands, expected);
     Bytes saved;
     std::string reason;
-    QVERIFY(Read_Whole_File(target, saved, reason));
+    QVERIFY(Read_Whole_File(target, saved, reason, kChannelDataFileSize));
     QVERIFY(saved == receiver.served);
 
     const auto progress = link.host.Progress_Texts(link_text::kReadProgress);
@@ -355,10 +355,11 @@ void TestTransferProtocol::read_checksum_mismatch_answers_rcvf()
     QCOMPARE(receiver.commands.back(), std::string("RCVF"));
     QCOMPARE(Last_Status(link.host), std::string(link_text::kVerifyFailed));
     Bytes kept;
-    QVERIFY(Read_Whole_File(target, kept, reason));
+    QVERIFY(Read_Whole_File(target, kept, reason, kChannelDataFileSize));
     QVERIFY(kept == old_file);
 }
 
+// A target that cannot be written is found out before the receiver is asked for anything.
 void TestTransferProtocol::read_failed_save_reports_failure()
 {
     QTemporaryDir folder;
@@ -368,10 +369,9 @@ void TestTransferProtocol::read_failed_save_reports_failure()
     QVERIFY(!link.protocol.Read_From_Receiver(target, FileKind::Default));
     QCOMPARE(link.host.file_errors.size(), std::size_t(1));
     QVERIFY(link.host.file_errors[0].find(target) != std::string::npos);
-    QVERIFY(std::find(link.host.statuses.begin(), link.host.statuses.end(),
-                      link_text::kUpdateSuccess)
-            == link.host.statuses.end());
-    QCOMPARE(link.host.panel.back(), std::string("enabled"));
+    QVERIFY(receiver.commands.empty());
+    QCOMPARE(Last_Status(link.host), std::string(link_text::kCanNotOpenUpload));
+    QVERIFY(link.host.panel.empty());
 }
 
 void TestTransferProtocol::read_needs_file_name()
