@@ -1,6 +1,8 @@
 // Fuzz target over unpacked images: any 258,048 bytes, as a file from outside could hold once
 // its checksums pass. Counts above their tables, satellite and transponder indices out of
-// range and stray bits in every field reach the decoder here, then every per-image check.
+// range and stray bits in every field reach the decoder here, then the per-image checks: the
+// display rows, every list, and the info pane and current audio track of every slot they
+// list. Clicks, menus and commands are fuzz_commands' part, and so is the save round trip.
 //
 // The input is cut or padded with 0xFF to the image size; its last bytes choose the file kind,
 // the bank and the header (image_input.h).
@@ -10,7 +12,6 @@
 #include "fuzz/image_input.h"
 
 #include <algorithm>
-#include <cstring>
 
 using namespace orvane;
 using namespace orvane::fuzz;
@@ -24,15 +25,6 @@ bool Lies_In_A_Region(std::size_t offset)
     });
 }
 
-void Apply_File_Setting(ChannelDatabase &db, ByteView image)
-{
-    const std::uint8_t options = image[kOptionsInImage];
-    db.Set_File_Kind((options & kOptionDefaultKind) != 0 ? FileKind::Default
-                                                         : FileKind::ChannelData);
-    db.container.bank = (options & kOptionSecondBank) != 0 ? kBankSize : 0;
-    std::memcpy(db.File_Header.data(), image.data() + kHeaderInImage, kHeaderSize);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int * /*argc*/, char *** /*argv*/)
@@ -44,14 +36,16 @@ extern "C" int LLVMFuzzerInitialize(int * /*argc*/, char *** /*argv*/)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static Bytes image(kImageSize);
-    std::fill(image.begin(), image.end(), 0xFF);
-    std::memcpy(image.data(), data, std::min(size, kImageSize));
+    static Bytes image;
+    Fill_Image(image, data, size);
 
     // Decoding must replace every field: a database that held the previous input decodes
-    // this one exactly as a new database does.
+    // this one exactly as a new database does. The new one is assigned from a database that
+    // was never decoded into, which is as new and reuses the allocations of the last input.
+    static const auto pristine = Make_Channel_Database();
     static const auto reused = Make_Channel_Database();
-    const auto fresh = Make_Channel_Database();
+    static const auto fresh = Make_Channel_Database();
+    *fresh = *pristine;
     Decode_Image(*reused, image);
     Decode_Image(*fresh, image);
     FUZZ_CHECK(Display_Rows_Digest(*fresh) == Display_Rows_Digest(*reused));

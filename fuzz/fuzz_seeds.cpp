@@ -1,9 +1,11 @@
 // Writes the seed corpora of the fuzz targets: valid files of both kinds (the bundled sample,
 // a database filled to every table's limit, a container in the second half, an empty
-// database) into DIR/container, and their unpacked images into DIR/image. Two seeds hold only
-// header, marker, length and compressed data: fuzz_container pads them to a whole file and
-// recomputes their checksums, so the fuzzer works on the compressed stream in a few KB.
+// database) into DIR/container, their unpacked images into DIR/image, and every command on
+// both pages of the sample, the full and the empty image into DIR/commands. Two seeds hold
+// only header, marker, length and compressed data: fuzz_container pads them to a whole file
+// and recomputes their checksums, so the fuzzer works on the compressed stream in a few KB.
 
+#include "fuzz/commands_input.h"
 #include "fuzz/image_input.h"
 #include "tools/sample_database.h"
 
@@ -22,7 +24,17 @@ struct Seed
     const char *name;
     Bytes file;
     std::uint8_t image_options; // the file setting fuzz_image gives its unpacked image
+    std::uint8_t commands = 0;  // the commands its image seeds fuzz_commands with, bit by CommandId
 };
+
+constexpr std::uint8_t Command_Bit(fuzz::CommandId command)
+{
+    return static_cast<std::uint8_t>(1u << static_cast<unsigned>(command));
+}
+constexpr std::uint8_t kAllCommands = (1u << static_cast<unsigned>(fuzz::CommandId::Count)) - 1;
+// An empty database has nothing to delete and no transponder to add a program to.
+constexpr std::uint8_t kEmptyDatabaseCommands
+        = Command_Bit(fuzz::CommandId::NewTp) | Command_Bit(fuzz::CommandId::DelAllEmptyTp);
 
 Bytes Saved_File(const std::function<void(ChannelDatabase &)> &build, FileKind kind,
                  std::size_t bank)
@@ -57,16 +69,16 @@ std::vector<Seed> Make_Seeds()
     const Bytes empty = Saved_File(Clear_Database, FileKind::Default, 0);
     const Bytes sample_default = Sample_File_Bytes(FileKind::Default);
     return {
-            {"sample_channel_data.bin", Sample_File_Bytes(FileKind::ChannelData), 0},
+            {"sample_channel_data.bin", Sample_File_Bytes(FileKind::ChannelData), 0, kAllCommands},
             {"sample_default.bin", sample_default, kOptionDefaultKind},
             {"sample_second_bank.bin",
              Saved_File(sample(FileKind::ChannelData), FileKind::ChannelData, kBankSize),
              kOptionSecondBank},
             {"full_channel_data.bin",
-             Saved_File(full(FileKind::ChannelData), FileKind::ChannelData, 0), 0},
+             Saved_File(full(FileKind::ChannelData), FileKind::ChannelData, 0), 0, kAllCommands},
             {"full_default.bin", Saved_File(full(FileKind::Default), FileKind::Default, 0),
              kOptionDefaultKind},
-            {"empty_default.bin", empty, kOptionDefaultKind},
+            {"empty_default.bin", empty, kOptionDefaultKind, kEmptyDatabaseCommands},
             {"sample_container_only.bin", Container_Only(sample_default), 0},
             {"empty_container_only.bin", Container_Only(empty), 0},
     };
@@ -82,7 +94,7 @@ void Write_File(const fs::path &path, ByteView bytes)
 }
 
 // The unpacked image of a whole file, with the setting fuzz_image reads from its last bytes.
-void Write_Image(const fs::path &path, const Seed &seed)
+Bytes Unpacked_Image(const Seed &seed)
 {
     ContainerLayout layout;
     const auto crcs = std::make_unique<CrcTables>();
@@ -92,7 +104,54 @@ void Write_Image(const fs::path &path, const Seed &seed)
     image[fuzz::kOptionsInImage] = seed.image_options;
     const FileHeader header = Read_File_Header(seed.file);
     std::copy(header.begin(), header.end(), image.begin() + fuzz::kHeaderInImage);
-    Write_File(path, image);
+    return image;
+}
+
+// The clicks that make a command do its work on the first rows of a page, then the command's
+// own menu: a deletion of a program picks it in the whole list, the other commands pick the
+// first satellite and its first transponder. Row 0 of the satellite grid is "Show ALL Info";
+// the other grids count from their first entry.
+std::array<fuzz::Step, fuzz::kSteps> Steps_For(bool terrestrial, fuzz::CommandId command)
+{
+    using fuzz::CommandId;
+    using fuzz::Step;
+    using fuzz::StepAction;
+    const bool tv = command == CommandId::NewTv || command == CommandId::DeleteTv;
+    const bool radio = command == CommandId::NewRadio || command == CommandId::DeleteRadio;
+    const GridId menu = tv ? GridId::Tv : radio ? GridId::Radio : GridId::Tp;
+    const Step open_menu{StepAction::OpenMenu, static_cast<std::uint16_t>(menu)};
+    if (command == CommandId::DeleteTv || command == CommandId::DeleteRadio)
+        return {Step{tv ? StepAction::ClickTv : StepAction::ClickRadio, 0}, open_menu};
+    const Step satellite = terrestrial ? Step{} : Step{StepAction::ClickSat, 1};
+    return {satellite, Step{StepAction::ClickTp, 0}, open_menu};
+}
+
+// The chosen commands on both pages of the image, answered Yes, and the transponder deletion
+// answered No as well.
+void Write_Command_Seeds(const fs::path &folder, const std::string &name, const Bytes &image,
+                         std::uint8_t commands)
+{
+    using fuzz::CommandId;
+    static const char *const kCommandNames[]
+            = {"new_tp",       "new_tv",    "new_radio",       "delete_tv",
+               "delete_radio", "delete_tp", "del_all_empty_tp"};
+    for (const bool terrestrial : {false, true})
+        for (int c = 0; c < static_cast<int>(CommandId::Count); ++c) {
+            const auto command = static_cast<CommandId>(c);
+            if ((commands & Command_Bit(command)) == 0)
+                continue;
+            const bool answer_no = c == static_cast<int>(CommandId::DeleteTp);
+            const auto choices = fuzz::Encode_Choices(terrestrial, command, false,
+                                                      Steps_For(terrestrial, command));
+            Bytes input(choices.begin(), choices.end());
+            input.insert(input.end(), image.begin(), image.end());
+            const std::string page = terrestrial ? "_ter_" : "_sat_";
+            Write_File(folder / (name + page + kCommandNames[c] + ".cmd"), input);
+            if (answer_no) {
+                input[fuzz::kAnswerChoice] = fuzz::kAnswerNo;
+                Write_File(folder / (name + page + kCommandNames[c] + "_no.cmd"), input);
+            }
+        }
 }
 
 } // namespace
@@ -105,12 +164,16 @@ int main(int argc, char **argv)
     }
     try {
         const fs::path root = argv[1];
-        fs::create_directories(root / "container");
-        fs::create_directories(root / "image");
+        for (const char *corpus : {"container", "image", "commands"})
+            fs::create_directories(root / corpus);
         for (const Seed &seed : Make_Seeds()) {
             Write_File(root / "container" / seed.name, seed.file);
-            if (seed.file.size() == kDefaultFileSize || seed.file.size() == kChannelDataFileSize)
-                Write_Image(root / "image" / fs::path(seed.name).replace_extension(".img"), seed);
+            if (seed.file.size() != kDefaultFileSize && seed.file.size() != kChannelDataFileSize)
+                continue;
+            const Bytes image = Unpacked_Image(seed);
+            const std::string stem = fs::path(seed.name).stem();
+            Write_File(root / "image" / (stem + ".img"), image);
+            Write_Command_Seeds(root / "commands", stem, image, seed.commands);
         }
     } catch (const std::exception &error) {
         std::fprintf(stderr, "fuzz_seeds: %s\n", error.what());

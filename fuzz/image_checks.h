@@ -1,30 +1,42 @@
 #pragma once
 
-// Checks that every fuzz target runs on a decoded database, whatever bytes it came from.
-// Run_Image_Checks is the one list of them: a new per-image check (a list builder, the
-// information pane, menu states) is one more call there.
+// Checks of a decoded database, whatever bytes it came from. Run_Image_Checks is the list of
+// those that cover the whole image and cost milliseconds: a new per-image check (a list
+// builder, the information pane) is one more call there. The save round trip costs more and
+// is run by fuzz_commands, before and after its command.
 
 #include "dbase/Orvane_dbase.h"
 
 #include <string>
+#include <vector>
 
 namespace orvane::fuzz {
 
-// Every check below, in order.
+// The display rows, every list, and for every slot they list the info pane and the current
+// audio track.
 void Run_Image_Checks(ChannelDatabase &db);
 
-// Reads every field and every byte of every text of every display row, checks the values
-// that decoding promises (codes in their lists, texts within their field lengths) and
-// returns a digest of them all, so that two decodes can be compared.
-std::uint64_t Display_Rows_Digest(const ChannelDatabase &db);
+enum class RowSet {
+    EveryRow,
+    // Rows in use: a deletion writes freed rows in a form of their own ("0" as the audio PID
+    // of a freed track, empty texts of a freed transponder) that no decode gives.
+    UsedRows
+};
 
-// The current audio track of every program in use is a used track that belongs to it.
-void Check_Current_Audio_Tracks(const RawArrays &raw);
+// Reads every field and every byte of every text of the display rows, checks the values that
+// decoding promises (codes in their lists, texts within their field lengths) and returns a
+// digest of them all with their slots, so that two decodes can be compared.
+std::uint64_t Display_Rows_Digest(const ChannelDatabase &db, RowSet which = RowSet::EveryRow);
+
+// For every program slot, the used audio track that its current-audio number picks among its
+// own tracks in table order, or -1: what Current_Audio_Track_Slot must answer.
+std::vector<int> Expected_Current_Tracks(const RawArrays &raw);
 
 // Saves db to its own kind, opens the saved file again and checks that it gives the same
 // raw arrays and header; a second save of the reopened database gives the same file bytes.
-// A save may only be refused for an image that does not fit into a bank.
-void Check_Save_Round_Trip(ChannelDatabase &db);
+// A save may only be refused for an image that does not fit into a bank. Returns the
+// reopened database, or nullptr when the save was refused; it stays valid until the next call.
+const ChannelDatabase *Check_Save_Round_Trip(ChannelDatabase &db);
 
 bool Same_Raw_Arrays(const RawArrays &a, const RawArrays &b);
 

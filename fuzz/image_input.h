@@ -1,9 +1,13 @@
 #pragma once
 
-// How fuzz_image reads its input: an unpacked image whose last bytes, which belong to no
-// record region and are never saved, carry the file setting of the database it decodes into.
+// How fuzz_image and fuzz_commands read an image: an unpacked image, cut or padded with 0xFF
+// to the image size, whose last bytes, which belong to no record region and are never saved,
+// carry the file setting of the database it decodes into.
 
 #include "dbase/Orvane_dbase.h"
+
+#include <algorithm>
+#include <cstring>
 
 namespace orvane::fuzz {
 
@@ -11,5 +15,23 @@ constexpr std::size_t kHeaderInImage = kImageSize - kHeaderSize; // the 80-byte 
 constexpr std::size_t kOptionsInImage = kHeaderInImage - 1;      // the byte before it
 constexpr std::uint8_t kOptionDefaultKind = 1;                   // else Channel Data
 constexpr std::uint8_t kOptionSecondBank = 2;                    // else the first half
+
+// The image an input of `size` bytes stands for, in a buffer that is reused.
+inline void Fill_Image(Bytes &image, const std::uint8_t *data, std::size_t size)
+{
+    image.resize(kImageSize);
+    std::fill(image.begin(), image.end(), 0xFF);
+    std::memcpy(image.data(), data, std::min(size, kImageSize));
+}
+
+// The file kind, bank and header that the image's last bytes give.
+inline void Apply_File_Setting(ChannelDatabase &db, ByteView image)
+{
+    const std::uint8_t options = image[kOptionsInImage];
+    db.Set_File_Kind((options & kOptionDefaultKind) != 0 ? FileKind::Default
+                                                         : FileKind::ChannelData);
+    db.container.bank = (options & kOptionSecondBank) != 0 ? kBankSize : 0;
+    std::memcpy(db.File_Header.data(), image.data() + kHeaderInImage, kHeaderSize);
+}
 
 } // namespace orvane::fuzz
