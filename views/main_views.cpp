@@ -362,6 +362,12 @@ void MainViews::Set_Current_Row(GridId grid, int row)
     m_changes |= changed::kCursor;
 }
 
+void MainViews::Make_Row_Current(GridId grid, int row)
+{
+    Set_Current_Row(grid, row);
+    Click(grid);
+}
+
 void MainViews::PageControl_MainChange(int page_index)
 {
     m_view.Show_Active_Only = false;

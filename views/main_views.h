@@ -92,9 +92,12 @@ public:
     // changed. A click on the row that is already current runs it too (by_click).
     void Select_Row(GridId grid, int row, bool by_click = false);
     void Select_Fav_Line(int line, bool by_click = false);
-    // Makes a row current without running its click handler, as the commands do when they
-    // rebuild the lists; the row must exist.
+    // Makes a row current without running its click handler, for the page change and the
+    // filter, which rebuild every list themselves; the row is clamped into the grid.
     void Set_Current_Row(GridId grid, int row);
+    // Makes a row current from code and runs the grid's click handler for it, so that the
+    // other lists, the selection flags and the info pane follow that row.
+    void Make_Row_Current(GridId grid, int row);
     // The grid row (from 1) that shows a slot on the page on show, or -1.
     int Row_Of_Slot(GridId grid, int slot) const;
 

@@ -30,12 +30,13 @@ int Lowest_Unused(const Rows &rows)
     return kNoSlot;
 }
 
-// The transponder grid shows the new transponder's row, current and focused.
+// The transponder grid shows the new transponder's row, current and focused; the row's click
+// selects it, lists its (empty) program lists and shows it in the info pane.
 FocusRequest Show_New_Tp(MainViews &views, int slot)
 {
     views.view().Data_Modified = true;
     views.Fill_Tp_Grid();
-    views.Set_Current_Row(GridId::Tp, views.Row_Of_Slot(GridId::Tp, slot));
+    views.Make_Row_Current(GridId::Tp, views.Row_Of_Slot(GridId::Tp, slot));
     return GridId::Tp;
 }
 
@@ -122,11 +123,11 @@ FocusRequest New_Program(MainViews &views, EditCommandHost &host, bool radio)
     view.Data_Modified = true;
     List_Programs_Of_Tp(db, view, tp, view.View_Mode);
     views.Fill_Program_Grids();
-    // The new program occupies the last slot.
+    // The new program occupies the last slot; its row's click selects it and shows it in the
+    // info pane.
     const int program = db.Program_Count - 1;
     const GridId grid = radio ? GridId::Radio : GridId::Tv;
-    views.Set_Current_Row(grid, views.Row_Of_Slot(grid, program));
-    views.Show_Info(kNoSlot, kNoSlot, program);
+    views.Make_Row_Current(grid, views.Row_Of_Slot(grid, program));
     return grid;
 }
 
@@ -150,11 +151,14 @@ void Relist_Marked_Satellites(ChannelDatabase &db, ViewState &view)
 }
 
 // Deletes transponder slot tp of the page on show; for a satellite's last transponder,
-// returns the slot of the default transponder that took its place.
+// returns the slot of the default transponder that took its place. A deletion leaves the
+// selection as a transponder click does, which decides how the lists are rebuilt after it.
 int Delete_Listed_Tp(MainViews &views, int tp)
 {
     ChannelDatabase &db = views.database();
     ViewState &view = views.view();
+    view.Tp_Selected = true;
+    view.Tv_Selected = view.Radio_Selected = false;
     if (view.View_Mode == kTerrestrialPage) {
         Delete_Ter_Transponder(db, tp, db.rows.ter_tps[static_cast<std::size_t>(tp)].Group_Index);
         return kNoSlot;
@@ -277,10 +281,12 @@ FocusRequest Delete_TpClick(MainViews &views, EditCommandHost &host)
         shown = default_tp;
     List_Programs_Of_Tp(db, view, shown, view.View_Mode);
     views.Fill_Tp_Grid();
-    if (const int row = views.Row_Of_Slot(GridId::Tp, shown); row != kNoSlot)
-        views.Set_Current_Row(GridId::Tp, row);
     views.Show_Info(kNoSlot, shown, kNoSlot);
     view.Data_Modified = true;
+    // The row that shows it becomes current; its click lists the same programs and info and
+    // leaves the flags as that row's click does.
+    if (const int row = views.Row_Of_Slot(GridId::Tp, shown); row != kNoSlot)
+        views.Make_Row_Current(GridId::Tp, row);
     return {};
 }
 
@@ -321,13 +327,17 @@ FocusRequest Del_All_Empty_TpClick(MainViews &views, EditCommandHost &host)
     views.Fill_Tp_Grid();
     view.Data_Modified = true;
 
+    // Which rows become current is decided from the rebuilt state. Each row's click runs as it
+    // is set: the "Show ALL Info" row lists every satellite's entries again and clears the
+    // selection, then the first transponder row selects its transponder.
+    const bool first_tp_current = view.Tp_Selected;
     FocusRequest focus;
     if (mode == kSatellitesPage) {
-        views.Set_Current_Row(GridId::Sat, 0);
+        views.Make_Row_Current(GridId::Sat, 0);
         focus = GridId::Sat;
     }
-    if (view.Tp_Selected) {
-        views.Set_Current_Row(GridId::Tp, 1);
+    if (first_tp_current) {
+        views.Make_Row_Current(GridId::Tp, 1);
         focus = GridId::Tp;
     }
     return focus;

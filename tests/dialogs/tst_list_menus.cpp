@@ -196,6 +196,12 @@ void TestListMenus::new_transponder_through_the_dialog()
     QCOMPARE(page.tp->currentIndex().row(), rows);
     QVERIFY(page.tp->model()->index(rows, 1).data().toString().contains("12345"));
     QVERIFY(f.window.view_state().Data_Modified);
+    // The new row has had its click: the info pane shows it and the menus offer its commands.
+    QVERIFY(List_Dump(page.info).join('\n').contains("12345"));
+    f.window.PM_TPPopup();
+    QVERIFY(m.Change_Tp->isEnabled() && m.Delete_Tp->isEnabled() && m.New_Tp_Tv->isEnabled());
+    f.window.PM_TvPopup();
+    QVERIFY(m.New_Tv->isEnabled());
 }
 
 void TestListMenus::new_radio_through_the_dialog()

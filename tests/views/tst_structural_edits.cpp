@@ -113,6 +113,8 @@ private slots:
     void delete_program_rows_data();
     void delete_program_rows();
     void delete_program_keeps_narrowing();
+    void commands_leave_the_current_row_clicked_data();
+    void commands_leave_the_current_row_clicked();
 };
 
 void TestStructuralEdits::sat_tp_limits_data()
@@ -440,13 +442,16 @@ void TestStructuralEdits::delete_all_empty_narrowed_to_satellite()
     const FocusRequest focus = Delete_Empty_From_Menu(s);
     // Slot 2 stays: the terrestrial program "Ter Two" names transponder index 2, and any
     // program naming the index keeps it, whatever its kind.
-    QCOMPARE(Map_Text(s.view().Tp_Row_Map), QStringLiteral("0 2"));
+    QCOMPARE(s.db().rows.sat_tps[5].In_Use, 0);
     QCOMPARE(s.db().rows.sat_tps[3].In_Use, 1); // satellite 9's empty one was not listed
     QCOMPARE(Sat_Tp_Per_Sat_Count(s.db().raw, 2), 2);
+    // The "Show ALL Info" row made current lists every transponder again; then the first
+    // transponder row is current and selected.
+    QCOMPARE(Map_Text(s.view().Tp_Row_Map), QStringLiteral("0 1 2 3 4"));
     QCOMPARE(focus, FocusRequest{GridId::Tp});
     QCOMPARE(s.views().cursor(GridId::Sat).current_row, 0);
     QCOMPARE(s.views().cursor(GridId::Tp).current_row, 1);
-    QVERIFY(s.view().Sat_Selected);
+    QCOMPARE(Flags_Text(s.view()), QStringLiteral("Tp"));
     QCOMPARE(Grid_Dump(s.views(), GridId::Tv), QStringList{"NO.1: |One|"});
     QCOMPARE(s.Problems(), QStringList{});
 }
@@ -482,8 +487,8 @@ void TestStructuralEdits::delete_all_empty_with_nothing_empty()
     Delete_Empty_From_Menu(s);
     QCOMPARE(Image_Of(s.db()), image);
     QVERIFY(s.view().Data_Modified);
-    QCOMPARE(Map_Text(s.view().Tp_Row_Map), QStringLiteral("1 4"));
-    QCOMPARE(Grid_Dump(s.views(), GridId::Tv), (QStringList{"NO.1: |Two|$", "NO.2: |Four|"}));
+    QCOMPARE(Map_Text(s.view().Tp_Row_Map), QStringLiteral("0 1 2 3 4"));
+    QCOMPARE(Grid_Dump(s.views(), GridId::Tv), QStringList{"NO.1: |One|"});
 }
 
 void TestStructuralEdits::delete_all_empty_terrestrial()
@@ -550,6 +555,75 @@ void TestStructuralEdits::delete_program_keeps_narrowing()
     QCOMPARE(Grid_Dump(s.views(), GridId::Radio), QStringList{"||"});
     QCOMPARE(Grid_Dump(s.views(), GridId::Tv), QStringList{"NO.1: |Four|"});
     QVERIFY(s.view().Radio_Selected && !s.view().Tv_Selected);
+    QCOMPARE(s.Problems(), QStringList{});
+}
+
+// After every command the row it made current (or left current) has had its click: clicking
+// that row again changes nothing, and the row's menu offers the commands that need it.
+void TestStructuralEdits::commands_leave_the_current_row_clicked_data()
+{
+    QTest::addColumn<QString>("steps"); // rows clicked first: "sat 6; tp 1; fav 0; ter; menu"
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("grid"); // the grid whose current row the command leaves
+    QTest::addColumn<QString>("flags");
+    const auto tp = int(GridId::Tp);
+    QTest::newRow("new satellite tp") << "sat 6" << 0 << tp << "Sat Tp";
+    QTest::newRow("new terrestrial tp") << "ter" << 0 << tp << "Tp";
+    QTest::newRow("new tv") << "sat 6; tp 1" << 1 << int(GridId::Tv) << "Sat Tp Tv";
+    QTest::newRow("new radio") << "tp 1" << 2 << int(GridId::Radio) << "Tp Radio";
+    QTest::newRow("delete tp") << "sat 3; tp 1" << 3 << tp << "Sat Tp";
+    QTest::newRow("delete tp after a favourite line") << "tp 2; fav 0" << 3 << tp << "Tp";
+    QTest::newRow("delete empty tps, narrowed") << "sat 3; menu" << 4 << tp << "Tp";
+    QTest::newRow("delete empty tps, nothing clicked") << "" << 4 << tp << "Tp";
+    QTest::newRow("delete empty tps, terrestrial") << "ter" << 4 << tp << "Tp";
+    QTest::newRow("delete tv") << "sat 6; tv 2" << 5 << int(GridId::Tv) << "Sat Tv";
+    QTest::newRow("delete last radio") << "radio 2" << 6 << int(GridId::Radio) << "Radio";
+}
+
+void TestStructuralEdits::commands_leave_the_current_row_clicked()
+{
+    QFETCH(QString, steps);
+    QFETCH(int, command);
+    QFETCH(int, grid);
+    const Command commands[]
+            = {New_TpClick,           New_TvClick,    New_RadioClick,   Delete_TpClick,
+               Del_All_Empty_TpClick, Delete_TvClick, Delete_RadioClick};
+    auto db = Views_Database();
+    Add_Sat_Tp(*db, 5, 2, 12500, kV, 27500, 0); // empty, beside satellite 2's others
+    Add_Ter_Tp(*db, 3, 0, 600000);              // empty
+    Session s(std::move(db));
+    for (const QString &step : steps.split(';', Qt::SkipEmptyParts)) {
+        const QStringList words = step.simplified().split(' ');
+        const int row = words.value(1).toInt();
+        if (words[0] == "ter")
+            s.To_Terrestrial();
+        else if (words[0] == "menu")
+            PM_TPPopup(s.views());
+        else if (words[0] == "fav")
+            s.views().Select_Fav_Line(row, true);
+        else
+            s.Select(words[0] == "sat"  ? GridId::Sat
+                     : words[0] == "tp" ? GridId::Tp
+                     : words[0] == "tv" ? GridId::Tv
+                                        : GridId::Radio,
+                     row);
+    }
+    s.host.answers = {true};
+    s.Run(commands[command]);
+    QVERIFY(s.view().Data_Modified);
+    QTEST(Flags_Text(s.view()), "flags");
+    const QString left = View_Snapshot(s.views());
+    s.views().Click(GridId(grid));
+    QCOMPARE(View_Snapshot(s.views()), left);
+    if (GridId(grid) == GridId::Tp) {
+        const TpMenu menu = PM_TPPopup(s.views());
+        QVERIFY(menu.Change_Tp && menu.Delete_Tp && menu.New_Tp_Tv && menu.New_Tp_Radio);
+        QVERIFY(PM_TvPopup(s.views()).New);
+    } else {
+        const ProgramMenu menu
+                = GridId(grid) == GridId::Tv ? PM_TvPopup(s.views()) : PM_RadioPopup(s.views());
+        QVERIFY(menu.Change && menu.Delete);
+    }
     QCOMPARE(s.Problems(), QStringList{});
 }
 

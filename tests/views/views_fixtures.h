@@ -149,4 +149,19 @@ inline QString Map_Text(std::span<const int> map)
     return listed.join(' ');
 }
 
+// Everything a row's click decides: the selection flags, the row maps, each grid's current
+// row and row count, the selected favourites line and the info pane.
+inline QString View_Snapshot(const MainViews &views)
+{
+    const ViewState &view = views.view();
+    QStringList parts{Flags_Text(view), Map_Text(view.Sat_Row_Map), Map_Text(view.Tp_Row_Map),
+                      Map_Text(view.Tv_Row_Map), Map_Text(view.Radio_Row_Map)};
+    for (const GridId grid : {GridId::Sat, GridId::Tp, GridId::Tv, GridId::Radio})
+        parts << QStringLiteral("row %1 of %2")
+                         .arg(views.cursor(grid).current_row)
+                         .arg(views.cursor(grid).row_count);
+    parts << QString::number(views.Page_Lists().fav_current) << Info_Dump(views).join('/');
+    return parts.join(QStringLiteral(" | "));
+}
+
 } // namespace orvane::test
