@@ -52,6 +52,9 @@ void TFormEditFAV::Build()
     layout->addLayout(buttons.row);
     setTabOrder(Edit_Name, SB_OK);
     setTabOrder(SB_OK, SB_Cancel);
+    // Typing starts in the name: without a focus of its own the dialog would give it to the
+    // hidden default button.
+    Edit_Name->setFocus();
 
     // Enter in the name is OK; the field takes the key so that OK runs once.
     Edit_Name->installEventFilter(this);

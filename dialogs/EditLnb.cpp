@@ -126,6 +126,9 @@ void TFormEditLnb::Build()
     }
     setTabOrder(previous, SB_OK);
     setTabOrder(SB_OK, SB_Cancel);
+    // Typing starts in the name: without a focus of its own the dialog would give it to the
+    // hidden default button.
+    Edit_Name->setFocus();
 
     // Enter in a text field is OK; the field takes the key so that OK runs once.
     for (QLineEdit *edit : {Edit_Name, Edit_Lon, CB_Low->lineEdit(), CB_High->lineEdit()})

@@ -2,28 +2,56 @@
 
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
 
 namespace orvane {
 namespace {
 
+void Draw_Focus_Frame(QWidget &button)
+{
+    QPainter painter(&button);
+    painter.setPen(QPen(button.palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(button.rect().adjusted(2, 2, -3, -3));
+}
+
+// A frameless button paints nothing of its own around its caption, and the styles draw
+// their focus rectangle only after the keyboard was used, so such a button draws a dotted
+// frame itself while it has the focus.
+template<class Button>
+class FocusFramedButton final : public Button
+{
+public:
+    using Button::Button;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        Button::paintEvent(event);
+        if (this->hasFocus())
+            Draw_Focus_Frame(*this);
+    }
+};
+
 QAbstractButton *Row_Button(QDialog *dialog, DialogButtonLook look, const QString &caption,
                             const char *name)
 {
     QAbstractButton *button = nullptr;
     if (look == DialogButtonLook::Auto_Raise_Tool) {
-        auto *tool = new QToolButton(dialog);
+        auto *tool = new FocusFramedButton<QToolButton>(dialog);
         tool->setAutoRaise(true);
         button = tool;
     } else {
-        auto *push = new QPushButton(dialog);
+        auto *push = new FocusFramedButton<QPushButton>(dialog);
         push->setFlat(true);
         push->setAutoDefault(false);
         button = push;
     }
     button->setObjectName(QLatin1String(name));
     button->setText(caption);
+    // Tab reaches the buttons, and so does a click, as with any push button.
+    button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }
 

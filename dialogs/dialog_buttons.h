@@ -2,7 +2,8 @@
 
 // The button row every edit dialog ends with: an "OK" and a "Cancel" button without a frame,
 // and a 1 by 1 pixel default push button that never takes the focus, so that Enter in the
-// dialog presses it and does what OK does.
+// dialog presses it and does what OK does. OK and Cancel take the focus by Tab and mark it
+// with a dotted frame.
 
 #include <QAbstractButton>
 #include <QPushButton>

@@ -1,6 +1,7 @@
 // The transponder dialogs as the user meets them: opened with Enter on the transponder grid
 // of either page of a window with the sample database, typed into, confirmed with Enter or
 // OK, refused, cancelled; add mode on the dialog itself, since its New command comes later.
+// Last, the keyboard focus of every edit dialog as it opens, and its buttons under Tab.
 
 #include "dbase/bit_field.h"
 #include "dbase/decode.h"
@@ -82,6 +83,45 @@ int Free_Ter_Tp_Slot(const ChannelDatabase &db)
     return -1;
 }
 
+// What the keyboard user meets in a dialog that has just opened.
+struct FocusProbe
+{
+    QString focused;               // the field that has the focus
+    bool buttons_take_tab = false; // OK and Cancel accept the focus by Tab
+    bool focus_framed = false;     // a focused OK looks different from an unfocused one
+    QStringList backwards;         // Shift+Tab twice from the field
+    bool tab_wraps = false;        // Tab twice from there: back in the field
+};
+
+FocusProbe Probe_Focus(QDialog *dialog)
+{
+    FocusProbe probe;
+    // The dialog's own window, not just its parent's, has become the active one.
+    const bool active
+            = QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; });
+    QWidget *field = active ? dialog->focusWidget() : nullptr;
+    if (!field)
+        return probe;
+    probe.focused = field->objectName();
+    auto *ok = Child<QAbstractButton>(dialog, "SB_OK");
+    auto *cancel = Child<QAbstractButton>(dialog, "SB_Cancel");
+    probe.buttons_take_tab
+            = (ok->focusPolicy() & Qt::TabFocus) && (cancel->focusPolicy() & Qt::TabFocus);
+    // Focused as by a click, before any key press: no style draws its focus mark yet.
+    const QImage plain = ok->grab().toImage();
+    ok->setFocus(Qt::MouseFocusReason);
+    probe.focus_framed = ok->hasFocus() && ok->grab().toImage() != plain;
+    field->setFocus(Qt::OtherFocusReason);
+    for (int step = 0; step < 2; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        probe.backwards << QApplication::focusWidget()->objectName();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    probe.tab_wraps = QApplication::focusWidget() == field;
+    return probe;
+}
+
 } // namespace
 
 class TestEditTpDialog : public QObject
@@ -109,6 +149,8 @@ private slots:
     void cancelPathsClearAddMode();
     void tabOrderFollowsLayout();
     void emptyTpRowOpensNothing();
+    void everyDialogOpensInItsFirstField_data();
+    void everyDialogOpensInItsFirstField();
 
 private:
     QTableView *Grid(const char *name) const { return m_f->Grid(name); }
@@ -413,6 +455,41 @@ void TestEditTpDialog::emptyTpRowOpensNothing()
     QTest::qWait(10);
     QVERIFY(!dialog_shown);
     QVERIFY(!View().Data_Modified);
+}
+
+void TestEditTpDialog::everyDialogOpensInItsFirstField_data()
+{
+    QTest::addColumn<QString>("list"); // Enter on its second row opens the dialog
+    QTest::addColumn<QString>("first");
+    QTest::newRow("satellite") << "SG_S_Sat"
+                               << "Edit_Name";
+    QTest::newRow("satellite transponder") << "SG_S_TP"
+                                           << "Edit_Fre";
+    QTest::newRow("terrestrial transponder") << "SG_T_TP"
+                                             << "Edit_Fre";
+    QTest::newRow("program") << "SG_S_TV"
+                             << "Edit_Name";
+    QTest::newRow("favourite group") << "LB_S_FAV"
+                                     << "Edit_Name";
+}
+
+void TestEditTpDialog::everyDialogOpensInItsFirstField()
+{
+    QFETCH(QString, list);
+    if (list.startsWith(QLatin1String("SG_T")))
+        m_f->window.page_control()->setCurrentIndex(1);
+    auto *view = m_f->window.findChild<QAbstractItemView *>(list);
+    view->setFocus();
+    view->setCurrentIndex(view->model()->index(1, view->model()->columnCount() - 1));
+    FocusProbe probe;
+    With_Modal_Dialog([view] { QTest::keyClick(view, Qt::Key_Return); },
+                      [&probe](QDialog *dialog) { probe = Probe_Focus(dialog); });
+    QTEST(probe.focused, "first");
+    QVERIFY(probe.buttons_take_tab);
+    QVERIFY(probe.focus_framed);
+    QCOMPARE(probe.backwards, (QStringList{"SB_Cancel", "SB_OK"}));
+    QVERIFY(probe.tab_wraps);
+    QVERIFY(m_f->ui.errors().isEmpty());
 }
 
 QTEST_MAIN(TestEditTpDialog)
