@@ -22,6 +22,7 @@ enum class StepAction : std::uint8_t {
     ClickFav,     // a favourites line, or the list's empty part (-1)
     OpenMenu,     // the context menu of a grid (a GridId, modulo 4) on its current row
     ToggleFilter, // the active-satellite filter ("Satellites" page only)
+    ChangePage,   // to the page the argument names, modulo 2 (0 "Satellites")
     Count
 };
 

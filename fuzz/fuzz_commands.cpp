@@ -142,6 +142,10 @@ void Run_Step(MainViews &views, const Step &step)
             Check_Cursor(views, GridId::Sat);
         }
         break;
+    case StepAction::ChangePage:
+        views.PageControl_MainChange(step.argument % 2);
+        Check_Page_Grids(views);
+        break;
     case StepAction::None:
     case StepAction::Count:
         break;

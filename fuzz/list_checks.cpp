@@ -1,6 +1,6 @@
 // The checks are what the widgets rely on: a row shows a slot of its table or nothing, row
 // counts stay within the grids, highlights name existing rows, the info pane of a listed slot
-// has its fixed number of lines.
+// has its fixed number of lines and shows the PID of the program's current audio track.
 
 #include "fuzz/list_checks.h"
 #include "fuzz/fuzz_check.h"
