@@ -7,8 +7,10 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace orvane {
@@ -72,19 +74,37 @@ TFormEditProg::TFormEditProg(ChannelDatabase &db, ViewState &view, Ui_Services &
     Build_Form();
 }
 
+// Two columns keep the dialog low enough for a screen of 768 pixels: the program's own fields
+// on the left, its favourite groups, CA systems and transponder on the right, the buttons
+// below both. Widgets join the dialog in tab order, left column first. The dialog takes the
+// size its contents ask for.
 void TFormEditProg::Build_Form()
 {
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Build_Program_Fields());
-    layout->addWidget(Build_Favourites());
-    layout->addWidget(Build_Ca_Fields());
-    layout->addWidget(Build_Transponder_Panels());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto *columns = new QHBoxLayout;
+    layout->addLayout(columns);
+    auto *left = new QVBoxLayout;
+    auto *right = new QVBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right);
+    left->addWidget(Build_Program_Fields());
+    left->addWidget(Build_Information());
+    left->addStretch();
+    right->addWidget(Build_Favourites());
+    right->addWidget(Build_Ca_Fields());
+    right->addWidget(Build_Transponder_Panels());
+    right->addStretch();
+    layout->addWidget(Build_Buttons());
+}
+
+QWidget *TFormEditProg::Build_Information()
+{
     auto *info = new QGroupBox;
     info->setEnabled(false);
     auto *info_layout = new QVBoxLayout(info);
     info_layout->addWidget(new QLabel(QStringLiteral("All PID         : (area:0 --> 8191)")));
-    layout->addWidget(info);
-    layout->addWidget(Build_Buttons());
+    return info;
 }
 
 QWidget *TFormEditProg::Build_Program_Fields()
@@ -189,6 +209,10 @@ void TFormEditProg::showEvent(QShowEvent *event)
     if (!m_shown) {
         m_shown = true;
         FormShow();
+        // The size follows what FormShow showed: one transponder panel, the group names.
+        layout()->activate();
+        if (const QScreen *shown_on = screen())
+            move(shown_on->availableGeometry().center() - rect().center());
     }
     QDialog::showEvent(event);
 }

@@ -1,6 +1,6 @@
 // The program dialog on screen: change mode through the main window's openers on the sample
-// database, add mode at the dialog level, the refused input, Enter as OK and every way out
-// as Cancel.
+// database, add mode at the dialog level, the refused input, Enter as OK, every way out as
+// Cancel, and its size on a small screen.
 
 #include "dialogs/EditProg.h"
 #include "gui_fixtures.h"
@@ -67,6 +67,8 @@ private slots:
     void everyWayOutIsCancel_data();
     void everyWayOutIsCancel();
     void tabOrderFollowsLayout();
+    void fitsSmallScreen_data();
+    void fitsSmallScreen();
 
 private:
     QTableView *Grid(const char *name) const { return m_f->Grid(name); }
@@ -290,6 +292,39 @@ void TestEditProgDialog::tabOrderFollowsLayout()
     QCOMPARE(order,
              (QStringList{"Edit_Name", "Edit_PCR", "Edit_Pvt", "Edit_Vid", "Edit_Aud", "Edit_Pmt",
                           "Edit_SID", "ChB_Ski", "ChB_Lock", "ChB_Fav1", "ChB_Fav2"}));
+}
+
+void TestEditProgDialog::fitsSmallScreen_data()
+{
+    QTest::addColumn<QString>("grid");
+    QTest::newRow("satellite program") << "SG_S_TV";
+    QTest::newRow("terrestrial program") << "SG_T_TV";
+}
+
+// A 1366 x 768 screen less a task bar shows the whole dialog, its buttons included.
+void TestEditProgDialog::fitsSmallScreen()
+{
+    QFETCH(QString, grid);
+    if (grid.startsWith(QLatin1String("SG_T")))
+        m_f->window.page_control()->setCurrentIndex(1);
+    QSize hint;
+    QSize shown;
+    QStringList buttons_out;
+    When_Dialog_Opens([&](TFormEditProg *dialog) {
+        hint = dialog->sizeHint();
+        shown = dialog->frameGeometry().size();
+        for (const auto *button : dialog->findChildren<QAbstractButton *>()) {
+            const QRect area(button->mapTo(dialog, QPoint()), button->size());
+            if (!dialog->rect().contains(area)
+                || button->visibleRegion() != QRegion(button->rect()))
+                buttons_out << button->objectName();
+        }
+    });
+    Open_From(qPrintable(grid), 0);
+    const QSize task_bar_less(1366, 720);
+    QVERIFY2(hint.boundedTo(task_bar_less) == hint, qPrintable(QDebug::toString(hint)));
+    QVERIFY2(shown.boundedTo(task_bar_less) == shown, qPrintable(QDebug::toString(shown)));
+    QCOMPARE(buttons_out, QStringList{}); // check boxes too, each whole and unclipped
 }
 
 QTEST_MAIN(TestEditProgDialog)
