@@ -5,6 +5,7 @@
 // and fuzzable on its own.
 
 #include "dbase/bit_field.h"
+#include "dbase/backups.h"
 #include "dbase/block_crc.h"
 #include "dbase/bytes.h"
 #include "dbase/channel_database.h"

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace orvane;
 
 namespace {
@@ -99,6 +101,7 @@ private slots:
     void export_converts_latin1_and_escapes();
     void export_clamps_hostile_counts();
     void sample_writes_the_bundled_files();
+    void replaced_files_are_backed_up();
     void runs_leave_no_temporary_files();
     void parallel_runs_do_not_interfere();
 
@@ -134,6 +137,7 @@ QProcessEnvironment TestCli::start_environment() const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("TMPDIR", m_tmp.path());
+    environment.insert("XDG_DATA_HOME", path("data"));
     return environment;
 }
 
@@ -188,6 +192,7 @@ void TestCli::initTestCase()
     Bytes zero_length = m_default;
     Store_U32(zero_length, kLengthOffset, 0);
     write("zero_length.bin", zero_length);
+    QCOMPARE(::mkfifo(qPrintable(path("fifo")), 0600), 0);
 }
 
 void TestCli::exit_status_data()
@@ -226,6 +231,14 @@ void TestCli::exit_status_data()
     row("mode out of range", "pack image.bin --like data.bin --mode 4 out.bin", 2);
     row("pack without mode", "pack image.bin --like data.bin out.bin", 2);
     row("sample without kind", "sample out.bin", 2);
+    row("image from a FIFO", "pack fifo --like data.bin --mode 0 out.bin", 1);
+    row("image from a device", "pack /dev/zero --like data.bin --mode 0 out.bin", 1);
+    row("unpack into a FIFO", "unpack data.bin fifo", 1);
+    row("unpack into a folder", "unpack data.bin .", 1);
+    row("info of a folder", "info .", 1);
+    row("backups", "backups", 0);
+    row("backups of a name", "backups data.bin", 0);
+    row("backups of two names", "backups data.bin default.bin", 2);
     row("help", "--help", 0);
 }
 
@@ -448,6 +461,27 @@ void TestCli::sample_writes_the_bundled_files()
     const CliRun failed = run({"sample", "--kind", "data", "no_such_folder/s.bin"});
     QCOMPARE(failed.exit_code, 1);
     QVERIFY(failed.err.startsWith("Find an error, when saving this file,\n\nno_such_folder/s.bin"));
+}
+
+// pack and sample copy the file they replace into the backups folder; backups lists them,
+// newest first, with what they hold.
+void TestCli::replaced_files_are_backed_up()
+{
+    const QStringList pack{"pack", "image.bin", "--like", "data.bin", "--mode", "2", "b.bin"};
+    QCOMPARE(run(pack).exit_code, 0);                                  // new file: no backup
+    QCOMPARE(run({"sample", "--kind", "data", "b.bin"}).exit_code, 0); // replaces the Default
+    QCOMPARE(run(pack).exit_code, 0);                                  // replaces the Channel Data
+    const CliRun listed = run({"backups", path("b.bin")});
+    QCOMPARE(listed.exit_code, 0);
+    const QList<QByteArray> lines = listed.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 2);
+    const QString backups = path("data/Orvane/backups/");
+    QVERIFY2(lines[0].contains("  b.bin  262144 bytes  Channel Data  TV ")
+                     && lines[0].contains(qPrintable(backups + "b.bin.")),
+             lines[0].constData());
+    QVERIFY2(lines[1].contains("  b.bin  131072 bytes  Default  TV "), lines[1].constData());
+    QCOMPARE(run({"backups", "other.bin"}).out,
+             "no backups in " + backups.chopped(1).toUtf8() + '\n');
 }
 
 void TestCli::runs_leave_no_temporary_files()

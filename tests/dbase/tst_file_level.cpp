@@ -1,6 +1,7 @@
 // Opening and saving files on disk: the messages of each failure, the header taken even from
 // a file that then fails, a working copy replaced only by a verified image, and saves that
-// replace their target whole or not at all, keep its permissions and leave no temporary files.
+// replace their target whole or not at all, keep its permissions and owner, leave no temporary
+// files, write through links, refuse what is no regular file, and keep backups.
 
 #include "dbase_test_support.h"
 
@@ -9,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <chrono>
+#include <future>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -102,6 +106,16 @@ private slots:
     void save_keeps_permissions_data();
     void save_keeps_permissions();
     void too_large_save_writes_nothing();
+    void open_names_working_copy_folder();
+    void write_through_links_data();
+    void write_through_links();
+    void refused_targets_data();
+    void refused_targets();
+    void reads_refuse_what_is_no_file_data();
+    void reads_refuse_what_is_no_file();
+    void stale_temporaries_of_the_target_go();
+    void replaced_file_keeps_owner();
+    void backups_keep_the_newest();
 };
 
 void TestFileLevel::missing_file()
@@ -296,6 +310,183 @@ void TestFileLevel::too_large_save_writes_nothing()
     QCOMPARE(Read_File(Path(dir, "out.bin")), QByteArray("old target"));
     QCOMPARE(Read_File(Path(dir, "wc.bin")), QByteArray("old working copy"));
     QCOMPARE(Entries(dir.path()), QStringList({"out.bin", "wc.bin"}));
+}
+
+// A good file whose working copy cannot be written is not called damaged.
+void TestFileLevel::open_names_working_copy_folder()
+{
+    QTemporaryDir dir;
+    Write_File(Path(dir, "file.bin"), Sample_File(FileKind::ChannelData));
+    auto db = test::Empty_Database(FileKind::ChannelData);
+    const Outcome outcome = Load_Database_File(*db, Path(dir, "file.bin"), Path(dir, "no/wc.bin"));
+    QCOMPARE(Text(outcome.message),
+             Text(msg::Working_Copy_Failed(Path(dir, "no"), "No such file or directory")));
+}
+
+void TestFileLevel::write_through_links_data()
+{
+    QTest::addColumn<QStringList>("links"); // name -> what it points to, in the order made
+    QTest::addColumn<QString>("file");      // the file that gets the bytes
+    QTest::newRow("relative") << QStringList{"link.bin>real.bin"} << "real.bin";
+    QTest::newRow("absolute") << QStringList{"link.bin>@/real.bin"} << "real.bin";
+    QTest::newRow("chain") << QStringList{"sub/hop.bin>real.bin", "link.bin>sub/hop.bin"}
+                           << "sub/real.bin";
+    QTest::newRow("dangling") << QStringList{"link.bin>new.bin"} << "new.bin";
+}
+
+// The link stays a link, the file it names gets the bytes (and is backed up first), and no
+// temporary file is left anywhere.
+void TestFileLevel::write_through_links()
+{
+    QFETCH(QStringList, links);
+    QFETCH(QString, file);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("sub"));
+    Write_File(Path(dir, "real.bin"), View("old"));
+    Write_File(Path(dir, "sub/real.bin"), View("old"));
+    for (const QString &link : links) {
+        const QStringList parts = link.split('>');
+        const QString to = parts[1].startsWith('@') ? dir.filePath(parts[1].mid(2)) : parts[1];
+        QCOMPARE(::symlink(to.toLocal8Bit().constData(), Path(dir, qPrintable(parts[0])).c_str()),
+                 0);
+    }
+    const std::string backups = Path(dir, "backups");
+    QVERIFY(Write_Database_File(Path(dir, "link.bin"), View("new"), backups).ok);
+    QVERIFY(QFileInfo(dir.filePath("link.bin")).isSymLink());
+    QCOMPARE(Read_File(Path(dir, qPrintable(file))), QByteArray("new"));
+    const bool replaced = file != "new.bin";
+    QCOMPARE(List_Backups(backups, Name_Of(file.toStdString())).size(), std::size_t(replaced));
+    for (const QString &folder : {dir.path(), dir.filePath("sub")})
+        QVERIFY(Entries(folder).filter(".orvane-").isEmpty());
+}
+
+void TestFileLevel::refused_targets_data()
+{
+    QTest::addColumn<QByteArray>("target");
+    QTest::addColumn<QByteArray>("reason");
+    QTest::newRow("folder") << QByteArray("folder") << QByteArray("Is a directory");
+    QTest::newRow("fifo") << QByteArray("fifo") << QByteArray("Is a FIFO, not a regular file");
+    QTest::newRow("link to a fifo")
+            << QByteArray("to_fifo") << QByteArray("Is a FIFO, not a regular file");
+    QTest::newRow("read-only file")
+            << QByteArray("read_only.bin") << QByteArray("Permission denied");
+}
+
+// Nothing is written, not even a backup or a temporary file, and the object stays what it was.
+void TestFileLevel::refused_targets()
+{
+    QFETCH(QByteArray, target);
+    QFETCH(QByteArray, reason);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
+    QCOMPARE(::mkfifo(Path(dir, "fifo").c_str(), 0600), 0);
+    QCOMPARE(::symlink("fifo", Path(dir, "to_fifo").c_str()), 0);
+    Write_File(Path(dir, "read_only.bin"), View("old"));
+    QCOMPARE(::chmod(Path(dir, "read_only.bin").c_str(), 0444), 0);
+    const QStringList before = Entries(dir.path());
+
+    const std::string path = Path(dir, target.constData());
+    const Outcome outcome = Write_Database_File(path, View("new"), Path(dir, "backups"));
+    QCOMPARE(Text(outcome.message), Text(msg::Save_Failed(path, reason.toStdString())));
+    QCOMPARE(Entries(dir.path()), before);
+    QCOMPARE(Read_File(Path(dir, "read_only.bin")), QByteArray("old"));
+    struct stat fifo
+    {};
+    QVERIFY(::lstat(Path(dir, "fifo").c_str(), &fifo) == 0 && S_ISFIFO(fifo.st_mode));
+    QVERIFY(Entries(dir.filePath("folder")).isEmpty());
+}
+
+void TestFileLevel::reads_refuse_what_is_no_file_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("reason");
+    QTest::newRow("fifo") << "fifo" << QByteArray("Is a FIFO, not a regular file");
+    QTest::newRow("endless device") << "/dev/zero" << QByteArray("Is a device, not a regular file");
+    QTest::newRow("folder") << "." << QByteArray("Is a directory");
+}
+
+// Refused at once, without blocking on a FIFO that has no writer or reading a device without
+// end; a database open says the file is not there.
+void TestFileLevel::reads_refuse_what_is_no_file()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, reason);
+    QTemporaryDir dir;
+    QCOMPARE(::mkfifo(Path(dir, "fifo").c_str(), 0600), 0);
+    const std::string full
+            = path.startsWith('/') ? path.toStdString() : Path(dir, qPrintable(path));
+    auto refused = std::async(std::launch::async, [&] {
+        Bytes bytes;
+        std::string why;
+        const bool read = Read_Whole_File(full, bytes, why, kImageSize);
+        auto db = Make_Channel_Database();
+        const Outcome opened = Load_Database_File(*db, full, Path(dir, "wc.bin"));
+        return std::tuple{read, why, opened.message};
+    });
+    if (refused.wait_for(std::chrono::seconds(10)) != std::future_status::ready)
+        qFatal("a read of %s blocked", full.c_str());
+    const auto [read, why, message] = refused.get();
+    QVERIFY(!read);
+    QCOMPARE(Text(why), reason);
+    QCOMPARE(Text(message), QByteArray(msg::kFileInexistent));
+}
+
+void TestFileLevel::stale_temporaries_of_the_target_go()
+{
+    QTemporaryDir dir;
+    for (const char *name : {".out.bin.orvane-Stale1", ".out.bin.orvane-Held22",
+                             ".other.bin.orvane-Other3", ".out.bin.orvane-toolong7"})
+        Write_File(Path(dir, name), View("temporary"));
+    // A write that still runs holds the lock on its temporary file.
+    const int held = ::open(Path(dir, ".out.bin.orvane-Held22").c_str(), O_RDONLY);
+    QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+    const auto release = qScopeGuard([&] { ::close(held); });
+    std::string reason;
+    QVERIFY(Write_File_Atomically(Path(dir, "out.bin"), View("new"), reason));
+    QCOMPARE(Entries(dir.path()), QStringList({".other.bin.orvane-Other3", ".out.bin.orvane-Held22",
+                                               ".out.bin.orvane-toolong7", "out.bin"}));
+}
+
+void TestFileLevel::replaced_file_keeps_owner()
+{
+    if (::geteuid() != 0)
+        QSKIP("only root can give a file to another user");
+    QTemporaryDir dir;
+    const std::string target = Path(dir, "out.bin");
+    Write_File(target, View("old"));
+    QCOMPARE(::chown(target.c_str(), 65534, 65534), 0);
+    std::string reason;
+    QVERIFY(Write_File_Atomically(target, View("new"), reason));
+    struct stat info
+    {};
+    QCOMPARE(::stat(target.c_str(), &info), 0);
+    QCOMPARE(info.st_uid, uid_t(65534));
+    QCOMPARE(info.st_gid, gid_t(65534));
+}
+
+// 31 backups of one name, the last two within one second: the oldest goes, the second of
+// that second lists first, and a backup of another name is left alone.
+void TestFileLevel::backups_keep_the_newest()
+{
+    QTemporaryDir dir;
+    const std::string backups = Path(dir, "deep/backups");
+    Write_File(Path(dir, "OTHER.BIN"), View("other"));
+    QVERIFY(Back_Up_File(Path(dir, "OTHER.BIN"), backups, 1000).ok);
+    const std::time_t start = 1'800'000'000;
+    for (int i = 0; i < 31; ++i) {
+        Write_File(Path(dir, "CD.BIN"), View(QByteArray::number(i)));
+        QVERIFY(Back_Up_File(Path(dir, "CD.BIN"), backups, start + std::min(i, 29) * 60).ok);
+    }
+    const std::vector<BackupFile> kept = List_Backups(backups, "CD.BIN");
+    QCOMPARE(kept.size(), kBackupsKept);
+    QCOMPARE(kept.front().sequence, 2);
+    QCOMPARE(Read_File(kept.front().path), QByteArray("30"));
+    QCOMPARE(Read_File(kept.back().path), QByteArray("1"));
+    QCOMPARE(kept.back().stamp, Backup_Stamp(start + 60));
+    QVERIFY(std::is_sorted(kept.begin(), kept.end(), [](const BackupFile &a, const BackupFile &b) {
+        return std::tie(a.stamp, a.sequence) > std::tie(b.stamp, b.sequence);
+    }));
+    QCOMPARE(List_Backups(backups).size(), kBackupsKept + 1);
 }
 
 QTEST_APPLESS_MAIN(TestFileLevel)

@@ -63,6 +63,8 @@ private slots:
     void cancelledDialogKeepsKind();
     void asksBeforeDroppingChanges_data();
     void asksBeforeDroppingChanges();
+    void unopenableFileKeepsChanges_data();
+    void unopenableFileKeepsChanges();
     void lastFilesMissingEntry();
     void lastFilesKindFromSize_data();
     void lastFilesKindFromSize();
@@ -155,6 +157,7 @@ void TestOpenFile::failedOpenLeavesNoFileState_data()
     // The version panel keeps the last file's state until the header is read: after the
     // existence and size checks, before the checksums.
     QTest::newRow("missing") << kData << kData << "missing" << kInexistent << "-";
+    QTest::newRow("folder") << kData << kData << "folder" << kInexistent << "-";
     QTest::newRow("channel data as default") << kData << kDefault << "" << wrong << "-";
     QTest::newRow("default as channel data") << kDefault << kData << "" << wrong << "-";
     QTest::newRow("truncated") << kData << kData << "truncated" << wrong << "-";
@@ -175,7 +178,9 @@ void TestOpenFile::failedOpenLeavesNoFileState()
     const QString good = f.Write_Sample(QStringLiteral("GOOD.BIN"), FileKind::ChannelData);
     QVERIFY(f.Open(good, FileKind::ChannelData));
     const QString bad = f.Path(QStringLiteral("BAD.BIN"));
-    if (damage != QLatin1String("missing"))
+    if (damage == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(bad));
+    else if (damage != QLatin1String("missing"))
         QVERIFY(Write_File(bad, Damaged_Sample(file_kind, damage)));
 
     QVERIFY(!f.Open(bad, opened_as));
@@ -270,6 +275,47 @@ void TestOpenFile::asksBeforeDroppingChanges()
     QCOMPARE(f.window.database().File_Kind, answer ? FileKind::ChannelData : FileKind::Default);
     QCOMPARE(f.window.Has_Unsaved_Changes(), !answer);
     QCOMPARE(f.window.page_widgets(kSatellitesPage).sat->model()->rowCount(), 61);
+    QVERIFY2(f.ui.failures().isEmpty(), qPrintable(f.ui.failures().join('\n')));
+}
+
+void TestOpenFile::unopenableFileKeepsChanges_data()
+{
+    QTest::addColumn<Route>("route");
+    QTest::addColumn<QString>("file"); // "" missing, "/" a folder, else its bytes
+    QTest::addColumn<QString>("message");
+    const QString wrong = QString::fromUtf8(msg::kFileWrong);
+    QTest::newRow("hand-over, missing") << Route::HandOver << "" << kInexistent;
+    QTest::newRow("hand-over, folder") << Route::HandOver << "/" << kInexistent;
+    QTest::newRow("hand-over, wrong size") << Route::HandOver << "short" << wrong;
+    QTest::newRow("open menu, wrong size") << Route::OpenMenu << "short" << wrong;
+}
+
+// With unsaved changes, a file that cannot open is refused before the question: the edits
+// and the loaded database stay.
+void TestOpenFile::unopenableFileKeepsChanges()
+{
+    QFETCH(Route, route);
+    QFETCH(QString, file);
+    QFETCH(QString, message);
+    WindowFixture f;
+    const QString first = f.Write_Sample(QStringLiteral("FIRST.BIN"), FileKind::ChannelData);
+    QVERIFY(f.Open(first, FileKind::ChannelData));
+    f.window.view_state().Data_Modified = true;
+    const QString other = f.Path(QStringLiteral("OTHER.BIN"));
+    if (file == "/")
+        QVERIFY(QDir().mkdir(other));
+    else if (!file.isEmpty())
+        QVERIFY(Write_File(other, file.toLatin1()));
+
+    if (route == Route::OpenMenu)
+        f.Open(other, FileKind::ChannelData);
+    else
+        f.window.Instance_Message(other);
+    QTRY_COMPARE(f.ui.errors(), QStringList{message});
+    QCOMPARE(f.ui.questions(), QStringList());
+    QVERIFY(f.window.view_state().Data_Loaded);
+    QVERIFY(f.window.view_state().Data_Modified);
+    QCOMPARE(f.window.current_file(), first);
     QVERIFY2(f.ui.failures().isEmpty(), qPrintable(f.ui.failures().join('\n')));
 }
 

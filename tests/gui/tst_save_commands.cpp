@@ -87,6 +87,7 @@ private slots:
     void saveCommandsNeedDatabase();
     void saveShortcutWithoutMenu_data();
     void saveShortcutWithoutMenu();
+    void restoreBackupOpensIt();
     void fileMenuItems();
     void versionFieldGoesIntoHeader_data();
     void versionFieldGoesIntoHeader();
@@ -292,6 +293,37 @@ void TestSaveCommands::saveShortcutWithoutMenu()
     QCOMPARE(backups.size(), 1);
     QVERIFY(backups.first().startsWith(QFileInfo(path).fileName() + '.'));
     QVERIFY(f.ui.failures().isEmpty());
+}
+
+// A backup chosen from the list opens as Open opens a file, asking first when there are
+// unsaved changes.
+void TestSaveCommands::restoreBackupOpensIt()
+{
+    WindowFixture f;
+    const QString path = f.Write_Sample(QStringLiteral("CD.BIN"), FileKind::ChannelData);
+    QVERIFY(f.Open(path, FileKind::ChannelData));
+    f.window.PMSaveClick(); // the first backup: the sample as written
+    const ProgramTally programs = Count_Programs(f.window.database());
+    f.window.view_state().Data_Modified = true;
+
+    f.ui.Push_Choice(0);
+    f.ui.Push_Answer(false); // "Setting not saved, open another file anyway?"
+    f.window.Restore_BackupClick();
+    QCOMPARE(f.window.current_file(), path);
+    QCOMPARE(f.ui.last_choice_rows().size(), 1);
+    const QStringList row = f.ui.last_choice_rows().first();
+    QCOMPARE(row.mid(1), (QStringList{"CD.BIN", "Channel Data", QString::number(programs.tv),
+                                      QString::number(programs.radio)}));
+
+    f.ui.Push_Choice(0);
+    f.ui.Push_Answer(true);
+    f.window.Restore_BackupClick();
+    const QStringList backups = QDir(f.Backups()).entryList(QDir::Files);
+    QCOMPARE(backups.size(), 1);
+    QCOMPARE(f.window.current_file(), QDir(f.Backups()).filePath(backups.first()));
+    QVERIFY(f.window.view_state().Data_Loaded);
+    QVERIFY(!f.window.view_state().Data_Modified);
+    QVERIFY2(f.ui.failures().isEmpty(), qPrintable(f.ui.failures().join('\n')));
 }
 
 void TestSaveCommands::fileMenuItems()
