@@ -558,72 +558,53 @@ void TestStructuralEdits::delete_program_keeps_narrowing()
     QCOMPARE(s.Problems(), QStringList{});
 }
 
-// After every command the row it made current (or left current) has had its click: clicking
-// that row again changes nothing, and the row's menu offers the commands that need it.
+// After every command the row it leaves current has had its click: clicking that row again
+// changes nothing, and the row's menu offers the commands that need it.
 void TestStructuralEdits::commands_leave_the_current_row_clicked_data()
 {
-    QTest::addColumn<QString>("steps"); // rows clicked first: "sat 6; tp 1; fav 0; ter; menu"
-    QTest::addColumn<int>("command");
-    QTest::addColumn<int>("grid"); // the grid whose current row the command leaves
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("sat_row"); // rows clicked before the command, 0 for none
+    QTest::addColumn<int>("tp_row");
+    QTest::addColumn<int>("command"); // New Tp, TV, Radio, Delete Tp, Delete all empty
     QTest::addColumn<QString>("flags");
-    const auto tp = int(GridId::Tp);
-    QTest::newRow("new satellite tp") << "sat 6" << 0 << tp << "Sat Tp";
-    QTest::newRow("new terrestrial tp") << "ter" << 0 << tp << "Tp";
-    QTest::newRow("new tv") << "sat 6; tp 1" << 1 << int(GridId::Tv) << "Sat Tp Tv";
-    QTest::newRow("new radio") << "tp 1" << 2 << int(GridId::Radio) << "Tp Radio";
-    QTest::newRow("delete tp") << "sat 3; tp 1" << 3 << tp << "Sat Tp";
-    QTest::newRow("delete tp after a favourite line") << "tp 2; fav 0" << 3 << tp << "Tp";
-    QTest::newRow("delete empty tps, narrowed") << "sat 3; menu" << 4 << tp << "Tp";
-    QTest::newRow("delete empty tps, nothing clicked") << "" << 4 << tp << "Tp";
-    QTest::newRow("delete empty tps, terrestrial") << "ter" << 4 << tp << "Tp";
-    QTest::newRow("delete tv") << "sat 6; tv 2" << 5 << int(GridId::Tv) << "Sat Tv";
-    QTest::newRow("delete last radio") << "radio 2" << 6 << int(GridId::Radio) << "Radio";
+    QTest::newRow("new satellite tp") << kSatellitesPage << 6 << 0 << 0 << "Sat Tp";
+    QTest::newRow("new terrestrial tp") << kTerrestrialPage << 0 << 0 << 0 << "Tp";
+    QTest::newRow("new tv") << kSatellitesPage << 6 << 1 << 1 << "Sat Tp Tv";
+    QTest::newRow("new radio") << kSatellitesPage << 0 << 1 << 2 << "Tp Radio";
+    QTest::newRow("delete tp") << kSatellitesPage << 3 << 1 << 3 << "Sat Tp";
+    QTest::newRow("delete empty tps, narrowed") << kSatellitesPage << 3 << 1 << 4 << "Tp";
+    QTest::newRow("delete empty tps, nothing clicked") << kSatellitesPage << 0 << 0 << 4 << "Tp";
+    QTest::newRow("delete empty tps, terrestrial") << kTerrestrialPage << 0 << 0 << 4 << "Tp";
 }
 
 void TestStructuralEdits::commands_leave_the_current_row_clicked()
 {
-    QFETCH(QString, steps);
+    QFETCH(int, page);
+    QFETCH(int, sat_row);
+    QFETCH(int, tp_row);
     QFETCH(int, command);
-    QFETCH(int, grid);
     const Command commands[]
-            = {New_TpClick,           New_TvClick,    New_RadioClick,   Delete_TpClick,
-               Del_All_Empty_TpClick, Delete_TvClick, Delete_RadioClick};
+            = {New_TpClick, New_TvClick, New_RadioClick, Delete_TpClick, Del_All_Empty_TpClick};
     auto db = Views_Database();
     Add_Sat_Tp(*db, 5, 2, 12500, kV, 27500, 0); // empty, beside satellite 2's others
     Add_Ter_Tp(*db, 3, 0, 600000);              // empty
     Session s(std::move(db));
-    for (const QString &step : steps.split(';', Qt::SkipEmptyParts)) {
-        const QStringList words = step.simplified().split(' ');
-        const int row = words.value(1).toInt();
-        if (words[0] == "ter")
-            s.To_Terrestrial();
-        else if (words[0] == "menu")
-            PM_TPPopup(s.views());
-        else if (words[0] == "fav")
-            s.views().Select_Fav_Line(row, true);
-        else
-            s.Select(words[0] == "sat"  ? GridId::Sat
-                     : words[0] == "tp" ? GridId::Tp
-                     : words[0] == "tv" ? GridId::Tv
-                                        : GridId::Radio,
-                     row);
-    }
+    if (page == kTerrestrialPage)
+        s.To_Terrestrial();
+    if (sat_row > 0)
+        s.Select(GridId::Sat, sat_row);
+    if (tp_row > 0)
+        s.Select(GridId::Tp, tp_row);
     s.host.answers = {true};
     s.Run(commands[command]);
-    QVERIFY(s.view().Data_Modified);
     QTEST(Flags_Text(s.view()), "flags");
+    const GridId grid = command == 1 ? GridId::Tv : command == 2 ? GridId::Radio : GridId::Tp;
     const QString left = View_Snapshot(s.views());
-    s.views().Click(GridId(grid));
+    s.views().Click(grid);
     QCOMPARE(View_Snapshot(s.views()), left);
-    if (GridId(grid) == GridId::Tp) {
-        const TpMenu menu = PM_TPPopup(s.views());
-        QVERIFY(menu.Change_Tp && menu.Delete_Tp && menu.New_Tp_Tv && menu.New_Tp_Radio);
-        QVERIFY(PM_TvPopup(s.views()).New);
-    } else {
-        const ProgramMenu menu
-                = GridId(grid) == GridId::Tv ? PM_TvPopup(s.views()) : PM_RadioPopup(s.views());
-        QVERIFY(menu.Change && menu.Delete);
-    }
+    QVERIFY(grid == GridId::Tp
+                    ? PM_TPPopup(s.views()).Delete_Tp
+                    : (grid == GridId::Tv ? PM_TvPopup : PM_RadioPopup)(s.views()).Delete);
     QCOMPARE(s.Problems(), QStringList{});
 }
 
