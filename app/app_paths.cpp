@@ -1,10 +1,12 @@
 #include "app/app_paths.h"
 
+#include "dbase/container.h"
+#include "dbase/file_io.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace orvane {
@@ -63,22 +65,18 @@ QString Settings_File_Path()
 
 bool Copy_Default_Bin(const QString &program_folder, const QString &system_folder)
 {
-    QFile source(With_Trailing_Slash(program_folder) + QLatin1String(kDefaultBinFileName));
-    if (!source.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError)
-        return false;
     // Read whole before the target is replaced, so a program folder that is also the system
-    // folder keeps its file.
-    QSaveFile target(With_Trailing_Slash(system_folder) + QLatin1String(kDefaultBinFileName));
-    if (!target.open(QIODevice::WriteOnly))
+    // folder keeps its file; a FIFO or an endless file there is refused, never read.
+    const auto local = [](const QString &folder) {
+        return QFile::encodeName(With_Trailing_Slash(folder) + QLatin1String(kDefaultBinFileName))
+                .toStdString();
+    };
+    Bytes bytes;
+    std::string reason;
+    if (!Read_Whole_File(local(program_folder), bytes, reason, kChannelDataFileSize)
+        || bytes.size() > kChannelDataFileSize)
         return false;
-    if (target.write(bytes) != bytes.size()) {
-        target.cancelWriting();
-        return false;
-    }
-    return target.commit();
+    return Write_File_Atomically(local(system_folder), bytes, reason);
 }
 
 bool Copy_Default_Bin()
