@@ -2,10 +2,11 @@
 // the page, a few clicks and menus in the lists, one of the seven add and delete commands and
 // the answer to its question or dialog (commands_input.h), over the image that follows.
 //
-// The command runs on a copy of the decoded image, so that what it changed can be told:
-// a command that was refused, answered No or cancelled leaves the database as it was; one
-// that changed it leaves display rows that agree with its raw records, which a save and a
-// second open show. Every image also gets the save round trip before the command.
+// Every image first gets the save round trip, whose second open into a new database also
+// shows that the decode into the database of the previous input replaced every field. The
+// command runs on a copy, so that what it changed can be told: a command that was refused,
+// answered No or cancelled leaves the database as it was; one that changed it leaves display
+// rows that agree with its raw records, which a save and a second open show.
 
 #include "fuzz/commands_input.h"
 #include "fuzz/fuzz_check.h"
@@ -83,12 +84,15 @@ public:
         ProgramValues values;
         values.is_radio = m_view.Is_New_Radio;
         values.name = "Fuzz";
-        if (Create_Program(m_db, kind, tp_slot, values) >= 0)
-            (values.is_radio ? m_view.Radio_Added : m_view.TV_Added) = m_agreed = true;
+        if (Create_Program(m_db, kind, tp_slot, values) < 0)
+            return;
+        (values.is_radio ? m_view.Radio_Added : m_view.TV_Added) = true;
+        m_agreed = m_program_added = true;
     }
 
     bool refused() const { return m_refused; }
     bool agreed() const { return m_agreed; }
+    bool program_added() const { return m_program_added; }
 
 private:
     ChannelDatabase &m_db;
@@ -96,6 +100,7 @@ private:
     bool m_yes;
     bool m_refused = false;
     bool m_agreed = false;
+    bool m_program_added = false;
 };
 
 void Click_Row(MainViews &views, GridId grid, std::uint16_t argument)
@@ -174,6 +179,21 @@ FocusRequest Run_Command(CommandId command, MainViews &views, EditCommandHost &h
     return Del_All_Empty_TpClick(views, host);
 }
 
+// Decoding must replace every field: the database that held the previous input got the rows
+// that a new database gets from the same records. The save round trip opened them into a new
+// one; an image too large to save is decoded into one here.
+void Check_Decoded_As_New(ChannelDatabase &decoded, std::uint64_t rows, ByteView image)
+{
+    const ChannelDatabase *fresh = Check_Save_Round_Trip(decoded);
+    if (fresh == nullptr) {
+        static const auto db = Make_Channel_Database();
+        Make_As_New(*db);
+        Decode_Image(*db, image);
+        fresh = db.get();
+    }
+    FUZZ_CHECK(Display_Rows_Digest(*fresh) == rows);
+}
+
 void Check_Unchanged(const ChannelDatabase &before, std::uint64_t rows_before,
                      const ChannelDatabase &after)
 {
@@ -183,12 +203,19 @@ void Check_Unchanged(const ChannelDatabase &before, std::uint64_t rows_before,
 }
 
 // The rows that the command wrote agree with its raw records: a second open decodes the
-// saved records to the same rows in use.
-void Check_Rows_Match_Records(ChannelDatabase &db)
+// saved records to the same rows in use, and a program the command added to the same
+// satellite slot.
+void Check_Rows_Match_Records(ChannelDatabase &db, bool program_added)
 {
-    if (const ChannelDatabase *reopened = Check_Save_Round_Trip(db))
-        FUZZ_CHECK(Display_Rows_Digest(*reopened, RowSet::UsedRows)
-                   == Display_Rows_Digest(db, RowSet::UsedRows));
+    const ChannelDatabase *reopened = Check_Save_Round_Trip(db);
+    if (reopened == nullptr)
+        return;
+    FUZZ_CHECK(Display_Rows_Digest(*reopened, RowSet::UsedRecords)
+               == Display_Rows_Digest(db, RowSet::UsedRecords));
+    if (program_added) {
+        const auto added = static_cast<std::size_t>(db.Program_Count - 1);
+        FUZZ_CHECK(db.rows.programs[added].Sat_Slot == reopened->rows.programs[added].Sat_Slot);
+    }
 }
 
 } // namespace
@@ -220,8 +247,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static const auto original = Make_Channel_Database();
     Decode_Image(*original, image);
     Apply_File_Setting(*original, image);
-    (void)Check_Save_Round_Trip(*original);
     const std::uint64_t rows_before = Display_Rows_Digest(*original);
+    Check_Decoded_As_New(*original, rows_before, image);
 
     static const auto copy = Make_Channel_Database();
     *copy = *original;
@@ -239,7 +266,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(!(host.refused() && host.agreed()));
     Check_Page_Grids(views);
     if (host.agreed())
-        Check_Rows_Match_Records(*copy);
+        Check_Rows_Match_Records(*copy, host.program_added());
     else
         Check_Unchanged(*original, rows_before, *copy);
     return 0;

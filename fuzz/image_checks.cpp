@@ -77,7 +77,7 @@ void Digest_Ter_Transponder(RowDigest &digest, const TTer_Tp_Info_String &row)
     digest.add(row.Frequency);
 }
 
-void Digest_Program(RowDigest &digest, const TProg_Info_String &row)
+void Digest_Program(RowDigest &digest, const TProg_Info_String &row, RowSet which)
 {
     FUZZ_CHECK(row.Sat_Slot == kNoSatellite || (row.Sat_Slot >= 0 && row.Sat_Slot < 60));
     FUZZ_CHECK(row.Tp_Index >= 0 && row.Tp_Index < 4096 && row.Tp_Kind <= 7);
@@ -87,7 +87,7 @@ void Digest_Program(RowDigest &digest, const TProg_Info_String &row)
     for (std::int64_t value :
          {std::int64_t{row.In_Use}, std::int64_t{row.Is_Radio}, std::int64_t{row.Free_To_Air},
           std::int64_t{row.Locked}, std::int64_t{row.Skipped}, std::int64_t{row.Tp_Index},
-          std::int64_t{row.Sat_Slot}, std::int64_t{row.Tp_Kind},
+          std::int64_t{which == RowSet::EveryRow ? row.Sat_Slot : 0}, std::int64_t{row.Tp_Kind},
           std::int64_t{row.Audio_Track_Total}, std::int64_t{row.Current_Audio},
           std::int64_t{row.W4_Top_Bits}})
         digest.add(value);
@@ -123,7 +123,7 @@ void Digest_Table(RowDigest &digest, const std::vector<Row> &rows, std::size_t e
 {
     FUZZ_CHECK(rows.size() == expected_size);
     for (std::size_t slot = 0; slot < rows.size(); ++slot) {
-        if (which == RowSet::UsedRows && !Row_In_Use(rows[slot]))
+        if (which == RowSet::UsedRecords && !Row_In_Use(rows[slot]))
             continue;
         digest.add(slot);
         digest_row(digest, rows[slot]);
@@ -145,7 +145,10 @@ std::uint64_t Display_Rows_Digest(const ChannelDatabase &db, RowSet which)
                      FUZZ_CHECK(name.size() <= kFavouriteNameLength);
                      out.add(name);
                  });
-    Digest_Table(digest, rows.programs, kProgramSlots, which, Digest_Program);
+    Digest_Table(digest, rows.programs, kProgramSlots, which,
+                 [which](RowDigest &out, const TProg_Info_String &row) {
+                     Digest_Program(out, row, which);
+                 });
     Digest_Table(digest, rows.audio_tracks, kAudioTrackSlots, which, Digest_Audio_Track);
     return digest.value();
 }
@@ -187,6 +190,7 @@ const ChannelDatabase *Check_Save_Round_Trip(ChannelDatabase &db)
     FUZZ_CHECK(saved.target.size() == db.Expected_File_Size);
 
     static const auto reopened = Make_Channel_Database();
+    Make_As_New(*reopened);
     reopened->Set_File_Kind(db.File_Kind);
     const Outcome loaded = Load_Database_Bytes(*reopened, saved.target);
     FUZZ_CHECK(loaded.ok);
@@ -198,6 +202,12 @@ const ChannelDatabase *Check_Save_Round_Trip(ChannelDatabase &db)
     const SavedFiles again = Save_Database_Bytes(*reopened);
     FUZZ_CHECK(again.outcome.ok && again.target == saved.target);
     return reopened.get();
+}
+
+void Make_As_New(ChannelDatabase &db)
+{
+    static const auto never_used = Make_Channel_Database();
+    db = *never_used;
 }
 
 void Run_Image_Checks(ChannelDatabase &db)

@@ -18,9 +18,11 @@ void Run_Image_Checks(ChannelDatabase &db);
 
 enum class RowSet {
     EveryRow,
-    // Rows in use: a deletion writes freed rows in a form of their own ("0" as the audio PID
-    // of a freed track, empty texts of a freed transponder) that no decode gives.
-    UsedRows
+    // What the records of the rows in use hold. A deletion writes freed rows in a form of its
+    // own ("0" as the audio PID of a freed track, empty texts of a freed transponder) that no
+    // decode gives, and a program's satellite slot is taken from its transponder when the
+    // image is decoded or the program created, not kept in step with later transponder edits.
+    UsedRecords
 };
 
 // Reads every field and every byte of every text of the display rows, checks the values that
@@ -32,11 +34,16 @@ std::uint64_t Display_Rows_Digest(const ChannelDatabase &db, RowSet which = RowS
 // own tracks in table order, or -1: what Current_Audio_Track_Slot must answer.
 std::vector<int> Expected_Current_Tracks(const RawArrays &raw);
 
-// Saves db to its own kind, opens the saved file again and checks that it gives the same
-// raw arrays and header; a second save of the reopened database gives the same file bytes.
-// A save may only be refused for an image that does not fit into a bank. Returns the
-// reopened database, or nullptr when the save was refused; it stays valid until the next call.
+// Saves db to its own kind, opens the saved file again into a new database and checks that
+// it gives the same raw arrays and header; a second save of the reopened database gives the
+// same file bytes. A save may only be refused for an image that does not fit into a bank.
+// Returns the reopened database, or nullptr when the save was refused; it stays valid until
+// the next call.
 const ChannelDatabase *Check_Save_Round_Trip(ChannelDatabase &db);
+
+// Puts db into the state of a database that nothing was decoded into. Assigning keeps the
+// allocations of its rows, which a new database would make again.
+void Make_As_New(ChannelDatabase &db);
 
 bool Same_Raw_Arrays(const RawArrays &a, const RawArrays &b);
 
