@@ -186,7 +186,7 @@ void Check_Decoded_As_New(ChannelDatabase &decoded, std::uint64_t rows, ByteView
 {
     const ChannelDatabase *fresh = Check_Save_Round_Trip(decoded);
     if (fresh == nullptr) {
-        static const auto db = Make_Channel_Database();
+        static const auto db = Make_Kept_Database();
         Make_As_New(*db);
         Decode_Image(*db, image);
         fresh = db.get();
@@ -244,13 +244,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static Bytes image;
     Fill_Image(image, data + skipped, size - skipped);
 
-    static const auto original = Make_Channel_Database();
+    static const auto original = Make_Kept_Database();
     Decode_Image(*original, image);
     Apply_File_Setting(*original, image);
     const std::uint64_t rows_before = Display_Rows_Digest(*original);
     Check_Decoded_As_New(*original, rows_before, image);
 
-    static const auto copy = Make_Channel_Database();
+    static const auto copy = Make_Kept_Database();
     *copy = *original;
     ViewState view;
     MainViews views(*copy, view);

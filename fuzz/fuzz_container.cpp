@@ -60,7 +60,7 @@ bool Length_Is_Hostile(std::uint32_t length)
 
 ChannelDatabase &Database()
 {
-    static const auto db = Make_Channel_Database();
+    static const auto db = Make_Kept_Database();
     return *db;
 }
 

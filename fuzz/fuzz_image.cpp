@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Fill_Image(image, data, size);
     // The database holds the previous input: that a decode replaces every field is checked
     // by fuzz_commands, which opens each image a second time into a new database.
-    static const auto db = Make_Channel_Database();
+    static const auto db = Make_Kept_Database();
     Decode_Image(*db, image);
     Apply_File_Setting(*db, image);
     Run_Image_Checks(*db);

@@ -189,7 +189,7 @@ const ChannelDatabase *Check_Save_Round_Trip(ChannelDatabase &db)
     }
     FUZZ_CHECK(saved.target.size() == db.Expected_File_Size);
 
-    static const auto reopened = Make_Channel_Database();
+    static const auto reopened = Make_Kept_Database();
     Make_As_New(*reopened);
     reopened->Set_File_Kind(db.File_Kind);
     const Outcome loaded = Load_Database_Bytes(*reopened, saved.target);
@@ -202,6 +202,14 @@ const ChannelDatabase *Check_Save_Round_Trip(ChannelDatabase &db)
     const SavedFiles again = Save_Database_Bytes(*reopened);
     FUZZ_CHECK(again.outcome.ok && again.target == saved.target);
     return reopened.get();
+}
+
+std::unique_ptr<ChannelDatabase> Make_Kept_Database()
+{
+    auto db = Make_Channel_Database();
+    for (TLNB_Info_String &satellite : db->rows.satellites)
+        satellite.Name.reserve(sat::kNameLength);
+    return db;
 }
 
 void Make_As_New(ChannelDatabase &db)

@@ -7,6 +7,7 @@
 
 #include "dbase/Orvane_dbase.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,12 @@ std::vector<int> Expected_Current_Tracks(const RawArrays &raw);
 // Returns the reopened database, or nullptr when the save was refused; it stays valid until
 // the next call.
 const ChannelDatabase *Check_Save_Round_Trip(ChannelDatabase &db);
+
+// A database for a target to keep from input to input. Its satellite names, the only texts
+// longer than a string holds in place, start with room for the longest: a long name decoded
+// over a short one would otherwise allocate a buffer that outlives the input, and libFuzzer
+// runs every such input a second time to look for a leak.
+std::unique_ptr<ChannelDatabase> Make_Kept_Database();
 
 // Puts db into the state of a database that nothing was decoded into. Assigning keeps the
 // allocations of its rows, which a new database would make again.
