@@ -24,20 +24,41 @@ int Save_Mode_For(FileKind open_kind, FileKind target_kind)
     return open_kind == FileKind::ChannelData ? 2 : 3;
 }
 
-Outcome Load_Database_Bytes(ChannelDatabase &db, ByteView file)
+namespace {
+
+// The header is taken first (it stays even when the checks then fail); the tables are
+// replaced only by Take_Unpacked, once the whole file has passed.
+Outcome Unpack_Database(ChannelDatabase &db, ByteView file, OpenBuffers &buffers,
+                        ContainerLayout &layout)
 {
     if (file.size() != db.Expected_File_Size)
         return Outcome::failure(msg::kFileWrong);
     db.File_Header = Read_File_Header(file);
-    ContainerLayout layout;
-    auto crcs = std::make_unique<CrcTables>();
-    Bytes image;
-    if (Outcome unpacked = Verify_And_Unpack(file, layout, *crcs, image); !unpacked)
-        return unpacked;
+    return Verify_And_Unpack(file, layout, buffers.crcs, buffers.image);
+}
+
+void Take_Unpacked(ChannelDatabase &db, const OpenBuffers &buffers, const ContainerLayout &layout)
+{
     db.container = layout;
-    db.crcs = *crcs;
-    Decode_Image(db, image);
+    db.crcs = buffers.crcs;
+    Decode_Image(db, buffers.image);
+}
+
+} // namespace
+
+Outcome Load_Database_Bytes(ChannelDatabase &db, ByteView file, OpenBuffers &buffers)
+{
+    ContainerLayout layout;
+    if (Outcome unpacked = Unpack_Database(db, file, buffers, layout); !unpacked)
+        return unpacked;
+    Take_Unpacked(db, buffers, layout);
     return Outcome::success();
+}
+
+Outcome Load_Database_Bytes(ChannelDatabase &db, ByteView file)
+{
+    const auto buffers = std::make_unique<OpenBuffers>();
+    return Load_Database_Bytes(db, file, *buffers);
 }
 
 Outcome Check_Database_File(const std::string &path, std::size_t expected_size)
@@ -75,19 +96,15 @@ Outcome Load_Database_File(ChannelDatabase &db, const std::string &path,
     Bytes file;
     if (Outcome read = Read_Database_File(path, db.Expected_File_Size, file); !read)
         return read;
-    db.File_Header = Read_File_Header(file);
+    const auto buffers = std::make_unique<OpenBuffers>();
     ContainerLayout layout;
-    auto crcs = std::make_unique<CrcTables>();
-    Bytes image;
-    if (Outcome unpacked = Verify_And_Unpack(file, layout, *crcs, image); !unpacked)
+    if (Outcome unpacked = Unpack_Database(db, file, *buffers, layout); !unpacked)
         return unpacked;
     // Only a verified, decompressed image replaces the working copy. A failure here is the
     // working folder's (full, read-only), not the file's.
-    if (std::string reason; !Write_File_Atomically(working_copy_path, image, reason))
+    if (std::string reason; !Write_File_Atomically(working_copy_path, buffers->image, reason))
         return Outcome::failure(msg::Working_Copy_Failed(Folder_Of(working_copy_path), reason));
-    db.container = layout;
-    db.crcs = *crcs;
-    Decode_Image(db, image);
+    Take_Unpacked(db, *buffers, layout);
     return Outcome::success();
 }
 

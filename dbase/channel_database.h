@@ -53,6 +53,14 @@ Outcome Load_Database_File(ChannelDatabase &db, const std::string &path,
                            const std::string &working_copy_path);
 // The same from bytes in memory, without a working copy on disk.
 Outcome Load_Database_Bytes(ChannelDatabase &db, ByteView file);
+// What an open fills before the database takes it. A caller that opens many files (a list of
+// backups, a fuzzer) keeps one, which spares two large allocations per file.
+struct OpenBuffers
+{
+    Bytes image;
+    CrcTables crcs;
+};
+Outcome Load_Database_Bytes(ChannelDatabase &db, ByteView file, OpenBuffers &buffers);
 
 // Encodes the raw arrays into the working copy, packs and checksums it, and writes the
 // target of db.Save_Mode. Nothing is written when the image cannot be packed or the target

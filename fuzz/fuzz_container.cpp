@@ -72,7 +72,8 @@ Outcome Open_And_Check(ByteView file, FileKind kind)
     db.Set_File_Kind(kind);
     static RawArrays before;
     before = db.raw;
-    Outcome outcome = Load_Database_Bytes(db, file);
+    static OpenBuffers buffers;
+    Outcome outcome = Load_Database_Bytes(db, file, buffers);
     if (!outcome) {
         FUZZ_CHECK(Is_Open_Failure(outcome.message));
         FUZZ_CHECK(Same_Raw_Arrays(before, db.raw));

@@ -192,7 +192,8 @@ const ChannelDatabase *Check_Save_Round_Trip(ChannelDatabase &db)
     static const auto reopened = Make_Kept_Database();
     Make_As_New(*reopened);
     reopened->Set_File_Kind(db.File_Kind);
-    const Outcome loaded = Load_Database_Bytes(*reopened, saved.target);
+    static OpenBuffers buffers;
+    const Outcome loaded = Load_Database_Bytes(*reopened, saved.target, buffers);
     FUZZ_CHECK(loaded.ok);
     FUZZ_CHECK(Same_Raw_Arrays(db.raw, reopened->raw));
     FUZZ_CHECK(reopened->File_Header == db.File_Header);
