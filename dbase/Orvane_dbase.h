@@ -4,8 +4,8 @@
 // writers. Plain C++ with no Qt, so that everything that can lose or corrupt data is testable
 // and fuzzable on its own.
 
-#include "dbase/bit_field.h"
 #include "dbase/backups.h"
+#include "dbase/bit_field.h"
 #include "dbase/block_crc.h"
 #include "dbase/bytes.h"
 #include "dbase/channel_database.h"
