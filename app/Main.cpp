@@ -10,7 +10,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QFile>
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -58,9 +58,9 @@ void Set_Column_Widths(QTableView *grid, std::initializer_list<int> widths)
 TFormMain::TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent)
     : QMainWindow(parent)
     , m_ui(ui)
-    , m_paths(std::move(paths))
     , m_db(Make_Channel_Database())
     , m_views(*m_db, m_view)
+    , m_files(ui, *this, m_views, std::move(paths))
 {
     Build_Window();
     Bind_Lists();
@@ -142,7 +142,7 @@ QWidget *TFormMain::Build_Top_Panel()
     m_version_edit->setValidator(new QRegularExpressionValidator(
             QRegularExpression(QStringLiteral("[\\x{20}-\\x{7E}\\x{A0}-\\x{FF}]*")),
             m_version_edit));
-    connect(m_version_edit, &QLineEdit::textEdited, this, [this] { m_version_edited = true; });
+    connect(m_version_edit, &QLineEdit::textEdited, this, [this] { m_files.Version_Typed(); });
     auto *version_layout = new QHBoxLayout(m_panel_version);
     version_layout->setContentsMargins(0, 0, 4, 0);
     version_layout->addWidget(caption);
@@ -269,10 +269,10 @@ void TFormMain::Reset_Grid_Columns()
     Set_Column_Widths(m_ter_page.radio, {65, 160, 25});
 }
 
-void TFormMain::Reset_Views()
+// The widgets' part of the no-file state; the views and the version field's edit flag are
+// reset by the file commands.
+void TFormMain::Show_No_File()
 {
-    m_views.Reset_Views();
-    m_version_edited = false;
     m_panel_top->hide();
     m_stack->setCurrentWidget(m_image_main);
     Enable_Save_Actions();
@@ -288,32 +288,18 @@ void TFormMain::Reset_Views()
     Reset_Grid_Columns();
 }
 
-bool TFormMain::Has_Unsaved_Changes() const
-{
-    return m_view.Data_Modified || m_version_edited;
-}
-
 void TFormMain::closeEvent(QCloseEvent *event)
 {
     // A transfer with the receiver is not cut short: the window closes once it has returned.
-    if (m_link_busy) {
+    if (m_files.link_busy()) {
         m_close_after_link = true;
         event->ignore();
         return;
     }
-    // An open or save in progress lets window messages run; closing then would pull the
-    // database away under it.
-    if (m_busy) {
+    if (!m_files.Close_Allowed()) {
         event->ignore();
         return;
     }
-    if (Has_Unsaved_Changes()
-        && !m_ui.Ask_Yes(this, QString::fromUtf8(app_text::kExitQuestion),
-                         Ui_Services::Buttons::YesCancel)) {
-        event->ignore();
-        return;
-    }
-    QFile::remove(m_paths.working_copy); // FormClose
     event->accept();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
-// TFormMain: the main window. It owns the open database, the view state and the list logic,
-// and binds them to the widgets of the two pages. The file commands live in Main_file.cpp,
-// the binding of the lists in Main_lists.cpp.
+// TFormMain: the main window. It owns the open database, the view state, the list logic and
+// the file commands, and binds them to the widgets of the two pages. Main_file.cpp binds the
+// file commands (app/file_commands.*), Main_lists.cpp the lists.
 
+#include "app/file_commands.h"
 #include "app/list_menus.h"
 #include "app/main_layout.h"
 #include "dbase/channel_database.h"
@@ -30,19 +31,10 @@ namespace orvane {
 
 class GridModel;
 class GridDelegate;
-struct RecentFiles;
 class TFormUpgrade;
 class Ui_Services;
 
-// Where the window keeps its files; tests pass folders of their own.
-struct MainPaths
-{
-    QString settings_file;  // "ORVANE.ini"
-    QString working_copy;   // the uncompressed image of the open database
-    QString backups_folder; // copies of replaced database files; none when empty
-};
-
-class TFormMain final : public QMainWindow
+class TFormMain final : public QMainWindow, private FileCommandHost
 {
     Q_OBJECT
 
@@ -53,8 +45,9 @@ public:
     ChannelDatabase &database() { return *m_db; }
     ViewState &view_state() { return m_view; }
     MainViews &views() { return m_views; }
-    const QString &current_file() const { return m_current_file; }
-    bool busy() const { return m_busy || m_link_busy; }
+    FileCommands &file_commands() { return m_files; }
+    const QString &current_file() const { return m_files.current_file(); }
+    bool busy() const { return m_files.busy(); }
 
     // The no-file state.
     void Reset_Views();
@@ -112,20 +105,29 @@ public:
     // a second start wait until the transfer has returned.
     void ReadDataClick(FileKind kind);
     void PMWriteClick();
-    bool link_busy() const { return m_link_busy; }
+    bool link_busy() const { return m_files.link_busy(); }
 signals:
     // The communication dialog of a receiver command, shown and about to run its transfer.
     void linkDialogShown(orvane::TFormUpgrade *dialog);
 
 private:
-    QString Ask_Read_Target();
-    bool Save_Before_Write();
+    // FileCommandHost: what the file commands show in the window.
+    QWidget *Dialog_Parent() override { return this; }
+    std::shared_ptr<void> Please_Wait(const char *text) override;
+    void Show_No_File() override;
+    void Show_Version(bool shown, const QString &text) override;
+    QString Version_Text() const override;
+    void Show_File_Label(const QString &text) override;
+    void Show_Lists() override;
+    void Show_Loaded_State() override;
+    bool Receive_File(const QString &target, FileKind kind, const QString &backups_folder) override;
+    bool Send_File(const QString &file, FileKind kind) override;
+
     std::unique_ptr<TFormUpgrade> Show_Link_Dialog(const char *caption);
     bool Run_Link_Transfer(const char *caption,
                            const std::function<bool(TFormUpgrade &)> &transfer);
     void Finish_Link_Command();
     void Close_If_Asked();
-    bool m_link_busy = false;        // a transfer runs
     bool m_close_after_link = false; // the window was asked to close meanwhile
 
 public:
@@ -137,8 +139,8 @@ public:
     QTabWidget *page_control() const { return m_page_control; }
     QLineEdit *version_edit() const { return m_version_edit; }
     QLabel *file_name_label() const { return m_file_name_label; }
-    bool version_edited() const { return m_version_edited; }
-    bool Has_Unsaved_Changes() const;
+    bool version_edited() const { return m_files.version_edited(); }
+    bool Has_Unsaved_Changes() const { return m_files.Has_Unsaved_Changes(); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -183,25 +185,16 @@ private:
     void Focus_Grid(GridId grid);
 
     // Files (Main_file.cpp).
-    void Apply_Version_Edit();
-    void Store_Recent_Files(const RecentFiles &recent);
-    bool Save_To(const QString &target);
     void Enable_Save_Actions();
-    void Show_File_Label(const QString &text);
-    void Update_Version_Panel();
-    void Show_Loaded_State();
     void Open_Pending_When_Idle();
     bool Idle() const;
 
     Ui_Services &m_ui;
-    MainPaths m_paths;
     std::unique_ptr<ChannelDatabase> m_db;
     ViewState m_view;
     MainViews m_views;
-    QString m_current_file;
+    FileCommands m_files;
     QString m_pending_file;
-    bool m_version_edited = false;
-    bool m_busy = false;
     bool m_syncing = false;
     bool m_fav_row_changed_by_press = false;
 

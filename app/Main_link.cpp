@@ -1,20 +1,17 @@
 // TFormMain: the receiver commands. "Read from receiver" receives a database file of the chosen
 // kind into a file the user names and opens it; "Write into receiver" sends the open database
-// file, saved first when it has unsaved changes. Both run their transfer through the
-// communication dialog while the main window is disabled.
+// file, saved first when it has unsaved changes. The file steps are FileCommands'; the window
+// runs each transfer through the communication dialog while it is disabled.
 
 #include "app/Main.h"
 
-#include "app/app_messages.h"
 #include "link/Upgrade.h"
 #include "link/link_texts.h"
 #include "link/upgrade_texts.h"
 #include "views/ui_services.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QLineEdit>
-#include <QScopedValueRollback>
 #include <QTimer>
 
 namespace orvane {
@@ -44,50 +41,30 @@ QString Failure_Report(TFormUpgrade &dialog)
 
 } // namespace
 
-// The kind of the read goes to the transfer only: the loaded database keeps its own kind (and
-// the format its next Save writes) unless the received file opens.
 void TFormMain::ReadDataClick(FileKind kind)
 {
-    if (busy())
-        return;
-    const QString target = Ask_Read_Target();
-    if (target.isEmpty())
-        return;
-    const bool received = Run_Link_Transfer(Read_Caption(kind), [&](TFormUpgrade &dialog) {
-        return dialog.Read_From_Receiver(target, kind, m_paths.backups_folder);
-    });
-    if (received)
-        Open_Database_File(target, kind); // asks first when unsaved changes would be lost
+    m_files.ReadDataClick(kind);
     Close_If_Asked();
-}
-
-// The file a read writes: asked in the save dialog; an existing file only after the user
-// agreed to replace it. Empty when the read should not run.
-QString TFormMain::Ask_Read_Target()
-{
-    const QString target = m_ui.Save_File_Name(this, QString::fromUtf8(app_text::kSaveDialogTitle));
-    if (target.isEmpty())
-        return {};
-    if (QFileInfo::exists(target)
-        && !m_ui.Ask_Yes(this, QString::fromUtf8(app_text::kOverwriteQuestion),
-                         Ui_Services::Buttons::YesCancel))
-        return {};
-    return target;
 }
 
 void TFormMain::PMWriteClick()
 {
-    if (!m_view.Data_Loaded || busy())
-        return;
-    // The receiver gets the file as stored: unsaved changes go into it first, and when that
-    // save failed (its message was shown) nothing is sent.
-    if (!Save_Before_Write())
-        return;
-    const FileKind kind = m_db->File_Kind;
-    Run_Link_Transfer(Write_Caption(kind), [&](TFormUpgrade &dialog) {
-        return dialog.Write_Into_Receiver(m_current_file, kind);
-    });
+    m_files.PMWriteClick();
     Close_If_Asked();
+}
+
+bool TFormMain::Receive_File(const QString &target, FileKind kind, const QString &backups_folder)
+{
+    return Run_Link_Transfer(Read_Caption(kind), [&](TFormUpgrade &dialog) {
+        return dialog.Read_From_Receiver(target, kind, backups_folder);
+    });
+}
+
+bool TFormMain::Send_File(const QString &file, FileKind kind)
+{
+    return Run_Link_Transfer(Write_Caption(kind), [&](TFormUpgrade &dialog) {
+        return dialog.Write_Into_Receiver(file, kind);
+    });
 }
 
 // One transfer through a communication dialog with the given caption, while the main window
@@ -99,7 +76,6 @@ bool TFormMain::Run_Link_Transfer(const char *caption,
     bool done = false;
     QString failure;
     {
-        const QScopedValueRollback<bool> link_busy(m_link_busy, true);
         setEnabled(false);
         const std::unique_ptr<TFormUpgrade> dialog = Show_Link_Dialog(caption);
         done = transfer(*dialog);
@@ -114,15 +90,6 @@ bool TFormMain::Run_Link_Transfer(const char *caption,
     if (!failure.isEmpty())
         m_ui.Error_Box(this, failure);
     return done;
-}
-
-bool TFormMain::Save_Before_Write()
-{
-    if (!Has_Unsaved_Changes())
-        return true;
-    Apply_Version_Edit();
-    m_db->Save_Mode = Save_Mode_For(m_db->File_Kind, m_db->File_Kind);
-    return Save_To(m_current_file); // shows "File is being save now. Please wait......"
 }
 
 std::unique_ptr<TFormUpgrade> TFormMain::Show_Link_Dialog(const char *caption)

@@ -91,7 +91,7 @@ void TFormMain::Bind_Grid(QTableView *view, int view_mode, GridId grid)
 
 void TFormMain::Open_Editor(GridId grid)
 {
-    if (m_syncing || m_busy || !m_view.Data_Loaded)
+    if (m_syncing || m_files.opening_or_saving() || !m_view.Data_Loaded)
         return;
     switch (grid) {
     case GridId::Sat:
@@ -115,7 +115,7 @@ void TFormMain::Bind_Fav_List(QListWidget *list)
     list->viewport()->installEventFilter(this);
     list->installEventFilter(this); // Enter opens the group's dialog
     connect(list, &QListWidget::itemDoubleClicked, this, [this] {
-        if (!m_syncing && !m_busy && m_view.Data_Loaded) {
+        if (!m_syncing && !m_files.opening_or_saving() && m_view.Data_Loaded) {
             LB_S_FAVDblClick();
             Apply_Changes();
         }
@@ -141,7 +141,7 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event)
     if (Is_Enter_Press(event)) {
         const PageWidgets &page = page_widgets(m_view.View_Mode);
         if (watched == page.fav) {
-            if (!m_busy && m_view.Data_Loaded) {
+            if (!m_files.opening_or_saving() && m_view.Data_Loaded) {
                 LB_S_FAVDblClick();
                 Apply_Changes();
             }

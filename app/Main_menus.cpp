@@ -106,7 +106,7 @@ void TFormMain::Bind_List_Menus()
 
 void TFormMain::Pop_Up_Menu(GridId grid, QTableView *view, const QPoint &position)
 {
-    if (m_busy || m_syncing)
+    if (m_files.opening_or_saving() || m_syncing)
         return;
     view->setFocus(Qt::PopupFocusReason);
     QMenu *menu = nullptr;
@@ -171,7 +171,7 @@ void TFormMain::PM_RadioPopup()
 
 void TFormMain::Show_Act_SatClick()
 {
-    if (m_busy || !m_view.Data_Loaded)
+    if (m_files.opening_or_saving() || !m_view.Data_Loaded)
         return;
     m_views.Show_Act_SatClick();
     Apply_Changes();
@@ -181,7 +181,7 @@ void TFormMain::Show_Act_SatClick()
 template<typename Command>
 void TFormMain::Run_Edit_Command(Command command)
 {
-    if (m_busy || m_syncing || !m_view.Data_Loaded)
+    if (m_files.opening_or_saving() || m_syncing || !m_view.Data_Loaded)
         return;
     MainEditHost host(this, *m_db, m_view, m_ui);
     const FocusRequest focus = command(m_views, host);

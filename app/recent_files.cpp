@@ -1,5 +1,7 @@
 #include "app/recent_files.h"
 
+#include "dbase/channel_database.h"
+
 #include <QSettings>
 #include <QStringList>
 #include <QVariant>
@@ -61,7 +63,9 @@ bool Write_Recent_Files(const QString &settings_path, const RecentFiles &list)
 
 FileKind Kind_For_Recent_File(qint64 size)
 {
-    return size == qint64(kChannelDataFileSize) ? FileKind::ChannelData : FileKind::Default;
+    if (size < 0)
+        return FileKind::Default;
+    return Kind_For_File_Size(static_cast<std::size_t>(size), FileKind::Default);
 }
 
 } // namespace orvane

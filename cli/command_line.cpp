@@ -1,5 +1,8 @@
 #include "cli/command_line.h"
 
+#include "dbase/channel_database.h"
+#include "dbase/file_io.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -252,6 +255,11 @@ std::string Usage_Text()
            "30 of each file name; backups lists them, or only those of file NAME.\n"
            "\n"
            "Exit status: 0 success, 1 file refused or transfer failed, 2 wrong usage.\n";
+}
+
+FileKind Kind_Of(const std::string &path, std::optional<FileKind> forced)
+{
+    return forced.value_or(Kind_For_File_Size(File_Size(path), FileKind::ChannelData));
 }
 
 } // namespace orvane::cli

@@ -37,4 +37,8 @@ ParsedCommandLine Parse_Command_Line(std::span<const std::string> arguments);
 
 std::string Usage_Text();
 
+// The kind a command works on: the one --kind names, or else the one the file's size gives. A
+// file of neither size goes on as "Channel Data", and the open or transfer then reports it.
+FileKind Kind_Of(const std::string &path, std::optional<FileKind> forced);
+
 } // namespace orvane::cli

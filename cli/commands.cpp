@@ -32,37 +32,13 @@ int Refuse(std::ostream &err, std::string message)
     return kExitRefused;
 }
 
-// The kind named by --kind, or else the one the file's size gives.
-Outcome Choose_Kind(const std::string &path, std::optional<FileKind> forced, FileKind &kind)
+Outcome Open(Session &session, const std::string &path, std::optional<FileKind> forced)
 {
-    if (forced) {
-        kind = *forced;
-        return Outcome::success();
-    }
-    if (!File_Exists(path))
-        return Outcome::failure(msg::kFileInexistent);
-    const auto size = File_Size(path);
-    if (size != kChannelDataFileSize && size != kDefaultFileSize)
-        return Outcome::failure(msg::kFileWrong);
-    kind = size == kChannelDataFileSize ? FileKind::ChannelData : FileKind::Default;
-    return Outcome::success();
-}
-
-Outcome Load(Session &session, const std::string &path, FileKind kind)
-{
-    session.db->Set_File_Kind(kind);
+    session.db->Set_File_Kind(Kind_Of(path, forced));
     Bytes file;
     if (Outcome read = Read_Database_File(path, session.db->Expected_File_Size, file); !read)
         return read;
     return Load_Database_Bytes(*session.db, file);
-}
-
-Outcome Open(Session &session, const std::string &path, std::optional<FileKind> forced)
-{
-    FileKind kind{};
-    if (Outcome chosen = Choose_Kind(path, forced, kind); !chosen)
-        return chosen;
-    return Load(session, path, kind);
 }
 
 Outcome Write_Output(const std::string &path, ByteView bytes)
@@ -132,16 +108,16 @@ int Run_Unpack(const CommandLine &line, std::ostream & /*out*/, std::ostream &er
 int Run_Pack(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
 {
     const std::string &like = *line.like;
-    FileKind kind{};
-    if (Outcome chosen = Choose_Kind(like, line.kind, kind); !chosen)
-        return Refuse(err, chosen.message);
+    const FileKind kind = Kind_Of(like, line.kind);
+    if (Outcome checked = Check_Database_File(like, Expected_Size_For(kind)); !checked)
+        return Refuse(err, checked.message);
     if (!Mode_Fits_Kind(*line.mode, kind)) {
         return Usage_Error(err, "mode " + std::to_string(*line.mode) + " does not apply to a \""
                                         + File_Kind_Name(kind) + "\" file");
     }
     Session session;
     Bytes image;
-    Outcome step = Load(session, like, kind);
+    Outcome step = Open(session, like, kind);
     if (step)
         step = Read_Image(line.files[0], image);
     if (!step)

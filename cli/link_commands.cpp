@@ -28,15 +28,6 @@ int Select_Port(TMSComm &comm, const std::string &port)
     return std::stoi(port.substr(3)) - 1;
 }
 
-// The kind named by --kind, or the one the file's size gives. A file of neither size goes
-// on as Channel Data, and the transfer reports it before it asks the receiver anything.
-FileKind Kind_Of(const std::string &path, std::optional<FileKind> forced)
-{
-    if (forced)
-        return *forced;
-    return File_Size(path) == kDefaultFileSize ? FileKind::Default : FileKind::ChannelData;
-}
-
 // QSerialPort needs an application object in the thread that uses it; no event loop runs.
 struct Transfer
 {

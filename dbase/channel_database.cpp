@@ -26,39 +26,48 @@ int Save_Mode_For(FileKind open_kind, FileKind target_kind)
 
 namespace {
 
-// The header is taken first (it stays even when the checks then fail); the tables are
-// replaced only by Take_Unpacked, once the whole file has passed.
-Outcome Unpack_Database(ChannelDatabase &db, ByteView file, OpenBuffers &buffers,
-                        ContainerLayout &layout)
+// The one open sequence of the files and of bytes in memory. The header is taken first (it
+// stays even when the checks then fail); the tables are replaced only once the whole file has
+// passed and, for a file, its image has become the working copy. A failure of the working copy
+// is the working folder's (full, read-only), not the file's.
+Outcome Open_Database(ChannelDatabase &db, ByteView file, OpenBuffers &buffers,
+                      const std::string *working_copy_path)
 {
     if (file.size() != db.Expected_File_Size)
         return Outcome::failure(msg::kFileWrong);
     db.File_Header = Read_File_Header(file);
-    return Verify_And_Unpack(file, layout, buffers.crcs, buffers.image);
-}
-
-void Take_Unpacked(ChannelDatabase &db, const OpenBuffers &buffers, const ContainerLayout &layout)
-{
+    ContainerLayout layout;
+    if (Outcome unpacked = Verify_And_Unpack(file, layout, buffers.crcs, buffers.image); !unpacked)
+        return unpacked;
+    if (std::string reason;
+        working_copy_path && !Write_File_Atomically(*working_copy_path, buffers.image, reason))
+        return Outcome::failure(msg::Working_Copy_Failed(Folder_Of(*working_copy_path), reason));
     db.container = layout;
     db.crcs = buffers.crcs;
     Decode_Image(db, buffers.image);
+    return Outcome::success();
 }
 
 } // namespace
 
 Outcome Load_Database_Bytes(ChannelDatabase &db, ByteView file, OpenBuffers &buffers)
 {
-    ContainerLayout layout;
-    if (Outcome unpacked = Unpack_Database(db, file, buffers, layout); !unpacked)
-        return unpacked;
-    Take_Unpacked(db, buffers, layout);
-    return Outcome::success();
+    return Open_Database(db, file, buffers, nullptr);
 }
 
 Outcome Load_Database_Bytes(ChannelDatabase &db, ByteView file)
 {
     const auto buffers = std::make_unique<OpenBuffers>();
     return Load_Database_Bytes(db, file, *buffers);
+}
+
+FileKind Kind_For_File_Size(std::optional<std::size_t> size, FileKind otherwise)
+{
+    if (size == kChannelDataFileSize)
+        return FileKind::ChannelData;
+    if (size == kDefaultFileSize)
+        return FileKind::Default;
+    return otherwise;
 }
 
 Outcome Check_Database_File(const std::string &path, std::size_t expected_size)
@@ -97,15 +106,7 @@ Outcome Load_Database_File(ChannelDatabase &db, const std::string &path,
     if (Outcome read = Read_Database_File(path, db.Expected_File_Size, file); !read)
         return read;
     const auto buffers = std::make_unique<OpenBuffers>();
-    ContainerLayout layout;
-    if (Outcome unpacked = Unpack_Database(db, file, *buffers, layout); !unpacked)
-        return unpacked;
-    // Only a verified, decompressed image replaces the working copy. A failure here is the
-    // working folder's (full, read-only), not the file's.
-    if (std::string reason; !Write_File_Atomically(working_copy_path, buffers->image, reason))
-        return Outcome::failure(msg::Working_Copy_Failed(Folder_Of(working_copy_path), reason));
-    Take_Unpacked(db, *buffers, layout);
-    return Outcome::success();
+    return Open_Database(db, file, *buffers, &working_copy_path);
 }
 
 void Write_Image(const RawArrays &raw, Bytes &working_copy)
@@ -169,7 +170,7 @@ ProgramTally Count_Programs(const ChannelDatabase &db)
 DatabaseSummary Summarise_Database_File(const std::string &path)
 {
     DatabaseSummary summary;
-    summary.kind = File_Size(path) == kDefaultFileSize ? FileKind::Default : FileKind::ChannelData;
+    summary.kind = Kind_For_File_Size(File_Size(path), FileKind::ChannelData);
     const auto db = Make_Channel_Database();
     db->Set_File_Kind(summary.kind);
     Bytes file;

@@ -9,6 +9,7 @@
 #include "dbase/layout.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace orvane {
@@ -39,6 +40,11 @@ std::unique_ptr<ChannelDatabase> Make_Channel_Database();
 // 2 and 3 to Default.
 int Save_Mode_For(FileKind open_kind, FileKind target_kind);
 
+// The kind a file of `size` bytes is: 262,144 bytes "Channel Data", 131,072 "Default". A file
+// of neither size (or none at all) is taken as `otherwise`, and its open or transfer then
+// reports the wrong size.
+FileKind Kind_For_File_Size(std::optional<std::size_t> size, FileKind otherwise);
+
 // The checks before a database file is read: a regular file at path (a folder, a device or a
 // FIFO counts as missing) of exactly expected_size bytes.
 Outcome Check_Database_File(const std::string &path, std::size_t expected_size);
@@ -48,7 +54,8 @@ Outcome Read_Database_File(const std::string &path, std::size_t expected_size, B
 
 // Opening: checks existence and size against Expected_File_Size, reads the header (kept even
 // when a later check fails), verifies and unpacks the container, writes the uncompressed image
-// to working_copy_path, and decodes it. On failure the tables keep the previous database.
+// to working_copy_path, and decodes it. On failure the tables keep the previous database, and
+// the working copy its previous image.
 Outcome Load_Database_File(ChannelDatabase &db, const std::string &path,
                            const std::string &working_copy_path);
 // The same from bytes in memory, without a working copy on disk.

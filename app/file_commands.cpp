@@ -1,0 +1,319 @@
+#include "app/file_commands.h"
+
+#include "app/Face.h"
+#include "app/app_messages.h"
+#include "dbase/backups.h"
+#include "dbase/decode.h"
+#include "dbase/file_io.h"
+#include "dbase/messages.h"
+#include "views/main_views.h"
+#include "views/ui_services.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QScopedValueRollback>
+
+#include <algorithm>
+
+namespace orvane {
+namespace {
+
+std::string Local_Path(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+// The backups as the restore list shows them: time, file, kind and programs.
+Ui_Services::RowChoice Backup_Choice(const QString &folder, const std::vector<BackupFile> &backups)
+{
+    Ui_Services::RowChoice choice;
+    choice.title = QStringLiteral("Restore a backup");
+    choice.text = QStringLiteral("Backups of replaced database files in %1, newest first. The "
+                                 "chosen one opens as a database; save it to keep it.")
+                          .arg(folder);
+    choice.columns = {QStringLiteral("Time"), QStringLiteral("File"), QStringLiteral("Kind"),
+                      QStringLiteral("TV"), QStringLiteral("Radio")};
+    for (const BackupFile &backup : backups) {
+        const DatabaseSummary summary = Summarise_Database_File(backup.path);
+        QStringList row{QString::fromStdString(Stamp_Text(backup.stamp)),
+                        QFile::decodeName(backup.file_name.c_str())};
+        if (summary.outcome)
+            row << QString::fromLatin1(File_Kind_Name(summary.kind))
+                << QString::number(summary.programs.tv) << QString::number(summary.programs.radio);
+        else
+            row << QStringLiteral("not a database file") << QString() << QString();
+        choice.rows << row;
+    }
+    return choice;
+}
+
+} // namespace
+
+FileCommands::FileCommands(Ui_Services &ui, FileCommandHost &host, MainViews &views,
+                           MainPaths paths)
+    : m_ui(ui)
+    , m_host(host)
+    , m_views(views)
+    , m_db(views.database())
+    , m_view(views.view())
+    , m_paths(std::move(paths))
+{}
+
+std::string FileCommands::local(const QString &path) const
+{
+    return Local_Path(path);
+}
+
+bool FileCommands::Has_Unsaved_Changes() const
+{
+    return m_view.Data_Modified || m_version_edited;
+}
+
+void FileCommands::Reset_Views()
+{
+    m_views.Reset_Views();
+    m_version_edited = false;
+    m_host.Show_No_File();
+}
+
+// The version field of a "Default" file, once typed into, becomes the header's version text,
+// padded with spaces to its 8 characters, and counts as a change to save.
+void FileCommands::Apply_Version_Edit()
+{
+    if (m_db.File_Kind != FileKind::Default || !m_version_edited)
+        return;
+    m_view.Data_Modified = true;
+    Set_Version_Text(m_db.File_Header, m_host.Version_Text().toLatin1().toStdString());
+}
+
+void FileCommands::Update_Version_Panel()
+{
+    const bool is_default = m_db.File_Kind == FileKind::Default;
+    m_host.Show_Version(
+            is_default,
+            is_default ? QString::fromLatin1(Version_Text(m_db.File_Header).c_str()).trimmed()
+                       : QString());
+    m_version_edited = false;
+}
+
+RecentFiles FileCommands::Prepare_File_Menu()
+{
+    Apply_Version_Edit();
+    return Read_Recent_Files(m_paths.settings_file);
+}
+
+void FileCommands::OpenDataClick(FileKind kind)
+{
+    const QString path = m_ui.Open_File_Name(m_host.Dialog_Parent(),
+                                             QString::fromUtf8(app_text::kOpenDialogTitle));
+    if (!path.isEmpty())
+        Open_Database_File(path, kind);
+}
+
+// A recent file that has gone is reported and dropped from the list, before any question.
+void FileCommands::Open_Recent_File(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    if (!QFileInfo::exists(path)) {
+        m_ui.Error_Box(m_host.Dialog_Parent(), QString::fromUtf8(msg::kFileInexistent));
+        const RecentFiles recent = Read_Recent_Files(m_paths.settings_file);
+        const auto at = std::find(recent.names.begin(), recent.names.end(), path);
+        if (at != recent.names.end())
+            Store_Recent_Files(
+                    Remove_Recent_File(recent, static_cast<int>(at - recent.names.begin())));
+        return;
+    }
+    Open_File_Of_Its_Kind(path);
+}
+
+bool FileCommands::Open_File_Of_Its_Kind(const QString &path)
+{
+    const QFileInfo info(path);
+    return Open_Database_File(path, Kind_For_Recent_File(info.exists() ? info.size() : -1));
+}
+
+bool FileCommands::Open_Database_File(const QString &path, FileKind kind)
+{
+    // A file that cannot open must not cost the unsaved changes: it is refused before the
+    // question, and the loaded database stays on show.
+    const Outcome checked = Check_Database_File(local(path), Expected_Size_For(kind));
+    if (Has_Unsaved_Changes()) {
+        if (!checked) {
+            m_ui.Error_Box(m_host.Dialog_Parent(), QString::fromStdString(checked.message));
+            return false;
+        }
+        if (!m_ui.Ask_Yes(m_host.Dialog_Parent(), QString::fromUtf8(app_text::kOpenQuestion),
+                          Ui_Services::Buttons::YesCancel))
+            return false;
+    }
+    const QScopedValueRollback<bool> busy(m_busy, true);
+    m_db.Set_File_Kind(kind);
+    m_current_file = path;
+    Reset_Views();
+    if (!checked) {
+        m_ui.Error_Box(m_host.Dialog_Parent(), QString::fromStdString(checked.message));
+        return false;
+    }
+    Outcome outcome;
+    {
+        const auto wait = m_host.Please_Wait(kPleaseWaitOpening);
+        outcome = Load_Database_File(m_db, local(path), local(m_paths.working_copy));
+        Update_Version_Panel(); // the header is read before the checks
+        if (outcome) {
+            m_view.Data_Loaded = true;
+            m_host.Show_File_Label(QString::fromUtf8(app_text::kOpenedLabel)
+                                   + QFileInfo(path).fileName());
+            Remember_Opened_File(path);
+            m_views.Show_All_Lists();
+            m_host.Show_Lists();
+        }
+    }
+    if (!outcome) {
+        m_ui.Error_Box(m_host.Dialog_Parent(), QString::fromStdString(outcome.message));
+        return false;
+    }
+    m_host.Show_Loaded_State();
+    return true;
+}
+
+void FileCommands::Remember_Opened_File(const QString &path)
+{
+    const RecentFiles recent = Read_Recent_Files(m_paths.settings_file);
+    const RecentFiles updated = Add_Recent_File(recent, path);
+    if (updated.names != recent.names)
+        Store_Recent_Files(updated);
+}
+
+void FileCommands::Store_Recent_Files(const RecentFiles &recent)
+{
+    if (!Write_Recent_Files(m_paths.settings_file, recent))
+        m_ui.Error_Box(m_host.Dialog_Parent(),
+                       QString::fromStdString(
+                               msg::Save_Failed(local(m_paths.settings_file),
+                                                "The list of last files can not be stored.")));
+}
+
+bool FileCommands::Save_To(const QString &target)
+{
+    Outcome outcome;
+    {
+        const QScopedValueRollback<bool> busy(m_busy, true);
+        const auto wait = m_host.Please_Wait(kPleaseWaitSaving);
+        outcome = Save_Database_File(m_db, local(target), local(m_paths.working_copy),
+                                     local(m_paths.backups_folder));
+    }
+    if (!outcome) {
+        m_ui.Error_Box(m_host.Dialog_Parent(), QString::fromStdString(outcome.message));
+        return false;
+    }
+    m_view.Data_Modified = false;
+    m_version_edited = false;
+    return true;
+}
+
+void FileCommands::PMSaveClick()
+{
+    if (!m_view.Data_Loaded || m_busy)
+        return;
+    Apply_Version_Edit();
+    m_db.Save_Mode = Save_Mode_For(m_db.File_Kind, m_db.File_Kind);
+    Save_To(m_current_file);
+}
+
+// The file a save as or a read writes: asked in the save dialog; an existing file only after
+// the user agreed to replace it. Empty when nothing should be written.
+QString FileCommands::Ask_Target(const char *title)
+{
+    const QString target = m_ui.Save_File_Name(m_host.Dialog_Parent(), QString::fromUtf8(title));
+    if (target.isEmpty())
+        return {};
+    if (QFileInfo::exists(target)
+        && !m_ui.Ask_Yes(m_host.Dialog_Parent(), QString::fromUtf8(app_text::kOverwriteQuestion),
+                         Ui_Services::Buttons::YesCancel))
+        return {};
+    return target;
+}
+
+void FileCommands::Save_DataClick(FileKind target_kind)
+{
+    if (!m_view.Data_Loaded || m_busy)
+        return;
+    Apply_Version_Edit();
+    m_db.Save_Mode = Save_Mode_For(m_db.File_Kind, target_kind);
+    const QString target = Ask_Target(app_text::kSaveDialogTitle);
+    // A failed save leaves the loaded database and its file as they were.
+    if (target.isEmpty() || !Save_To(target))
+        return;
+    m_host.Show_File_Label(QString::fromUtf8(app_text::kSavedLabel) + QFileInfo(target).fileName());
+    m_current_file = target;
+    Open_Database_File(target, target_kind);
+}
+
+void FileCommands::Restore_BackupClick()
+{
+    if (busy())
+        return;
+    const std::vector<BackupFile> backups = List_Backups(local(m_paths.backups_folder));
+    const int chosen = m_ui.Choose_Row(m_host.Dialog_Parent(),
+                                       Backup_Choice(m_paths.backups_folder, backups));
+    if (chosen < 0 || chosen >= static_cast<int>(backups.size()))
+        return;
+    Open_File_Of_Its_Kind(
+            QFile::decodeName(backups[static_cast<std::size_t>(chosen)].path.c_str()));
+}
+
+// The kind of the read goes to the transfer only: the loaded database keeps its own kind (and
+// the format its next Save writes) unless the received file opens.
+void FileCommands::ReadDataClick(FileKind kind)
+{
+    if (busy())
+        return;
+    const QString target = Ask_Target(app_text::kSaveDialogTitle);
+    if (target.isEmpty())
+        return;
+    bool received = false;
+    {
+        const QScopedValueRollback<bool> link_busy(m_link_busy, true);
+        received = m_host.Receive_File(target, kind, m_paths.backups_folder);
+    }
+    if (received)
+        Open_Database_File(target, kind); // asks first when unsaved changes would be lost
+}
+
+void FileCommands::PMWriteClick()
+{
+    if (!m_view.Data_Loaded || busy())
+        return;
+    // The receiver gets the file as stored: unsaved changes go into it first, and when that
+    // save failed (its message was shown) nothing is sent.
+    if (!Save_Before_Write())
+        return;
+    const QScopedValueRollback<bool> link_busy(m_link_busy, true);
+    m_host.Send_File(m_current_file, m_db.File_Kind);
+}
+
+bool FileCommands::Save_Before_Write()
+{
+    if (!Has_Unsaved_Changes())
+        return true;
+    Apply_Version_Edit();
+    m_db.Save_Mode = Save_Mode_For(m_db.File_Kind, m_db.File_Kind);
+    return Save_To(m_current_file); // shows "File is being save now. Please wait......"
+}
+
+bool FileCommands::Close_Allowed()
+{
+    // An open or save in progress lets window messages run; closing then would pull the
+    // database away under it.
+    if (m_busy)
+        return false;
+    if (Has_Unsaved_Changes()
+        && !m_ui.Ask_Yes(m_host.Dialog_Parent(), QString::fromUtf8(app_text::kExitQuestion),
+                         Ui_Services::Buttons::YesCancel))
+        return false;
+    QFile::remove(m_paths.working_copy); // FormClose
+    return true;
+}
+
+} // namespace orvane

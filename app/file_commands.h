@@ -1,0 +1,122 @@
+#pragma once
+
+// The file commands of the main window: Open (from the menu, the recent files, a second start
+// or the backups), Save, Save as, the question before unsaved changes are dropped, and the
+// file steps of the receiver commands (the file a read writes and opens, the save before a
+// write). They keep the current file, the typed version text and the busy state; the window
+// binds them to its menus and shows their results through a FileCommandHost, so that the whole
+// flow runs in tests without a window.
+
+#include "app/recent_files.h"
+#include "dbase/channel_database.h"
+
+#include <QString>
+
+#include <memory>
+
+class QWidget;
+
+namespace orvane {
+
+class MainViews;
+class Ui_Services;
+struct ViewState;
+
+// Where the window keeps its files; tests pass folders of their own.
+struct MainPaths
+{
+    QString settings_file;  // "ORVANE.ini"
+    QString working_copy;   // the uncompressed image of the open database
+    QString backups_folder; // copies of replaced database files; none when empty
+};
+
+// What the file commands need from the window besides its message boxes and file dialogs.
+class FileCommandHost
+{
+public:
+    virtual ~FileCommandHost() = default;
+    // The window the message boxes and file dialogs of the commands belong to.
+    virtual QWidget *Dialog_Parent() = 0;
+    // The please-wait window of an open or a save, shown until the returned object goes.
+    virtual std::shared_ptr<void> Please_Wait(const char *text) = 0;
+    // The no-file state of the widgets: the start picture, no Save, no Write.
+    virtual void Show_No_File() = 0;
+    // The version field, shown for a "Default" file only.
+    virtual void Show_Version(bool shown, const QString &text) = 0;
+    // The text of the version field as it stands.
+    virtual QString Version_Text() const = 0;
+    // The line that names the open or saved file.
+    virtual void Show_File_Label(const QString &text) = 0;
+    // The lists, once the views have been filled from a newly opened database.
+    virtual void Show_Lists() = 0;
+    // The lists page with Save and Write enabled, or the start picture, as Data_Loaded says.
+    virtual void Show_Loaded_State() = 0;
+    // The transfers through the communication dialog: receive a database file of `kind` into
+    // target (a replaced file is copied into backups_folder first), or send `file`. True when
+    // the transfer finished; a failure has been reported.
+    virtual bool Receive_File(const QString &target, FileKind kind, const QString &backups_folder)
+            = 0;
+    virtual bool Send_File(const QString &file, FileKind kind) = 0;
+};
+
+class FileCommands
+{
+public:
+    FileCommands(Ui_Services &ui, FileCommandHost &host, MainViews &views, MainPaths paths);
+
+    const QString &current_file() const { return m_current_file; }
+    const MainPaths &paths() const { return m_paths; }
+    bool busy() const { return m_busy || m_link_busy; }
+    bool opening_or_saving() const { return m_busy; }
+    bool link_busy() const { return m_link_busy; }
+    bool version_edited() const { return m_version_edited; }
+    bool Has_Unsaved_Changes() const;
+
+    // The user typed into the version field.
+    void Version_Typed() { m_version_edited = true; }
+    // The no-file state of the views and the widgets.
+    void Reset_Views();
+
+    // Opens a database file of the given kind. Asks first when the loaded database has unsaved
+    // changes; returns whether a database was opened.
+    bool Open_Database_File(const QString &path, FileKind kind);
+    // A file named without a kind (a second start, a backup): its size gives the kind.
+    bool Open_File_Of_Its_Kind(const QString &path);
+
+    // File menu.
+    RecentFiles Prepare_File_Menu(); // the recent files the menu shows
+    void OpenDataClick(FileKind kind);
+    void Open_Recent_File(const QString &path);
+    void PMSaveClick();
+    void Save_DataClick(FileKind target_kind);
+    void Restore_BackupClick();
+    // The receiver commands' file steps around their transfers.
+    void ReadDataClick(FileKind kind);
+    void PMWriteClick();
+    // Whether the window may close: asks when there are unsaved changes, and drops the
+    // working copy when it closes. Never while an open or a save runs.
+    bool Close_Allowed();
+
+private:
+    void Apply_Version_Edit();
+    void Update_Version_Panel();
+    bool Save_To(const QString &target);
+    bool Save_Before_Write();
+    QString Ask_Target(const char *title);
+    void Remember_Opened_File(const QString &path);
+    void Store_Recent_Files(const RecentFiles &recent);
+    std::string local(const QString &path) const;
+
+    Ui_Services &m_ui;
+    FileCommandHost &m_host;
+    MainViews &m_views;
+    ChannelDatabase &m_db;
+    ViewState &m_view;
+    MainPaths m_paths;
+    QString m_current_file;
+    bool m_version_edited = false;
+    bool m_busy = false;
+    bool m_link_busy = false;
+};
+
+} // namespace orvane
