@@ -29,6 +29,12 @@ void Refresh_Program(ChannelDatabase &db, int slot)
     Decode_Program(db.raw.programs[slot], db.raw, db.rows.programs[slot]);
 }
 
+void Write_If_Set(MutableBytes record, BitField field, const std::optional<std::uint32_t> &value)
+{
+    if (value)
+        Write_Field(record, field, *value);
+}
+
 void Write_Program_Fields(ProgramRecord &record, const ProgramValues &values)
 {
     Write_Field(record, prog::Locked, values.locked);
@@ -141,6 +147,66 @@ void Create_Ter_Transponder(ChannelDatabase &db, int slot, const TerTransponderV
     Store_U32(record, 12, values.bandwidth);
     Store_U32(record, 16, 0xFFFFFFFFu);
     Refresh_Ter_Transponder(db, slot);
+}
+
+void Edit_Satellite_Lnb(ChannelDatabase &db, int slot, const SatelliteSettings &settings)
+{
+    SatelliteRecord &record = db.raw.satellites[slot];
+    const std::string name = settings.name.substr(0, sat::kNameLength);
+    Write_Satellite_Name(record, name);
+    Write_If_Set(record, sat::Lnb_Type, settings.lnb_type);
+    Write_If_Set(record, sat::Lnb_12V, settings.lnb_12v);
+    Write_If_Set(record, sat::Tone_22K, settings.tone_22k);
+    Write_If_Set(record, sat::Lnb_Power, settings.lnb_power);
+    Write_Field(record, sat::Lnb_Low_Freq, settings.lnb_low_freq);
+    Write_Field(record, sat::Lnb_High_Freq, settings.lnb_high_freq);
+    Write_Field(record, sat::Longitude, settings.longitude_tenths);
+    Write_If_Set(record, sat::Diseqc_Port, settings.diseqc_port);
+    Write_If_Set(record, sat::Motor, settings.motor);
+
+    // The row takes the coded fields from the record; the texts are shown as typed.
+    TLNB_Info_String &row = db.rows.satellites[slot];
+    Decode_Satellite(record, row);
+    row.Name = name;
+    row.Lnb_High_Freq = settings.shown_high_freq;
+    row.Longitude = settings.shown_longitude;
+}
+
+void Add_Sat_Transponder(ChannelDatabase &db, int slot, int satellite, int number,
+                         const SatTransponderValues &values)
+{
+    Create_Sat_Transponder(db, slot, satellite, values);
+    if (number > 0 && number <= static_cast<int>(sat_tp::Tp_Number.max_value())) {
+        Write_Field(db.raw.sat_tps[slot], sat_tp::Tp_Number, static_cast<std::uint32_t>(number));
+        Refresh_Sat_Transponder(db, slot);
+    }
+}
+
+void Edit_Sat_Transponder(ChannelDatabase &db, int slot, const SatTransponderChange &change)
+{
+    SatTransponderRecord &record = db.raw.sat_tps[slot];
+    Write_If_Set(record, sat_tp::Polarity, change.polarity);
+    Write_Field(record, sat_tp::Fec, change.fec);
+    Write_Field(record, sat_tp::Symbol_Rate, change.symbol_rate);
+    Write_Field(record, sat_tp::Frequency, change.frequency);
+    Refresh_Sat_Transponder(db, slot);
+}
+
+void Add_Ter_Transponder(ChannelDatabase &db, int slot, const TerTransponderValues &values,
+                         std::string_view shown_frequency)
+{
+    Create_Ter_Transponder(db, slot, values);
+    db.rows.ter_tps[slot].Frequency = shown_frequency;
+}
+
+void Edit_Ter_Transponder(ChannelDatabase &db, int slot, const TerTransponderChange &change,
+                          std::string_view shown_frequency)
+{
+    TerTransponderRecord &record = db.raw.ter_tps[slot];
+    Write_Field(record, ter_tp::Frequency, change.frequency);
+    Write_If_Set(record, ter_tp::Bandwidth, change.bandwidth);
+    Refresh_Ter_Transponder(db, slot);
+    db.rows.ter_tps[slot].Frequency = shown_frequency;
 }
 
 int Create_Program(ChannelDatabase &db, std::uint32_t tp_kind, int tp_index,

@@ -6,6 +6,7 @@
 
 #include "dbase/channel_database.h"
 
+#include <optional>
 #include <string_view>
 
 namespace orvane {
@@ -22,6 +23,42 @@ struct TerTransponderValues
 {
     std::uint32_t frequency = 0; // kHz
     std::uint32_t bandwidth = 0; // 0 "6 MHz", 1 "7 MHz", 2 "8 MHz"
+};
+
+// What the satellite dialog changes. A code without a value is one the dialog's list has no
+// item for: the stored bits stay as they are.
+struct SatelliteSettings
+{
+    std::string name; // longer than 18 bytes is cut
+    std::optional<std::uint32_t> lnb_type;
+    std::optional<std::uint32_t> lnb_12v;
+    std::optional<std::uint32_t> tone_22k; // 0 OFF, 1 ON, 2 Auto
+    std::optional<std::uint32_t> lnb_power;
+    std::optional<std::uint32_t> diseqc_port;
+    std::optional<std::uint32_t> motor;
+    std::uint32_t lnb_low_freq = 0; // MHz
+    std::uint32_t lnb_high_freq = 0;
+    std::uint32_t longitude_tenths = 0;
+    // The list shows these two as typed, not as the record reads back.
+    std::string shown_high_freq;
+    std::string shown_longitude;
+};
+
+// What a change of a satellite transponder writes. Without a polarity the stored code stays:
+// an LNB power of 13 or 18 V fixes the polarisation, and the code may be one no list shows.
+struct SatTransponderChange
+{
+    std::optional<std::uint32_t> polarity;
+    std::uint32_t fec = 0;
+    std::uint32_t symbol_rate = 0;
+    std::uint32_t frequency = 0; // MHz
+};
+
+// Without a bandwidth the stored code stays (one the dialog's list has no item for).
+struct TerTransponderChange
+{
+    std::uint32_t frequency = 0; // kHz
+    std::optional<std::uint32_t> bandwidth;
 };
 
 struct ProgramValues
@@ -61,6 +98,19 @@ void Write_Favourite_Name(FavouriteGroupName &record, std::string_view name);
 void Create_Sat_Transponder(ChannelDatabase &db, int slot, int satellite,
                             const SatTransponderValues &values);
 void Create_Ter_Transponder(ChannelDatabase &db, int slot, const TerTransponderValues &values);
+
+// The edits of the satellite and transponder dialogs. Add mode creates the transponder as
+// above; a satellite transponder handed a number that fits Tp_Number (1..) keeps it, 0 keeps
+// the counted one, and the counts go up as for any new transponder. A change writes only the
+// dialog's fields. A terrestrial transponder's list shows its frequency as typed.
+void Edit_Satellite_Lnb(ChannelDatabase &db, int slot, const SatelliteSettings &settings);
+void Add_Sat_Transponder(ChannelDatabase &db, int slot, int satellite, int number,
+                         const SatTransponderValues &values);
+void Edit_Sat_Transponder(ChannelDatabase &db, int slot, const SatTransponderChange &change);
+void Add_Ter_Transponder(ChannelDatabase &db, int slot, const TerTransponderValues &values,
+                         std::string_view shown_frequency);
+void Edit_Ter_Transponder(ChannelDatabase &db, int slot, const TerTransponderChange &change,
+                          std::string_view shown_frequency);
 
 // A new program in slot Program_Count (which goes up by one), on transponder tp_index of the
 // table tp_kind names (prog::kKindSatellite or prog::kKindTerrestrial). Returns its slot, or

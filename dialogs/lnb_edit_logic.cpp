@@ -1,7 +1,5 @@
 #include "dialogs/lnb_edit_logic.h"
 
-#include "dbase/bit_field.h"
-#include "dbase/decode.h"
 #include "dbase/record_writers.h"
 #include "dialogs/input_checks.h"
 
@@ -80,10 +78,10 @@ std::optional<std::uint32_t> Longitude_Tenths(const QString &text, LnbVerdict &v
     return static_cast<std::uint32_t>(tenths);
 }
 
-void Write_Selected(SatelliteRecord &record, BitField field, int index)
+// A list without selection has no code: its field keeps the stored one.
+std::optional<std::uint32_t> Selected(int index)
 {
-    if (index >= 0)
-        Write_Field(record, field, static_cast<std::uint32_t>(index));
+    return index < 0 ? std::nullopt : std::optional<std::uint32_t>(index);
 }
 
 std::optional<std::uint32_t> Tone_Code(const QString &text)
@@ -180,26 +178,20 @@ LnbVerdict Check_Lnb_Input(const LnbInput &input)
 
 void Write_Lnb(ChannelDatabase &db, int slot, const LnbInput &input, const LnbVerdict &verdict)
 {
-    SatelliteRecord &record = db.raw.satellites[static_cast<std::size_t>(slot)];
-    TLNB_Info_String &row = db.rows.satellites[static_cast<std::size_t>(slot)];
-    const std::string name = input.name.left(int(sat::kNameLength)).toLatin1().toStdString();
-    Write_Satellite_Name(record, name);
-    Write_Selected(record, sat::Lnb_Type, input.type);
-    Write_Selected(record, sat::Lnb_12V, input.lnb_12v);
-    if (const auto tone = Tone_Code(input.tone_text))
-        Write_Field(record, sat::Tone_22K, *tone);
-    Write_Selected(record, sat::Lnb_Power, input.power);
-    Write_Field(record, sat::Lnb_Low_Freq, verdict.low);
-    Write_Field(record, sat::Lnb_High_Freq, verdict.high);
-    Write_Field(record, sat::Longitude, verdict.longitude_tenths);
-    Write_Selected(record, sat::Diseqc_Port, input.diseqc);
-    Write_Selected(record, sat::Motor, input.motor);
-
-    // The row takes the coded fields from the record; the texts are shown as typed.
-    Decode_Satellite(record, row);
-    row.Name = name;
-    row.Lnb_High_Freq = input.high.toStdString();
-    row.Longitude = input.longitude.toStdString();
+    SatelliteSettings settings;
+    settings.name = input.name.toLatin1().toStdString();
+    settings.lnb_type = Selected(input.type);
+    settings.lnb_12v = Selected(input.lnb_12v);
+    settings.tone_22k = Tone_Code(input.tone_text);
+    settings.lnb_power = Selected(input.power);
+    settings.diseqc_port = Selected(input.diseqc);
+    settings.motor = Selected(input.motor);
+    settings.lnb_low_freq = verdict.low;
+    settings.lnb_high_freq = verdict.high;
+    settings.longitude_tenths = verdict.longitude_tenths;
+    settings.shown_high_freq = input.high.toStdString();
+    settings.shown_longitude = input.longitude.toStdString();
+    Edit_Satellite_Lnb(db, slot, settings);
 }
 
 } // namespace orvane

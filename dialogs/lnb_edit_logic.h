@@ -1,8 +1,8 @@
 #pragma once
 
 // The satellite and LNB dialog without widgets: the presets each LNB type brings, the checks
-// of OK in their order, and the write of the satellite record and its display row. Every
-// check runs before the first write, so refused input changes nothing.
+// of OK in their order, and what OK hands to the database's Edit_Satellite_Lnb. Every check
+// runs before the first write, so refused input changes nothing.
 
 #include "dbase/channel_database.h"
 
@@ -67,8 +67,9 @@ struct LnbVerdict
 
 LnbVerdict Check_Lnb_Input(const LnbInput &input);
 
-// Writes an accepted input into satellite `slot`: the record read-modify-write and the
-// display row. A list without selection leaves its field as it was.
+// Writes an accepted input into satellite `slot` through Edit_Satellite_Lnb. A list without
+// selection leaves its field as it was; the high frequency and the longitude are listed as
+// typed.
 void Write_Lnb(ChannelDatabase &db, int slot, const LnbInput &input, const LnbVerdict &verdict);
 
 } // namespace orvane

@@ -1,7 +1,5 @@
 #include "dialogs/tp_edit_logic.h"
 
-#include "dbase/bit_field.h"
-#include "dbase/decode.h"
 #include "dialogs/input_checks.h"
 
 namespace orvane {
@@ -37,6 +35,18 @@ TpVerdict Check_Range(TpField field, const QString &text, int minimum, int maxim
     return {};
 }
 
+// A stored bandwidth the list has no item for is shown without selection, and stays.
+bool Bandwidth_Selected(const TerTpInput &input)
+{
+    return input.bandwidth >= 0 && input.bandwidth <= 2;
+}
+
+// The list shows the frequency as typed, blanks around it removed.
+std::string Shown_Frequency(const TerTpInput &input)
+{
+    return input.frequency.trimmed().toStdString();
+}
+
 } // namespace
 
 SatTpCheck Check_Sat_Tp(const SatTpInput &input)
@@ -70,7 +80,7 @@ TerTpCheck Check_Ter_Tp(const TerTpInput &input)
         return {Refuse(TpField::Frequency), {}};
     check.verdict = Check_Range(TpField::Frequency, input.frequency, kTerTpMinFrequency,
                                 kTerTpMaxFrequency, check.values.frequency);
-    if (input.bandwidth >= 0 && input.bandwidth <= 2)
+    if (Bandwidth_Selected(input))
         check.values.bandwidth = static_cast<std::uint32_t>(input.bandwidth);
     return check;
 }
@@ -94,50 +104,31 @@ QString Plain_Decimal(const std::string &text)
 void Write_Sat_Tp_Add(ChannelDatabase &db, const TpHandOver &hand_over,
                       const SatTransponderValues &values)
 {
-    Create_Sat_Transponder(db, hand_over.Slot_Index, hand_over.Sat_Slot, values);
-    // The writer numbers the transponder after the satellite's count, as the New command
-    // does; a number handed over explicitly wins.
-    if (hand_over.Tp_Number > 0
-        && hand_over.Tp_Number <= static_cast<int>(sat_tp::Tp_Number.max_value())) {
-        auto &record = db.raw.sat_tps[static_cast<std::size_t>(hand_over.Slot_Index)];
-        Write_Field(record, sat_tp::Tp_Number, static_cast<std::uint32_t>(hand_over.Tp_Number));
-        Decode_Sat_Transponder(record,
-                               db.rows.sat_tps[static_cast<std::size_t>(hand_over.Slot_Index)]);
-    }
+    Add_Sat_Transponder(db, hand_over.Slot_Index, hand_over.Sat_Slot, hand_over.Tp_Number, values);
 }
 
 void Write_Sat_Tp_Change(ChannelDatabase &db, int slot, const SatTpInput &input,
                          const SatTransponderValues &values)
 {
-    auto &record = db.raw.sat_tps[static_cast<std::size_t>(slot)];
+    SatTransponderChange change{std::nullopt, values.fec, values.symbol_rate, values.frequency};
     if (input.polarity_enabled)
-        Write_Field(record, sat_tp::Polarity, values.polarity);
-    Write_Field(record, sat_tp::Fec, values.fec);
-    Write_Field(record, sat_tp::Symbol_Rate, values.symbol_rate);
-    Write_Field(record, sat_tp::Frequency, values.frequency);
-    Decode_Sat_Transponder(record, db.rows.sat_tps[static_cast<std::size_t>(slot)]);
+        change.polarity = values.polarity;
+    Edit_Sat_Transponder(db, slot, change);
 }
 
 void Write_Ter_Tp_Add(ChannelDatabase &db, int slot, const TerTpInput &input,
                       const TerTransponderValues &values)
 {
-    Create_Ter_Transponder(db, slot, values);
-    // The list shows the frequency as typed, blanks around it removed.
-    db.rows.ter_tps[static_cast<std::size_t>(slot)].Frequency
-            = input.frequency.trimmed().toStdString();
+    Add_Ter_Transponder(db, slot, values, Shown_Frequency(input));
 }
 
 void Write_Ter_Tp_Change(ChannelDatabase &db, int slot, const TerTpInput &input,
                          const TerTransponderValues &values)
 {
-    auto &record = db.raw.ter_tps[static_cast<std::size_t>(slot)];
-    Write_Field(record, ter_tp::Frequency, values.frequency);
-    // A stored bandwidth the list has no item for stays as it is.
-    if (input.bandwidth >= 0 && input.bandwidth <= 2)
-        Write_Field(record, ter_tp::Bandwidth, values.bandwidth);
-    Decode_Ter_Transponder(record, db.rows.ter_tps[static_cast<std::size_t>(slot)]);
-    db.rows.ter_tps[static_cast<std::size_t>(slot)].Frequency
-            = input.frequency.trimmed().toStdString();
+    TerTransponderChange change{values.frequency, std::nullopt};
+    if (Bandwidth_Selected(input))
+        change.bandwidth = values.bandwidth;
+    Edit_Ter_Transponder(db, slot, change, Shown_Frequency(input));
 }
 
 } // namespace orvane

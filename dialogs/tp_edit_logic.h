@@ -1,9 +1,9 @@
 #pragma once
 
-// The checks and record writes of the two transponder dialogs, without widgets: the typed
-// texts and list selections go in, a verdict (which field failed, with which message) or the
-// changed record and display row come out. Every check runs before the first write, so a
-// refused input leaves the database as it was.
+// The checks of the two transponder dialogs, without widgets: the typed texts and list
+// selections go in, a verdict (which field failed, with which message) or the checked values
+// come out, which the database's transponder edits write. Every check runs before the first
+// write, so a refused input leaves the database as it was.
 
 #include "dbase/channel_database.h"
 #include "dbase/record_writers.h"
@@ -81,8 +81,9 @@ bool Sat_Tp_Polarity_Editable(const ChannelDatabase &db, int slot);
 // The texts the change mode opens with: the stored number in plain decimal.
 QString Plain_Decimal(const std::string &text);
 
-// Writes a checked input. Add mode fills the free slot and counts it; change mode replaces
-// only the dialog's own fields. The display row follows the record.
+// Hands a checked input to the database's transponder edits (record_writers.h): add mode
+// fills the free slot and counts it; change mode replaces only the dialog's own fields, and a
+// disabled polarisation list or a bandwidth list without selection keeps the stored code.
 void Write_Sat_Tp_Add(ChannelDatabase &db, const TpHandOver &hand_over,
                       const SatTransponderValues &values);
 void Write_Sat_Tp_Change(ChannelDatabase &db, int slot, const SatTpInput &input,

@@ -65,14 +65,14 @@ public:
         m_agreed = m_yes;
         return m_yes;
     }
-    void Run_New_Tp_Dialog(int slot, int satellite, int) override
+    void Run_New_Tp_Dialog(int slot, int satellite, int tp_number) override
     {
         if (!m_yes)
             return;
         if (m_view.View_Mode == kSatellitesPage)
-            Create_Sat_Transponder(m_db, slot, satellite, {1, 2, 27500, 11111});
+            Add_Sat_Transponder(m_db, slot, satellite, tp_number, {1, 2, 27500, 11111});
         else
-            Create_Ter_Transponder(m_db, slot, {474000, 2});
+            Add_Ter_Transponder(m_db, slot, {474000, 2}, "474000");
         m_view.Edit_Accepted = m_agreed = true;
     }
     void Run_New_Program_Dialog(int, int tp_slot) override

@@ -1,6 +1,7 @@
 // The record writers: byte-exact new records, name fields that touch only their own bytes,
-// the default and empty transponder patterns, the counters, and where an edited audio PID
-// goes when the program's current audio track is one of its extra tracks.
+// the default and empty transponder patterns, the counters, the satellite and transponder
+// edits (only their own bits, and stored codes no list shows kept), and where an edited audio
+// PID goes when the program's current audio track is one of its extra tracks.
 
 #include "dbase_test_support.h"
 
@@ -44,6 +45,59 @@ void Add_Programs_With_Tracks(ChannelDatabase &db)
     Decode_Rows(db);
 }
 
+constexpr int kSatSlot = 7;
+constexpr std::uint8_t kSatFill = 0xA5;
+constexpr int kKept = -1; // a list without selection: no code
+
+std::optional<std::uint32_t> Code(int code)
+{
+    return code == kKept ? std::nullopt : std::optional<std::uint32_t>(code);
+}
+
+// What the satellite dialog hands over for "Astra" on a UNIVERSAL LNB at 19.2 degrees.
+SatelliteSettings Usual_Satellite_Settings()
+{
+    SatelliteSettings settings;
+    settings.name = "Astra";
+    settings.lnb_low_freq = 9750;
+    settings.lnb_high_freq = 10600;
+    settings.longitude_tenths = 192;
+    settings.shown_high_freq = "10600";
+    settings.shown_longitude = "19.2";
+    settings.tone_22k = 2; // Auto
+    settings.lnb_type = 2;
+    settings.lnb_power = 1;
+    settings.diseqc_port = 3;
+    settings.motor = 1;
+    settings.lnb_12v = 1;
+    return settings;
+}
+
+// A database whose satellite kSatSlot is filled with a pattern, so that every byte the edit
+// must not touch is recognisable.
+std::unique_ptr<ChannelDatabase> Patterned_Satellite()
+{
+    auto db = std::make_unique<ChannelDatabase>();
+    db->raw.satellites[kSatSlot].fill(kSatFill);
+    return db;
+}
+
+// A record whose every bit is set in a pattern, so that a write touching a foreign bit shows.
+template<typename Record>
+Record Patterned_Record()
+{
+    Record record{};
+    for (std::size_t i = 0; i < record.size(); ++i)
+        record[i] = static_cast<std::uint8_t>(0xA5 ^ (i * 0x3B));
+    return record;
+}
+
+QByteArray Bytes_Of(ByteView bytes, std::size_t from, std::size_t count)
+{
+    return QByteArray(reinterpret_cast<const char *>(bytes.data() + from),
+                      static_cast<qsizetype>(count));
+}
+
 } // namespace
 
 class TestRecordWriters : public QObject
@@ -54,6 +108,19 @@ private slots:
     void sat_transponder_worked_example();
     void default_and_empty_sat_transponder();
     void ter_transponder_keeps_high_w0_bits();
+    void sat_transponder_handed_number();
+    void sat_transponder_change_replaces_only_its_fields_data();
+    void sat_transponder_change_replaces_only_its_fields();
+    void sat_transponder_change_with_fixed_polarisation_keeps_code();
+    void ter_transponder_add_fills_free_slot();
+    void ter_transponder_change_data();
+    void ter_transponder_change();
+    void satellite_byte3_packing_data();
+    void satellite_byte3_packing();
+    void satellite_unknown_codes_are_kept();
+    void satellite_record_bytes_and_row();
+    void satellite_name_lengths_data();
+    void satellite_name_lengths();
     void program_worked_example();
     void new_program_invariants_data();
     void new_program_invariants();
@@ -138,6 +205,270 @@ void TestRecordWriters::ter_transponder_keeps_high_w0_bits()
     QCOMPARE(Ter_Tp_Total_Count(db->raw), 5);
     QCOMPARE(Ter_Tp_Per_Group_Count(db->raw, 0), 5);
     QCOMPARE(Text(db->rows.ter_tps[3].Frequency), QByteArray("474000"));
+}
+
+void TestRecordWriters::sat_transponder_handed_number()
+{
+    auto db = Empty_Database(FileKind::ChannelData);
+    Set_Sat_Tp_Counts(db->raw, 7, 5, 2);
+    SatTransponderRecord &record = db->raw.sat_tps[40];
+    record = Patterned_Record<SatTransponderRecord>();
+    const QByteArray tail = Bytes_Of(record, 16, 4);
+
+    Add_Sat_Transponder(*db, 40, 5, 3, {1, 3, 27500, 11778});
+
+    QCOMPARE(Bytes_Of(record, 0, 4), QByteArray(4, '\0'));
+    QCOMPARE(Bytes_Of(record, 4, 8), QByteArray::fromHex("0B061A00B1AD09B8"));
+    QCOMPARE(Bytes_Of(record, 12, 4), QByteArray(4, '\xFF'));
+    QCOMPARE(Bytes_Of(record, 16, 4), tail);
+    QCOMPARE(Sat_Tp_Total_Count(db->raw), 8);
+    QCOMPARE(Sat_Tp_Per_Sat_Count(db->raw, 5), 3);
+    const TTp_Info_String &row = db->rows.sat_tps[40];
+    QCOMPARE(row.In_Use, 1);
+    QCOMPARE(row.Sat_Index, 5);
+    QCOMPARE(row.Frequency, std::string("11778"));
+    QCOMPARE(row.Symbol_Rate, std::string("27500"));
+    QCOMPARE(row.Fec_Text, std::string("3/4"));
+    QCOMPARE(row.Polarity_Text, std::string("V"));
+}
+
+void TestRecordWriters::sat_transponder_change_replaces_only_its_fields_data()
+{
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<QString>("symbol_rate");
+    QTest::addColumn<int>("fec");
+    QTest::addColumn<int>("polarity");
+
+    QTest::newRow("lowest") << "2000"
+                            << "2000" << 0 << 0;
+    QTest::newRow("highest") << "12750"
+                             << "45000" << 6 << 1;
+    QTest::newRow("typical") << "10714"
+                             << "22000" << 4 << 0;
+}
+
+void TestRecordWriters::sat_transponder_change_replaces_only_its_fields()
+{
+    QFETCH(QString, frequency);
+    QFETCH(QString, symbol_rate);
+    QFETCH(int, fec);
+    QFETCH(int, polarity);
+
+    auto db = Empty_Database(FileKind::ChannelData);
+    SatTransponderRecord &record = db->raw.sat_tps[1999];
+    record = Patterned_Record<SatTransponderRecord>();
+    const SatTransponderRecord before = record;
+    Edit_Sat_Transponder(*db, 1999,
+                         {std::uint32_t(polarity), std::uint32_t(fec), symbol_rate.toUInt(),
+                          frequency.toUInt()});
+
+    QCOMPARE(Read_Field(record, sat_tp::Frequency), frequency.toUInt());
+    QCOMPARE(Read_Field(record, sat_tp::Symbol_Rate), symbol_rate.toUInt());
+    QCOMPARE(Read_Field(record, sat_tp::Fec), static_cast<std::uint32_t>(fec));
+    QCOMPARE(Read_Field(record, sat_tp::Polarity), static_cast<std::uint32_t>(polarity));
+    // Everything else as it was: the W1 bits outside Polarity and Fec, W2's low 2 bits, and
+    // the bytes around the two words.
+    constexpr std::uint32_t kW1Mask = ~((3u << 17) | (15u << 19));
+    QCOMPARE(Load_U32(record, 4) & kW1Mask, Load_U32(before, 4) & kW1Mask);
+    QCOMPARE(Read_Field(record, sat_tp::W2_Low_Bits), Read_Field(before, sat_tp::W2_Low_Bits));
+    QCOMPARE(Bytes_Of(record, 0, 4), Bytes_Of(before, 0, 4));
+    QCOMPARE(Bytes_Of(record, 12, 8), Bytes_Of(before, 12, 8));
+    QCOMPARE(db->rows.sat_tps[1999].Frequency, frequency.toStdString());
+    QCOMPARE(db->rows.sat_tps[1999].Symbol_Rate, symbol_rate.toStdString());
+    QCOMPARE(int(db->rows.sat_tps[1999].Fec), fec);
+}
+
+void TestRecordWriters::sat_transponder_change_with_fixed_polarisation_keeps_code()
+{
+    auto db = Empty_Database(FileKind::ChannelData);
+    SatTransponderRecord &record = db->raw.sat_tps[3];
+    Write_Field(record, sat_tp::Polarity, 2);
+    Edit_Sat_Transponder(*db, 3, {std::nullopt, 2, 27500, 11000});
+    QCOMPARE(Read_Field(record, sat_tp::Polarity), 2u);
+    QCOMPARE(Read_Field(record, sat_tp::Frequency), 11000u);
+}
+
+void TestRecordWriters::ter_transponder_add_fills_free_slot()
+{
+    auto db = Empty_Database(FileKind::ChannelData);
+    Set_Ter_Tp_Counts(db->raw, 4, 0, 4);
+    TerTransponderRecord &record = db->raw.ter_tps[999];
+    record = Patterned_Record<TerTransponderRecord>();
+    const std::uint32_t high_bits = Load_U32(record, 0) >> 17;
+
+    Add_Ter_Transponder(*db, 999, {474000, 2}, "0474000");
+
+    QCOMPARE(Load_U32(record, 0) >> 17, high_bits);
+    QCOMPARE(Read_Field(record, ter_tp::In_Use), 1u);
+    QCOMPARE(Read_Field(record, ter_tp::Group_Index), 0u);
+    QCOMPARE(Read_Field(record, ter_tp::Tp_Number), 5u);
+    QCOMPARE(Load_U32(record, 4), 474000u);
+    QCOMPARE(Bytes_Of(record, 8, 12), QByteArray::fromHex("0000060602000000FFFFFFFF"));
+    QCOMPARE(Ter_Tp_Total_Count(db->raw), 5);
+    QCOMPARE(Ter_Tp_Per_Group_Count(db->raw, 0), 5);
+    // The list shows the text as typed.
+    QCOMPARE(db->rows.ter_tps[999].Frequency, std::string("0474000"));
+    QCOMPARE(int(db->rows.ter_tps[999].Bandwidth), 2);
+    QCOMPARE(int(db->rows.ter_tps[999].Tp_Number), 5);
+}
+
+void TestRecordWriters::ter_transponder_change_data()
+{
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<int>("bandwidth");
+    QTest::addColumn<int>("stored_bandwidth");
+    QTest::addColumn<int>("expected_bandwidth");
+
+    QTest::newRow("lowest, 6 MHz") << "50000" << 0 << 2 << 0;
+    QTest::newRow("highest, 8 MHz") << "1000000" << 2 << 0 << 2;
+    QTest::newRow("no item for 3: kept") << "474000" << kKept << 3 << 3;
+    QTest::newRow("no item for 200: kept") << "474000" << kKept << 200 << 200;
+}
+
+void TestRecordWriters::ter_transponder_change()
+{
+    QFETCH(QString, frequency);
+    QFETCH(int, bandwidth);
+    QFETCH(int, stored_bandwidth);
+    QFETCH(int, expected_bandwidth);
+
+    auto db = Empty_Database(FileKind::ChannelData);
+    TerTransponderRecord &record = db->raw.ter_tps[0];
+    record = Patterned_Record<TerTransponderRecord>();
+    record[12] = static_cast<std::uint8_t>(stored_bandwidth);
+    const TerTransponderRecord before = record;
+    Edit_Ter_Transponder(*db, 0, {frequency.toUInt(), Code(bandwidth)}, frequency.toStdString());
+
+    QCOMPARE(Load_U32(record, 4), frequency.toUInt());
+    QCOMPARE(int(record[12]), expected_bandwidth);
+    QCOMPARE(Bytes_Of(record, 0, 4), Bytes_Of(before, 0, 4));
+    QCOMPARE(Bytes_Of(record, 8, 4), Bytes_Of(before, 8, 4));
+    QCOMPARE(Bytes_Of(record, 13, 7), Bytes_Of(before, 13, 7));
+    QCOMPARE(db->rows.ter_tps[0].Frequency, frequency.toStdString());
+    QCOMPARE(int(db->rows.ter_tps[0].Bandwidth), expected_bandwidth);
+}
+
+void TestRecordWriters::satellite_byte3_packing_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("diseqc");
+    QTest::addColumn<int>("motor");
+    QTest::addColumn<int>("byte3");
+
+    QTest::newRow("PORT C, motor ON") << 0x00 << 3 << 1 << 0x13;
+    QTest::newRow("PORT D, motor OFF") << 0xFF << 4 << 0 << 0x04;
+    QTest::newRow("OFF, motor ON") << 0xFF << 0 << 1 << 0x10;
+    QTest::newRow("PORT A, motor OFF over PORT D ON") << 0x14 << 1 << 0 << 0x01;
+    QTest::newRow("unknown port kept") << 0x27 << -1 << 1 << 0x17;
+    QTest::newRow("unknown motor kept") << 0x27 << 2 << -1 << 0x22;
+    QTest::newRow("both unknown kept") << 0xF9 << -1 << -1 << 0xF9;
+}
+
+void TestRecordWriters::satellite_byte3_packing()
+{
+    QFETCH(int, stored);
+    QFETCH(int, diseqc);
+    QFETCH(int, motor);
+    auto db = Patterned_Satellite();
+    db->raw.satellites[kSatSlot][3] = std::uint8_t(stored);
+    SatelliteSettings settings = Usual_Satellite_Settings();
+    settings.diseqc_port = Code(diseqc);
+    settings.motor = Code(motor);
+    Edit_Satellite_Lnb(*db, kSatSlot, settings);
+    QTEST(int(db->raw.satellites[kSatSlot][3]), "byte3");
+    const TLNB_Info_String &row = db->rows.satellites[kSatSlot];
+    QCOMPARE(int(row.Diseqc_Port), int(Read_Field(db->raw.satellites[kSatSlot], sat::Diseqc_Port)));
+    QCOMPARE(int(row.Motor), int(Read_Field(db->raw.satellites[kSatSlot], sat::Motor)));
+}
+
+void TestRecordWriters::satellite_unknown_codes_are_kept()
+{
+    // Lists without a selection (stored codes that have no item) keep the stored values.
+    auto db = Patterned_Satellite();
+    SatelliteRecord &record = db->raw.satellites[kSatSlot];
+    record[0] = 9; // type
+    record[1] = 3; // 12 V
+    record[2] = 1; // tone
+    record[4] = 7; // power
+    SatelliteSettings settings = Usual_Satellite_Settings();
+    settings.lnb_type = settings.lnb_12v = settings.lnb_power = std::nullopt;
+    settings.diseqc_port = settings.motor = settings.tone_22k = std::nullopt;
+    Edit_Satellite_Lnb(*db, kSatSlot, settings);
+    QCOMPARE(record[0], 9);
+    QCOMPARE(record[1], 3);
+    QCOMPARE(record[2], 1);
+    QCOMPARE(record[3], kSatFill);
+    QCOMPARE(record[4], 7);
+    const TLNB_Info_String &row = db->rows.satellites[kSatSlot];
+    QCOMPARE(row.Lnb_Type, 9);
+    QCOMPARE(row.Lnb_12V, 3);
+    QCOMPARE(row.Tone_22K, 1);
+    QCOMPARE(row.Lnb_Power, 7);
+}
+
+void TestRecordWriters::satellite_record_bytes_and_row()
+{
+    auto db = Patterned_Satellite();
+    SatelliteSettings settings = Usual_Satellite_Settings();
+    settings.name = "AB ";
+    settings.lnb_low_freq = 300;
+    settings.lnb_high_freq = 30000;
+    settings.longitude_tenths = 3600;
+    settings.shown_high_freq = "30000";
+    settings.shown_longitude = "360.0";
+    settings.lnb_type = 5;
+    settings.lnb_power = 3;
+    settings.lnb_12v = 0;
+    settings.tone_22k = 1; // ON
+    Edit_Satellite_Lnb(*db, kSatSlot, settings);
+
+    const SatelliteRecord &record = db->raw.satellites[kSatSlot];
+    SatelliteRecord expected;
+    expected.fill(kSatFill);
+    const std::uint8_t written[][2] = {{0, 5},    {1, 0},    {2, 1},    {3, 0x13},  {4, 3},
+                                       {6, 0x2C}, {7, 0x01}, {8, 0x30}, {9, 0x75},  {12, 'A'},
+                                       {13, 'B'}, {14, ' '}, {15, 0},   {32, 0x10}, {33, 0x0E}};
+    for (const auto &[offset, value] : written)
+        expected[offset] = value;
+    QCOMPARE(record, expected);
+
+    const TLNB_Info_String &row = db->rows.satellites[kSatSlot];
+    QCOMPARE(row.Name, std::string("AB ")); // untrimmed, as typed
+    QCOMPARE(row.Lnb_Low_Freq, std::string("300"));
+    QCOMPARE(row.Lnb_High_Freq, std::string("30000"));
+    QCOMPARE(row.Longitude, std::string("360.0"));
+    QCOMPARE(row.Lnb_Type, 5);
+    QCOMPARE(row.Lnb_Power, 3);
+    QCOMPARE(row.Tone_22K, 1);
+    QCOMPARE(row.Lnb_12V, 0);
+}
+
+void TestRecordWriters::satellite_name_lengths_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("stored"); // bytes 12..31 after the write
+
+    const QByteArray fill(1, char(kSatFill));
+    QTest::newRow("18 characters")
+            << "ABCDEFGHIJKLMNOPQR" << QByteArray("ABCDEFGHIJKLMNOPQR") + '\0' + fill;
+    QTest::newRow("17 characters")
+            << "ABCDEFGHIJKLMNOPQ" << QByteArray("ABCDEFGHIJKLMNOPQ") + '\0' + fill + fill;
+    QTest::newRow("empty") << "" << QByteArray(1, '\0') + fill.repeated(19);
+    QTest::newRow("latin-1") << QString::fromUtf8("é")
+                             << QByteArray("\xE9") + '\0' + fill.repeated(18);
+}
+
+void TestRecordWriters::satellite_name_lengths()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, stored);
+    auto db = Patterned_Satellite();
+    SatelliteSettings settings = Usual_Satellite_Settings();
+    settings.name = name.toLatin1().toStdString();
+    Edit_Satellite_Lnb(*db, kSatSlot, settings);
+    const SatelliteRecord &record = db->raw.satellites[kSatSlot];
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(record.data()) + 12, 20), stored);
+    QCOMPARE(db->rows.satellites[kSatSlot].Name, name.toLatin1().toStdString());
 }
 
 void TestRecordWriters::program_worked_example()

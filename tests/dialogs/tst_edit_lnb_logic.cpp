@@ -1,7 +1,5 @@
-// The satellite dialog's checks and record write, without widgets.
+// The satellite dialog's checks, without widgets.
 
-#include "dbase/bit_field.h"
-#include "dbase/layout.h"
 #include "dialogs/input_checks.h"
 #include "dialogs/lnb_edit_logic.h"
 
@@ -12,9 +10,6 @@ using namespace orvane;
 Q_DECLARE_METATYPE(orvane::LnbField)
 
 namespace {
-
-constexpr int kSlot = 7;
-constexpr std::uint8_t kFill = 0xA5;
 
 LnbInput Valid_Input()
 {
@@ -32,15 +27,6 @@ LnbInput Valid_Input()
     return input;
 }
 
-// A database whose satellite kSlot is filled with a pattern, so that every byte the write
-// must not touch is recognisable.
-std::unique_ptr<ChannelDatabase> Patterned_Database()
-{
-    auto db = std::make_unique<ChannelDatabase>();
-    db->raw.satellites[kSlot].fill(kFill);
-    return db;
-}
-
 } // namespace
 
 class TestEditLnbLogic : public QObject
@@ -52,12 +38,6 @@ private slots:
     void checks();
     void type_defaults_data();
     void type_defaults();
-    void byte3_packing_data();
-    void byte3_packing();
-    void unknown_codes_are_kept();
-    void record_bytes_and_row();
-    void name_lengths_data();
-    void name_lengths();
 };
 
 void TestEditLnbLogic::checks_data()
@@ -263,127 +243,6 @@ void TestEditLnbLogic::type_defaults()
     QTEST(defaults->tone_enabled, "tone_enabled");
     QVERIFY(!Lnb_Type_Defaults(6));
     QVERIFY(!Lnb_Type_Defaults(-1));
-}
-
-void TestEditLnbLogic::byte3_packing_data()
-{
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<int>("diseqc");
-    QTest::addColumn<int>("motor");
-    QTest::addColumn<int>("byte3");
-
-    QTest::newRow("PORT C, motor ON") << 0x00 << 3 << 1 << 0x13;
-    QTest::newRow("PORT D, motor OFF") << 0xFF << 4 << 0 << 0x04;
-    QTest::newRow("OFF, motor ON") << 0xFF << 0 << 1 << 0x10;
-    QTest::newRow("PORT A, motor OFF over PORT D ON") << 0x14 << 1 << 0 << 0x01;
-    QTest::newRow("unknown port kept") << 0x27 << -1 << 1 << 0x17;
-    QTest::newRow("unknown motor kept") << 0x27 << 2 << -1 << 0x22;
-    QTest::newRow("both unknown kept") << 0xF9 << -1 << -1 << 0xF9;
-}
-
-void TestEditLnbLogic::byte3_packing()
-{
-    QFETCH(int, stored);
-    QFETCH(int, diseqc);
-    QFETCH(int, motor);
-    auto db = Patterned_Database();
-    db->raw.satellites[kSlot][3] = std::uint8_t(stored);
-    LnbInput input = Valid_Input();
-    input.diseqc = diseqc;
-    input.motor = motor;
-    Write_Lnb(*db, kSlot, input, Check_Lnb_Input(input));
-    QTEST(int(db->raw.satellites[kSlot][3]), "byte3");
-    const TLNB_Info_String &row = db->rows.satellites[kSlot];
-    QCOMPARE(int(row.Diseqc_Port), int(Read_Field(db->raw.satellites[kSlot], sat::Diseqc_Port)));
-    QCOMPARE(int(row.Motor), int(Read_Field(db->raw.satellites[kSlot], sat::Motor)));
-}
-
-void TestEditLnbLogic::unknown_codes_are_kept()
-{
-    // Lists without a selection (stored codes that have no item) keep the stored values.
-    auto db = Patterned_Database();
-    SatelliteRecord &record = db->raw.satellites[kSlot];
-    record[0] = 9; // type
-    record[1] = 3; // 12 V
-    record[2] = 1; // tone
-    record[4] = 7; // power
-    LnbInput input = Valid_Input();
-    input.type = input.lnb_12v = input.power = input.diseqc = input.motor = -1;
-    input.tone_text.clear();
-    Write_Lnb(*db, kSlot, input, Check_Lnb_Input(input));
-    QCOMPARE(record[0], 9);
-    QCOMPARE(record[1], 3);
-    QCOMPARE(record[2], 1);
-    QCOMPARE(record[3], kFill);
-    QCOMPARE(record[4], 7);
-    const TLNB_Info_String &row = db->rows.satellites[kSlot];
-    QCOMPARE(row.Lnb_Type, 9);
-    QCOMPARE(row.Lnb_12V, 3);
-    QCOMPARE(row.Tone_22K, 1);
-    QCOMPARE(row.Lnb_Power, 7);
-}
-
-void TestEditLnbLogic::record_bytes_and_row()
-{
-    auto db = Patterned_Database();
-    LnbInput input = Valid_Input();
-    input.name = QStringLiteral("AB ");
-    input.low = QStringLiteral(" +0300");
-    input.high = QStringLiteral("30000");
-    input.longitude = QStringLiteral("360.0");
-    input.type = 5;
-    input.power = 3;
-    input.lnb_12v = 0;
-    input.tone_text = QStringLiteral("ON");
-    Write_Lnb(*db, kSlot, input, Check_Lnb_Input(input));
-
-    const SatelliteRecord &record = db->raw.satellites[kSlot];
-    SatelliteRecord expected;
-    expected.fill(kFill);
-    const std::uint8_t written[][2] = {{0, 5},    {1, 0},    {2, 1},    {3, 0x13},  {4, 3},
-                                       {6, 0x2C}, {7, 0x01}, {8, 0x30}, {9, 0x75},  {12, 'A'},
-                                       {13, 'B'}, {14, ' '}, {15, 0},   {32, 0x10}, {33, 0x0E}};
-    for (const auto &[offset, value] : written)
-        expected[offset] = value;
-    QCOMPARE(record, expected);
-
-    const TLNB_Info_String &row = db->rows.satellites[kSlot];
-    QCOMPARE(row.Name, std::string("AB ")); // untrimmed, as typed
-    QCOMPARE(row.Lnb_Low_Freq, std::string("300"));
-    QCOMPARE(row.Lnb_High_Freq, std::string("30000"));
-    QCOMPARE(row.Longitude, std::string("360.0"));
-    QCOMPARE(row.Lnb_Type, 5);
-    QCOMPARE(row.Lnb_Power, 3);
-    QCOMPARE(row.Tone_22K, 1);
-    QCOMPARE(row.Lnb_12V, 0);
-}
-
-void TestEditLnbLogic::name_lengths_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("stored"); // bytes 12..31 after the write
-
-    const QByteArray fill(1, char(kFill));
-    QTest::newRow("18 characters")
-            << "ABCDEFGHIJKLMNOPQR" << QByteArray("ABCDEFGHIJKLMNOPQR") + '\0' + fill;
-    QTest::newRow("17 characters")
-            << "ABCDEFGHIJKLMNOPQ" << QByteArray("ABCDEFGHIJKLMNOPQ") + '\0' + fill + fill;
-    QTest::newRow("empty") << "" << QByteArray(1, '\0') + fill.repeated(19);
-    QTest::newRow("latin-1") << QString::fromUtf8("é")
-                             << QByteArray("\xE9") + '\0' + fill.repeated(18);
-}
-
-void TestEditLnbLogic::name_lengths()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, stored);
-    auto db = Patterned_Database();
-    LnbInput input = Valid_Input();
-    input.name = name;
-    Write_Lnb(*db, kSlot, input, Check_Lnb_Input(input));
-    const SatelliteRecord &record = db->raw.satellites[kSlot];
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(record.data()) + 12, 20), stored);
-    QCOMPARE(db->rows.satellites[kSlot].Name, name.toLatin1().toStdString());
 }
 
 QTEST_APPLESS_MAIN(TestEditLnbLogic)
