@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -19,6 +20,8 @@ constexpr std::size_t kMaxNameInTemporary = 200;
 constexpr const char *kTemporaryTag = ".orvane-";
 constexpr std::size_t kRandomLength = 6;
 
+WriteCalls g_calls{::write, ::fsync, ::rename};
+
 std::string System_Reason(int error)
 {
     return std::strerror(error == 0 ? EIO : error);
@@ -34,7 +37,7 @@ bool Write_All(int fd, ByteView bytes, int &error)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t n = g_calls.write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
@@ -319,8 +322,8 @@ bool AtomicFileWriter::Commit(std::string &reason)
     if (m_target_exists)
         Keep_Owner(m_fd, m_target_info);
     const mode_t mode = m_target_exists ? m_target_info.st_mode & 07777 : New_File_Mode();
-    if (::fchmod(m_fd, mode) != 0 || ::fsync(m_fd) != 0
-        || ::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
+    if (::fchmod(m_fd, mode) != 0 || g_calls.fsync(m_fd) != 0
+        || g_calls.rename(m_temporary.c_str(), m_target.c_str()) != 0) {
         const int error = errno;
         Discard();
         return Fail(reason, error);
@@ -335,6 +338,17 @@ bool Write_File_Atomically(const std::string &path, ByteView bytes, std::string 
 {
     AtomicFileWriter writer;
     return writer.Open(path, reason) && writer.Append(bytes, reason) && writer.Commit(reason);
+}
+
+ScopedWriteCalls::ScopedWriteCalls(const WriteCalls &calls)
+    : m_saved(g_calls)
+{
+    g_calls = calls;
+}
+
+ScopedWriteCalls::~ScopedWriteCalls()
+{
+    g_calls = m_saved;
 }
 
 } // namespace orvane

@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <sys/stat.h>
+#include <sys/types.h>
 
 namespace orvane {
 
@@ -70,6 +71,30 @@ private:
 };
 
 bool Write_File_Atomically(const std::string &path, ByteView bytes, std::string &reason);
+
+// The system calls that fill, flush and place the temporary file of an atomic write: the
+// system's own, unless a test puts failing ones in place with ScopedWriteCalls to play a full
+// disk, a failed flush or a failed rename. They fail as the system does, with -1 and errno.
+struct WriteCalls
+{
+    ssize_t (*write)(int fd, const void *data, std::size_t size);
+    int (*fsync)(int fd);
+    int (*rename)(const char *from, const char *to);
+};
+
+// Every atomic write uses calls while the guard lives. Only for tests, which swap the calls
+// while no write runs.
+class ScopedWriteCalls
+{
+public:
+    explicit ScopedWriteCalls(const WriteCalls &calls);
+    ~ScopedWriteCalls();
+    ScopedWriteCalls(const ScopedWriteCalls &) = delete;
+    ScopedWriteCalls &operator=(const ScopedWriteCalls &) = delete;
+
+private:
+    WriteCalls m_saved;
+};
 
 // The hidden temporary name of a write of target_name ("OUT.BIN" gives ".OUT.BIN.orvane-"
 // followed by six random characters), and whether a folder entry is one of them.

@@ -10,7 +10,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <chrono>
+#include <climits>
 #include <future>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -85,6 +87,47 @@ Bytes Failing_File(const QByteArray &fault)
     return file;
 }
 
+// The fault of a row, for the functions that stand in for the system calls: the writes, the
+// flush or the rename of out.bin's temporary file fail with `error`, the writes once `room`
+// bytes went through, as on a device that fills up. Other files are written as usual.
+struct InjectedFault
+{
+    QByteArray call;
+    std::size_t room = 0;
+    int error = 0;
+};
+InjectedFault g_fault;
+
+bool Is_Target_Temporary(int fd)
+{
+    char path[PATH_MAX];
+    const ssize_t n = ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, PATH_MAX);
+    return n > 0
+           && Name_Of(std::string(path, std::size_t(n))).starts_with(Temporary_Prefix("out.bin"));
+}
+
+ssize_t Faulty_Write(int fd, const void *data, std::size_t size)
+{
+    if (g_fault.call != "write" || !Is_Target_Temporary(fd))
+        return ::write(fd, data, size);
+    const std::size_t n = std::min(size, g_fault.room);
+    g_fault.room -= n;
+    errno = g_fault.error;
+    return n == 0 ? -1 : ::write(fd, data, n);
+}
+
+int Faulty_Fsync(int fd)
+{
+    errno = g_fault.error;
+    return g_fault.call == "fsync" && Is_Target_Temporary(fd) ? -1 : ::fsync(fd);
+}
+
+int Faulty_Rename(const char *from, const char *to)
+{
+    errno = g_fault.error;
+    return g_fault.call == "rename" && Name_Of(to) == "out.bin" ? -1 : ::rename(from, to);
+}
+
 } // namespace
 
 class TestFileLevel : public QObject
@@ -106,6 +149,8 @@ private slots:
     void save_keeps_permissions_data();
     void save_keeps_permissions();
     void too_large_save_writes_nothing();
+    void injected_faults_data();
+    void injected_faults();
     void open_names_working_copy_folder();
     void write_through_links_data();
     void write_through_links();
@@ -310,6 +355,57 @@ void TestFileLevel::too_large_save_writes_nothing()
     QCOMPARE(Read_File(Path(dir, "out.bin")), QByteArray("old target"));
     QCOMPARE(Read_File(Path(dir, "wc.bin")), QByteArray("old working copy"));
     QCOMPARE(Entries(dir.path()), QStringList({"out.bin", "wc.bin"}));
+}
+
+void TestFileLevel::injected_faults_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QByteArray>("call");
+    QTest::addColumn<int>("room");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QByteArray>("reason");
+    for (const bool save : {false, true}) {
+        const char *route = save ? "save" : "write";
+        QTest::addRow("%s, write fails at once", route)
+                << save << QByteArray("write") << 0 << EDQUOT << QByteArray("Disk quota exceeded");
+        QTest::addRow("%s, write fails after 4097 bytes", route)
+                << save << QByteArray("write") << 4097 << ENOSPC
+                << QByteArray("No space left on device");
+        QTest::addRow("%s, flush fails", route)
+                << save << QByteArray("fsync") << 0 << EIO << QByteArray("Input/output error");
+        QTest::addRow("%s, rename fails", route) << save << QByteArray("rename") << 0 << EBUSY
+                                                 << QByteArray("Device or resource busy");
+    }
+}
+
+// The failure carries the system's reason, the old target stays byte for byte and its
+// temporary file goes; a save still leaves its working copy and the backup of the old target.
+void TestFileLevel::injected_faults()
+{
+    QFETCH(bool, save);
+    QFETCH(QByteArray, call);
+    QFETCH(int, room);
+    QFETCH(int, error);
+    QFETCH(QByteArray, reason);
+    QTemporaryDir dir;
+    const std::string target = Path(dir, "out.bin");
+    const Bytes old = test::Seeded_Bytes(10000, 7);
+    Write_File(target, old);
+    g_fault = {call, std::size_t(room), error};
+    const ScopedWriteCalls faulty(WriteCalls{Faulty_Write, Faulty_Fsync, Faulty_Rename});
+    if (save) {
+        const Outcome outcome = Save_Database_File(*Sample_Database(FileKind::Default, 2), target,
+                                                   Path(dir, "wc.bin"), Path(dir, "backups"));
+        QCOMPARE(Text(outcome.message), Text(msg::Save_Failed(target, reason.toStdString())));
+        QCOMPARE(Entries(dir.filePath("backups")).size(), 1);
+    } else {
+        std::string why;
+        QVERIFY(!Write_File_Atomically(target, test::Seeded_Bytes(65536, 8), why));
+        QCOMPARE(Text(why), reason);
+    }
+    QCOMPARE(test::First_Difference(View(Read_File(target)), old), -1);
+    QCOMPARE(Entries(dir.path()),
+             save ? QStringList({"backups", "out.bin", "wc.bin"}) : QStringList({"out.bin"}));
 }
 
 // A good file whose working copy cannot be written is not called damaged.

@@ -3,7 +3,7 @@
 // and the list line; Cancel leaves them, but the database counts as modified all the same.
 
 #include "dialog_driver.h"
-#include "gui_fixtures.h"
+#include "window_test_case.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,19 +13,11 @@
 using namespace orvane;
 using namespace orvane::test;
 
-class TestEditFavDialog : public QObject
+class TestEditFavDialog : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QApplication::setQuitOnLastWindowClosed(false);
-        Quiet_Platform_Warnings();
-    }
-    void init();
-    void cleanup();
-
     void rename_data();
     void rename();
     void cancel_keeps_name_but_marks_modified();
@@ -38,21 +30,7 @@ private:
         const auto &slot = m_f->window.database().raw.favourite_names[std::size_t(group)];
         return QByteArray(reinterpret_cast<const char *>(slot.data()), int(slot.size()));
     }
-
-    std::unique_ptr<WindowFixture> m_f;
 };
-
-void TestEditFavDialog::init()
-{
-    m_f = std::make_unique<WindowFixture>();
-    QVERIFY(m_f->Open_Shown_Sample());
-}
-
-void TestEditFavDialog::cleanup()
-{
-    Verify_All_Answered(m_f);
-    m_f.reset();
-}
 
 bool TestEditFavDialog::Open_Group(int view_mode, int group,
                                    const std::function<void(QDialog *)> &act)

@@ -4,8 +4,8 @@
 
 #include "dbase/decode.h"
 #include "dialog_driver.h"
-#include "gui_fixtures.h"
 #include "views/grid_model.h"
+#include "window_test_case.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -15,19 +15,11 @@
 using namespace orvane;
 using namespace orvane::test;
 
-class TestEditLnbDialog : public QObject
+class TestEditLnbDialog : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QApplication::setQuitOnLastWindowClosed(false);
-        Quiet_Platform_Warnings();
-    }
-    void init();
-    void cleanup();
-
     void shows_stored_values();
     void type_change_applies_defaults();
     void refused_longitude_then_accepted();
@@ -43,21 +35,7 @@ private:
     QTableView *Sat_Grid() const { return m_f->window.page_widgets(kSatellitesPage).sat; }
     SatelliteRecord &Record(int slot) { return m_f->window.database().raw.satellites[slot]; }
     int Slot_Of_Row(int row) { return m_f->window.views().Row_Slot(GridId::Sat, row); }
-
-    std::unique_ptr<WindowFixture> m_f;
 };
-
-void TestEditLnbDialog::init()
-{
-    m_f = std::make_unique<WindowFixture>();
-    QVERIFY(m_f->Open_Shown_Sample());
-}
-
-void TestEditLnbDialog::cleanup()
-{
-    Verify_All_Answered(m_f);
-    m_f.reset();
-}
 
 bool TestEditLnbDialog::Open_Satellite(int row, const std::function<void(QDialog *)> &act)
 {

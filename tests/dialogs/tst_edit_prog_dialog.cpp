@@ -3,7 +3,7 @@
 // Cancel, and its size on a small screen.
 
 #include "dialogs/EditProg.h"
-#include "gui_fixtures.h"
+#include "window_test_case.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -46,19 +46,16 @@ QByteArray Record_Bytes(const ProgramRecord &record)
 
 } // namespace
 
-class TestEditProgDialog : public QObject
+class TestEditProgDialog : public WindowTestCase
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase()
-    {
-        QApplication::setQuitOnLastWindowClosed(false);
-        Quiet_Platform_Warnings();
-    }
-    void init();
-    void cleanup() { m_f.reset(); }
+public:
+    TestEditProgDialog()
+        : WindowTestCase({.answers_checked = false})
+    {}
 
+private slots:
     void changeThroughOpenerWritesRecordGridAndInfo();
     void refusedInputWritesNothing();
     void radioOpenerShowsRadioProgram();
@@ -71,9 +68,6 @@ private slots:
     void fitsSmallScreen();
 
 private:
-    QTableView *Grid(const char *name) const { return m_f->Grid(name); }
-    ChannelDatabase &Db() const { return m_f->window.database(); }
-    ViewState &View() const { return m_f->window.view_state(); }
     int Current_Slot(GridId grid) const
     {
         MainViews &views = m_f->window.views();
@@ -87,15 +81,7 @@ private:
         grid->setFocus();
         QTest::keyClick(grid, Qt::Key_Return);
     }
-
-    std::unique_ptr<WindowFixture> m_f;
 };
-
-void TestEditProgDialog::init()
-{
-    m_f = std::make_unique<WindowFixture>();
-    QVERIFY(m_f->Open_Shown_Sample());
-}
 
 void TestEditProgDialog::changeThroughOpenerWritesRecordGridAndInfo()
 {

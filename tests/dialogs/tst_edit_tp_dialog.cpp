@@ -7,8 +7,8 @@
 #include "dbase/decode.h"
 #include "dialogs/Edit_S_TP.h"
 #include "dialogs/Edit_T_TP.h"
-#include "gui_fixtures.h"
 #include "views/list_texts.h"
+#include "window_test_case.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -107,19 +107,11 @@ QStringList Focus_Walk(QDialog *dialog)
 
 } // namespace
 
-class TestEditTpDialog : public QObject
+class TestEditTpDialog : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QApplication::setQuitOnLastWindowClosed(false);
-        Quiet_Platform_Warnings();
-    }
-    void init();
-    void cleanup();
-
     void satChangeWithEnter();
     void satRefusalKeepsDialogOpen_data();
     void satRefusalKeepsDialogOpen();
@@ -136,10 +128,6 @@ private slots:
     void everyDialogOpensInItsFirstField();
 
 private:
-    QTableView *Grid(const char *name) const { return m_f->Grid(name); }
-    QListWidget *List(const char *name) const { return m_f->List(name); }
-    ChannelDatabase &Db() const { return m_f->window.database(); }
-    ViewState &View() const { return m_f->window.view_state(); }
     // Enter on the first row of a page's transponder grid; returns the row's slot.
     int Open_First_Tp(const char *grid_name, const std::function<void(QDialog *)> &act)
     {
@@ -149,21 +137,7 @@ private:
         With_Modal_Dialog([grid] { QTest::keyClick(grid, Qt::Key_Return); }, act);
         return slot;
     }
-
-    std::unique_ptr<WindowFixture> m_f;
 };
-
-void TestEditTpDialog::init()
-{
-    m_f = std::make_unique<WindowFixture>();
-    QVERIFY(m_f->Open_Shown_Sample());
-}
-
-void TestEditTpDialog::cleanup()
-{
-    Verify_All_Answered(m_f);
-    m_f.reset();
-}
 
 void TestEditTpDialog::satChangeWithEnter()
 {

@@ -3,7 +3,7 @@
 // lists; the splitters keep every panel usable. Every grid model runs under the model tester
 // throughout.
 
-#include "gui_fixtures.h"
+#include "window_test_case.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -48,19 +48,16 @@ const QStringList kFirstProgramInfo{QStringLiteral("【SAT】:Sat 19.2E"),
 
 } // namespace
 
-class TestMainLists : public QObject
+class TestMainLists : public WindowTestCase
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase()
-    {
-        QApplication::setQuitOnLastWindowClosed(false);
-        Quiet_Platform_Warnings();
-    }
-    void init();
-    void cleanup();
+public:
+    TestMainLists()
+        : WindowTestCase({.models_tested = true})
+    {}
 
+private slots:
     void gridTitlesAndWidths_data();
     void gridTitlesAndWidths();
     void satelliteRowNarrowsLists();
@@ -72,30 +69,7 @@ private slots:
     void pageChangeRebuildsLists();
     void splittersKeepMinimumWidth_data();
     void splittersKeepMinimumWidth();
-
-private:
-    QTableView *Grid(const char *name) const { return m_f->Grid(name); }
-    QListWidget *List(const char *name) const { return m_f->List(name); }
-    ViewState &View() const { return m_f->window.view_state(); }
-
-    std::unique_ptr<WindowFixture> m_f;
-    std::vector<std::unique_ptr<QAbstractItemModelTester>> m_testers;
 };
-
-// Every test starts with the sample "Channel Data" file open in a shown window.
-void TestMainLists::init()
-{
-    m_f = std::make_unique<WindowFixture>();
-    m_testers = Test_All_Models(m_f->window);
-    QVERIFY(m_f->Open_Shown_Sample());
-}
-
-void TestMainLists::cleanup()
-{
-    Verify_All_Answered(m_f);
-    m_testers.clear();
-    m_f.reset();
-}
 
 void TestMainLists::gridTitlesAndWidths_data()
 {

@@ -2,7 +2,7 @@
 // satellite grid, only with the keyboard focus elsewhere) and the row highlight that marks the
 // satellite and transponder of the selected transponder or program.
 
-#include "gui_fixtures.h"
+#include "window_test_case.h"
 
 #include "views/grid_delegate.h"
 #include "views/grid_model.h"
@@ -75,19 +75,16 @@ QColor Pixel(QTableView *grid, int model_row, int column)
 
 } // namespace
 
-class TestGridDelegate : public QObject
+class TestGridDelegate : public WindowTestCase
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase()
-    {
-        QApplication::setQuitOnLastWindowClosed(false);
-        Quiet_Platform_Warnings();
-    }
-    void init();
-    void cleanup() { m_f.reset(); }
+public:
+    TestGridDelegate()
+        : WindowTestCase({.shown = false, .answers_checked = false})
+    {}
 
+private slots:
     void cellColoursWithoutHighlight_data();
     void cellColoursWithoutHighlight();
     void programHighlightsItsSatelliteAndTransponder();
@@ -99,16 +96,7 @@ private:
     {
         return m_f->window.findChild<QTableView *>(name);
     }
-
-    std::unique_ptr<WindowFixture> m_f;
 };
-
-void TestGridDelegate::init()
-{
-    m_f = std::make_unique<WindowFixture>();
-    QVERIFY(m_f->Open(m_f->Write_Sample(QStringLiteral("CD.BIN"), FileKind::ChannelData),
-                      FileKind::ChannelData));
-}
 
 void TestGridDelegate::cellColoursWithoutHighlight_data()
 {

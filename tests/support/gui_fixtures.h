@@ -86,12 +86,17 @@ public:
         return window.view_state().Data_Loaded;
     }
 
-    // The sample "Channel Data" file opened and the window shown, as a user starts out.
+    // The sample "Channel Data" file opened.
+    bool Open_Sample()
+    {
+        return Open(Write_Sample(QStringLiteral("CHANNEL_DATA.BIN"), FileKind::ChannelData),
+                    FileKind::ChannelData);
+    }
+
+    // The same with the window shown, as a user starts out.
     bool Open_Shown_Sample()
     {
-        const QString path
-                = Write_Sample(QStringLiteral("CHANNEL_DATA.BIN"), FileKind::ChannelData);
-        if (!Open(path, FileKind::ChannelData))
+        if (!Open_Sample())
             return false;
         window.show();
         return QTest::qWaitForWindowExposed(&window);

@@ -83,7 +83,6 @@ void Cancel_Later(TFormUpgrade *dialog)
     QTimer::singleShot(kCancelAfterMs, dialog, &TFormUpgrade::SB_CancelClick);
 }
 
-#ifdef ORVANE_SIM_RECEIVER
 // Starts the simulated receiver; returns the device of its end of the line, or an empty text.
 QString Start_Simulated_Receiver(QProcess &sim, const QStringList &arguments, const QString &log)
 {
@@ -93,7 +92,6 @@ QString Start_Simulated_Receiver(QProcess &sim, const QStringList &arguments, co
         return {};
     return QString::fromLocal8Bit(sim.readLine()).trimmed();
 }
-#endif
 
 QString Last(const QStringList &texts)
 {
@@ -496,9 +494,6 @@ void TestUpgradeDialog::runningTransferHoldsOff()
 // stores exactly the bytes sent.
 void TestUpgradeDialog::throughSimulatedReceiver()
 {
-#ifndef ORVANE_SIM_RECEIVER
-    QSKIP("the simulated receiver is not built");
-#else
     WindowFixture f;
     const QString served = f.Write_Sample(QStringLiteral("SERVED.BIN"), FileKind::Default);
     const QString stored = f.Path(QStringLiteral("STORED.BIN"));
@@ -547,16 +542,12 @@ void TestUpgradeDialog::throughSimulatedReceiver()
     QCOMPARE(f.ui.failures(), QStringList());
     sim.terminate();
     sim.waitForFinished(3000);
-#endif
 }
 
 // A transfer that fails on its own (not cancelled) is reported in an error box once the dialog
 // has gone, naming the step that failed.
 void TestUpgradeDialog::failedTransferIsReported()
 {
-#ifndef ORVANE_SIM_RECEIVER
-    QSKIP("the simulated receiver is not built");
-#else
     WindowFixture f;
     QProcess sim;
     const QString device = Start_Simulated_Receiver(sim,
@@ -574,7 +565,6 @@ void TestUpgradeDialog::failedTransferIsReported()
     QVERIFY(f.window.isEnabled());
     sim.terminate();
     sim.waitForFinished(3000);
-#endif
 }
 
 QTEST_MAIN(TestUpgradeDialog)
