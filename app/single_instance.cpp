@@ -32,6 +32,13 @@ void Append_U32(QByteArray &bytes, quint32 value)
     bytes.append(le, 4);
 }
 
+// The socket waits take an int: the deadline comes from an int timeout, so what remains of it
+// (or -1, forever) always fits.
+int Remaining_Ms(const QDeadlineTimer &deadline)
+{
+    return static_cast<int>(deadline.remainingTime());
+}
+
 quint32 U32_At(const QByteArray &bytes, qsizetype offset)
 {
     return qFromLittleEndian<quint32>(bytes.constData() + offset);
@@ -148,7 +155,7 @@ bool SingleInstance::Try_Become_Primary()
 
 bool SingleInstance::Is_Listening() const
 {
-    return m_server && m_server->isListening();
+    return m_server != nullptr && m_server->isListening();
 }
 
 bool SingleInstance::Primary_Answers() const
@@ -212,15 +219,15 @@ bool SingleInstance::Send_To_Primary(const QString &file_path, int timeout_ms)
     const QDeadlineTimer deadline(timeout_ms);
     QLocalSocket socket;
     socket.connectToServer(Server_Path());
-    if (!socket.waitForConnected(deadline.remainingTime()))
+    if (!socket.waitForConnected(Remaining_Ms(deadline)))
         return false;
     socket.write(Encode_Instance_Message(absolute));
     while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(deadline.remainingTime()))
+        if (!socket.waitForBytesWritten(Remaining_Ms(deadline)))
             return false;
     }
     while (socket.bytesAvailable() < 1) {
-        if (!socket.waitForReadyRead(deadline.remainingTime()))
+        if (!socket.waitForReadyRead(Remaining_Ms(deadline)))
             return false;
     }
     char reply = 0;

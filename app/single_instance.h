@@ -29,7 +29,7 @@ namespace orvane {
 
 inline constexpr const char *kMainWindowClassName = "【Orvane 1.0.7】";
 inline constexpr quint32 kInstanceMessage = 0x1400;
-inline constexpr qsizetype kMaxInstancePathBytes = 64 * 1024;
+inline constexpr qsizetype kMaxInstancePathBytes = qsizetype{64} * 1024;
 inline constexpr char kInstanceAck = 0x06;
 
 // The wire form of a message, and its reading from the bytes received so far.

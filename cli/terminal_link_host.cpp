@@ -10,7 +10,7 @@ namespace {
 
 volatile std::sig_atomic_t g_interrupted = 0;
 
-void On_Interrupt(int)
+void On_Interrupt(int /*signal*/)
 {
     g_interrupted = 1;
 }
@@ -82,7 +82,7 @@ void TerminalLinkHost::Show_Status(const std::string &text)
 }
 
 // The bar follows the progress texts; the steps themselves carry no extra information here.
-void TerminalLinkHost::Show_Progress(int, int) {}
+void TerminalLinkHost::Show_Progress(int /*max*/, int /*step*/) {}
 
 void TerminalLinkHost::Port_Error(const std::string &message)
 {

@@ -26,10 +26,10 @@ public:
     void Process_Messages() override {}
     void Show_Status(const std::string &text) override;
     void Show_Progress(int max, int step) override;
-    void Show_File_Name(const std::string &) override {}
-    void Set_Panel_Enabled(bool) override {}
+    void Show_File_Name(const std::string & /*name*/) override {}
+    void Set_Panel_Enabled(bool /*enabled*/) override {}
     int Selected_Port_Index() const override { return m_port_index; }
-    void Show_Port_State(bool) override {}
+    void Show_Port_State(bool /*open*/) override {}
     void Port_Error(const std::string &message) override;
     // A file that cannot be read or written: reported like a port error, but the transfer
     // decides itself what follows.

@@ -59,7 +59,7 @@ std::string Free_Backup_Path(const std::string &folder, const std::string &file_
                              const std::string &stamp)
 {
     for (int sequence = 1;; ++sequence) {
-        const std::string path = folder + "/" + Backup_Name(file_name, stamp, sequence);
+        std::string path = folder + "/" + Backup_Name(file_name, stamp, sequence);
         if (::access(path.c_str(), F_OK) != 0)
             return path;
     }

@@ -84,7 +84,7 @@ std::uint32_t From_Bits(std::uint32_t value, int width, std::uint32_t maximum)
 std::string Decimal_Text(std::uint32_t value)
 {
     char buffer[12];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    auto *const end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     return {buffer, end};
 }
 

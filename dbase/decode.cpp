@@ -13,7 +13,7 @@ namespace {
 void Assign_Decimal(std::string &text, std::uint32_t value)
 {
     char buffer[12];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    auto *const end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     text.assign(buffer, end);
 }
 

@@ -263,7 +263,7 @@ void TFormUpgrade::SB_CancelClick()
 
 // The user's pick of a port: close the port and open the chosen one. A handshake in progress
 // goes on over the new port.
-void TFormUpgrade::CB_ComSelect(int)
+void TFormUpgrade::CB_ComSelect(int /*index*/)
 {
     m_protocol.Open_Port();
 }

@@ -19,7 +19,7 @@ bool Is_Usb_Adapter(const std::string &device)
 std::tuple<bool, std::string, unsigned long, std::string> Order_Key(const std::string &device)
 {
     std::size_t digits = device.size();
-    while (digits > 0 && std::isdigit(static_cast<unsigned char>(device[digits - 1])))
+    while (digits > 0 && std::isdigit(static_cast<unsigned char>(device[digits - 1])) != 0)
         --digits;
     const std::string stem = device.substr(0, digits);
     const std::string number = device.substr(digits);

@@ -179,7 +179,8 @@ bool TransferProtocol::receive_block(std::size_t i, std::size_t data_blocks)
     if (block.size() != kBlockSize)
         return false;
     if (i < data_blocks) {
-        std::copy(block.begin(), block.end(), m_buffer.begin() + i * kBlockSize);
+        std::copy(block.begin(), block.end(),
+                  m_buffer.begin() + static_cast<std::ptrdiff_t>(i * kBlockSize));
         m_computed_crcs[i] = Block_Crc(block);
     } else {
         m_received_crcs.insert(m_received_crcs.end(), block.begin(), block.end());

@@ -19,7 +19,7 @@ void ComStateLamp::Set_Open(bool open)
     update();
 }
 
-void ComStateLamp::paintEvent(QPaintEvent *)
+void ComStateLamp::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -8,7 +8,7 @@ PACKAGES=(
     qt6-base-dev qt6-serialport-dev libgl-dev
     liblzo2-dev
     libgtest-dev libbenchmark-dev
-    clang-14 libclang-rt-14-dev clang-format
+    clang-14 libclang-rt-14-dev clang-format clang-tidy
     xvfb fonts-liberation fonts-wqy-microhei
 )
 

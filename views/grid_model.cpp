@@ -22,7 +22,7 @@ int GridModel::rowCount(const QModelIndex &parent) const
 
 int GridModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_views.Column_Count(m_view_mode, m_grid);
+    return parent.isValid() ? 0 : MainViews::Column_Count(m_view_mode, m_grid);
 }
 
 QVariant GridModel::data(const QModelIndex &index, int role) const

@@ -405,7 +405,7 @@ int MainViews::Program_Of_Current_Row(GridId grid) const
     return Row_Slot(grid, cursor(grid).current_row);
 }
 
-int MainViews::Column_Count(int view_mode, GridId grid) const
+int MainViews::Column_Count(int view_mode, GridId grid)
 {
     switch (grid) {
     case GridId::Sat:

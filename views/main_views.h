@@ -106,7 +106,7 @@ public:
 
     // What the grids show. Row and column as the grid counts them: row 0 is the title row.
     std::string Cell_Text(int view_mode, GridId grid, int row, int column) const;
-    int Column_Count(int view_mode, GridId grid) const;
+    static int Column_Count(int view_mode, GridId grid);
     std::string Title_Text(int view_mode, GridId grid, int column) const;
     // The slot a grid row shows on the page on show, or -1 when it shows nothing.
     int Row_Slot(GridId grid, int row) const;
@@ -122,7 +122,7 @@ public:
 
 private:
     GridCursor &Cursor(GridId grid);
-    void Set_Row_Count(GridCursor &cursor, int row_count, int first_row);
+    static void Set_Row_Count(GridCursor &cursor, int row_count, int first_row);
     int Program_Of_Current_Row(GridId grid) const;
     int Sat_Row_Of(int satellite) const;
 

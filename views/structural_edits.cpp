@@ -233,7 +233,8 @@ int Sat_Programs_On(const ChannelDatabase &db, int tp)
     int count = 0;
     for (int p = 0; p < Listed_Program_Count(db); ++p) {
         const TProg_Info_String &row = db.rows.programs[static_cast<std::size_t>(p)];
-        count += row.In_Use == 1 && row.Tp_Kind == prog::kKindSatellite && row.Tp_Index == tp;
+        if (row.In_Use == 1 && row.Tp_Kind == prog::kKindSatellite && row.Tp_Index == tp)
+            ++count;
     }
     return count;
 }

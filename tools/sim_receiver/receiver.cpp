@@ -115,7 +115,7 @@ Receiver::Answer Receiver::Handle_Request(const TransferRequest &request)
 bool Receiver::Can_Serve(const TransferRequest &request) const
 {
     const bool can
-            = request.pc_reads ? m_served.count(request.kind) != 0 : !m_options.store_file.empty();
+            = request.pc_reads ? m_served.contains(request.kind) : !m_options.store_file.empty();
     if (!can)
         Log_Note(std::string("no ") + File_Kind_Name(request.kind) + " file to "
                  + (request.pc_reads ? "send" : "store into") + "; request ignored");

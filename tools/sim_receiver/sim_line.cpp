@@ -88,8 +88,9 @@ std::optional<std::string> SimLine::Parse_Command()
         m_arrived.erase(m_arrived.begin(), at);
         if (m_arrived.size() < kCommandSize && Could_Become_Command(m_arrived))
             return std::nullopt;
-        const std::string text(m_arrived.begin(),
-                               m_arrived.begin() + std::min(m_arrived.size(), kCommandSize));
+        const std::string text(m_arrived.begin(), m_arrived.begin()
+                                                          + static_cast<std::ptrdiff_t>(std::min(
+                                                                  m_arrived.size(), kCommandSize)));
         const std::string code = text.substr(std::min(text.size(), kCommandPrefix.size()));
         if (text.size() == kCommandSize && Could_Become_Command(m_arrived)
             && Is_Command_Code(code)) {

@@ -7,7 +7,7 @@ namespace {
 
 volatile std::sig_atomic_t g_stop = 0;
 
-void On_Stop_Signal(int)
+void On_Stop_Signal(int /*signal*/)
 {
     g_stop = 1;
 }
