@@ -58,25 +58,51 @@ inline bool Write_File(const QString &path, const QByteArray &bytes)
            && file.write(bytes) == bytes.size();
 }
 
-class WindowFixture
+// A temporary folder with the files a main window keeps (settings, working copy, backups)
+// and the database files a test writes; the recent-file list of its settings file.
+class TestFolder
 {
 public:
-    WindowFixture()
-        : window(ui, MainPaths{dir.filePath(QStringLiteral("ORVANE.ini")),
-                               dir.filePath(QStringLiteral("MIRALTO_BACKUP.BIN")),
-                               dir.filePath(QStringLiteral("backups"))})
-    {}
-
     QString Path(const QString &name) const { return dir.filePath(name); }
     QString Settings_Path() const { return Path(QStringLiteral("ORVANE.ini")); }
     QString Working_Copy() const { return Path(QStringLiteral("MIRALTO_BACKUP.BIN")); }
     QString Backups() const { return Path(QStringLiteral("backups")); }
+    MainPaths Paths() const { return MainPaths{Settings_Path(), Working_Copy(), Backups()}; }
 
     QString Write_Sample(const QString &name, FileKind kind) const
     {
         const QString path = Path(name);
         return Write_File(path, Sample_Bytes(kind)) ? path : QString();
     }
+
+    QStringList Recent() const
+    {
+        QSettings settings(Settings_Path(), QSettings::IniFormat);
+        QStringList names;
+        for (const char *key :
+             {"SET_EDIT_TALVIK/Last_File_Name1", "SET_EDIT_TALVIK/Last_File_Name2",
+              "SET_EDIT_TALVIK/Last_File_Name3"})
+            names << settings.value(QLatin1String(key)).toString();
+        return names;
+    }
+
+    void Set_Recent(const QStringList &names) const
+    {
+        QSettings settings(Settings_Path(), QSettings::IniFormat);
+        for (int i = 0; i < 3; ++i)
+            settings.setValue(QStringLiteral("SET_EDIT_TALVIK/Last_File_Name%1").arg(i + 1),
+                              names.value(i));
+    }
+
+    QTemporaryDir dir;
+};
+
+class WindowFixture : public TestFolder
+{
+public:
+    WindowFixture()
+        : window(ui, Paths())
+    {}
 
     // File > Open > kind, choosing path in the dialog.
     bool Open(const QString &path, FileKind kind)
@@ -102,25 +128,6 @@ public:
         return QTest::qWaitForWindowExposed(&window);
     }
 
-    QStringList Recent() const
-    {
-        QSettings settings(Settings_Path(), QSettings::IniFormat);
-        QStringList names;
-        for (const char *key :
-             {"SET_EDIT_TALVIK/Last_File_Name1", "SET_EDIT_TALVIK/Last_File_Name2",
-              "SET_EDIT_TALVIK/Last_File_Name3"})
-            names << settings.value(QLatin1String(key)).toString();
-        return names;
-    }
-
-    void Set_Recent(const QStringList &names) const
-    {
-        QSettings settings(Settings_Path(), QSettings::IniFormat);
-        for (int i = 0; i < 3; ++i)
-            settings.setValue(QStringLiteral("SET_EDIT_TALVIK/Last_File_Name%1").arg(i + 1),
-                              names.value(i));
-    }
-
     QWidget *Child(const char *name) const
     {
         return window.findChild<QWidget *>(QLatin1String(name));
@@ -143,7 +150,6 @@ public:
         return window.findChild<QListWidget *>(QLatin1String(name));
     }
 
-    QTemporaryDir dir;
     ScriptedUiServices ui;
     TFormMain window;
 };

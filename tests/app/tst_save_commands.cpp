@@ -22,9 +22,7 @@ using namespace orvane::test;
 
 namespace {
 
-const QString kOverwriteQuestion = QString::fromUtf8(app_text::kOverwriteQuestion);
 const QString kExitQuestion = QString::fromUtf8(app_text::kExitQuestion);
-const QString kSaveFailedStart = QStringLiteral("Find an error, when saving this file,\r\r");
 
 QByteArray Header_Version(const QByteArray &file)
 {
@@ -78,16 +76,9 @@ private slots:
         Quiet_Platform_Warnings();
     }
 
-    void saveRewritesCurrentFile_data();
-    void saveRewritesCurrentFile();
-    void saveAs_data();
-    void saveAs();
-    void failedSaveKeepsDatabase_data();
-    void failedSaveKeepsDatabase();
     void saveCommandsNeedDatabase();
     void saveShortcutWithoutMenu_data();
     void saveShortcutWithoutMenu();
-    void restoreBackupOpensIt();
     void fileMenuItems();
     void versionFieldGoesIntoHeader_data();
     void versionFieldGoesIntoHeader();
@@ -97,148 +88,6 @@ private slots:
     void closeQuestion();
     void closeIgnoredWhileBusy();
 };
-
-void TestSaveCommands::saveRewritesCurrentFile_data()
-{
-    QTest::addColumn<FileKind>("kind");
-    QTest::newRow("channel data, mode 0") << FileKind::ChannelData;
-    QTest::newRow("default, mode 2") << FileKind::Default;
-}
-
-// An unchanged database saved into its own file gives the file back byte for byte.
-void TestSaveCommands::saveRewritesCurrentFile()
-{
-    QFETCH(FileKind, kind);
-    WindowFixture f;
-    const QString path = f.Write_Sample(QStringLiteral("SAVED.BIN"), kind);
-    QVERIFY(f.Open(path, kind));
-    QVERIFY(Write_File(path, QByteArray("overwritten by the save")));
-    f.window.view_state().Data_Modified = true;
-
-    f.window.PMSaveClick();
-    QCOMPARE(f.ui.shown().size(), 1); // the open dialog only
-    QVERIFY(Read_File(path) == Sample_Bytes(kind));
-    QVERIFY(!f.window.Has_Unsaved_Changes());
-    QCOMPARE(f.window.current_file(), path);
-}
-
-void TestSaveCommands::saveAs_data()
-{
-    QTest::addColumn<FileKind>("from");
-    QTest::addColumn<FileKind>("to");
-    QTest::addColumn<bool>("target_exists");
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<QByteArray>("expected"); // the target's bytes; empty: 262144 bytes
-    constexpr FileKind kData = FileKind::ChannelData;
-    constexpr FileKind kDefault = FileKind::Default;
-    const QByteArray data = Sample_Bytes(kData);
-    const QByteArray def = Sample_Bytes(kDefault);
-    QTest::newRow("channel data to default") << kData << kDefault << false << false << def;
-    QTest::newRow("channel data to channel data") << kData << kData << false << false << data;
-    QTest::newRow("default to channel data") << kDefault << kData << false << false << QByteArray();
-    QTest::newRow("default to default") << kDefault << kDefault << false << false << def;
-    QTest::newRow("existing file, cancel")
-            << kData << kDefault << true << false << QByteArray("old file");
-    QTest::newRow("existing file, yes") << kData << kDefault << true << true << def;
-}
-
-void TestSaveCommands::saveAs()
-{
-    QFETCH(FileKind, from);
-    QFETCH(FileKind, to);
-    QFETCH(bool, target_exists);
-    QFETCH(bool, answer);
-    QFETCH(QByteArray, expected);
-    WindowFixture f;
-    const QString source = f.Write_Sample(QStringLiteral("SOURCE.BIN"), from);
-    const QString target = f.Path(QStringLiteral("TARGET.BIN"));
-    QVERIFY(f.Open(source, from));
-    if (target_exists)
-        QVERIFY(Write_File(target, "old file"));
-    f.ui.Push_Save_File(target);
-    if (target_exists)
-        f.ui.Push_Answer(answer);
-
-    f.window.Save_DataClick(to);
-    QCOMPARE(f.ui.dialogs(), (QStringList{"Open File", "Save As..."}));
-    QCOMPARE(f.ui.questions(), target_exists ? QStringList{kOverwriteQuestion} : QStringList());
-    QCOMPARE(f.ui.errors(), QStringList());
-    const QByteArray written = Read_File(target);
-    if (expected.isEmpty())
-        QCOMPARE(written.size(), 262144);
-    else
-        QVERIFY(written == expected);
-
-    const bool saved = !target_exists || answer;
-    const QString shown = saved ? target : source;
-    QCOMPARE(f.window.current_file(), shown);
-    QCOMPARE(f.window.database().File_Kind, saved ? to : from);
-    QCOMPARE(f.window.file_name_label()->text(),
-             "Open The File Name:  " + QFileInfo(shown).fileName());
-    QCOMPARE(f.Recent().first(), shown);
-    QVERIFY(f.window.view_state().Data_Loaded);
-    QCOMPARE(f.Child("Panel_Version")->isHidden(), (saved ? to : from) == FileKind::ChannelData);
-    QVERIFY2(f.ui.failures().isEmpty(), qPrintable(f.ui.failures().join('\n')));
-}
-
-void TestSaveCommands::failedSaveKeepsDatabase_data()
-{
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<QString>("message");
-    const QString save_failed = kSaveFailedStart;
-    QTest::newRow("save as into a missing folder") << "missing folder" << save_failed;
-    QTest::newRow("save into a removed folder") << "removed folder" << save_failed;
-    QTest::newRow("save over a read-only file") << "read-only" << save_failed;
-    QTest::newRow("save as over a folder") << "folder" << save_failed;
-    QTest::newRow("backup folder cannot be made")
-            << "no backups"
-            << "Find an error, when backing up the old file into this folder,";
-}
-
-// A save that cannot be written says so and changes nothing: the database stays loaded with
-// its kind, its file and its unsaved changes, and the file it would replace keeps its bytes.
-void TestSaveCommands::failedSaveKeepsDatabase()
-{
-    QFETCH(QString, fault);
-    QFETCH(QString, message);
-    WindowFixture f;
-    QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("sub")));
-    const QString source = f.Write_Sample(QStringLiteral("sub/SOURCE.BIN"), FileKind::ChannelData);
-    QVERIFY(f.Open(source, FileKind::ChannelData));
-    f.window.view_state().Data_Modified = true;
-    const QString label = f.window.file_name_label()->text();
-    const bool save_as = fault == "missing folder" || fault == "folder";
-    const QString target
-            = save_as ? f.Path(fault == "folder" ? "sub" : "missing/TARGET.BIN") : source;
-    if (fault == "removed folder")
-        QVERIFY(QDir(f.Path(QStringLiteral("sub"))).removeRecursively());
-    if (fault == "read-only")
-        QVERIFY(QFile::setPermissions(source, QFile::ReadOwner | QFile::ReadGroup));
-    if (fault == "no backups")
-        QVERIFY(Write_File(f.Backups(), "a file where the backups folder belongs"));
-    const QByteArray before = Read_File(target);
-
-    if (save_as) {
-        f.ui.Push_Save_File(target);
-        if (fault == "folder")
-            f.ui.Push_Answer(true); // "The file has existed, are you sure to cover it?"
-        f.window.Save_DataClick(FileKind::Default);
-    } else {
-        f.window.PMSaveClick();
-    }
-    QCOMPARE(f.ui.errors().size(), 1);
-    QVERIFY2(f.ui.errors().first().startsWith(message), qPrintable(f.ui.errors().first()));
-    QVERIFY(f.ui.errors().first().contains(fault == "no backups" ? f.Backups() : target));
-    if (fault == "read-only")
-        QVERIFY(f.ui.errors().first().endsWith(QStringLiteral("Permission denied")));
-    QCOMPARE(Read_File(target), before);
-    QVERIFY(f.window.view_state().Data_Loaded);
-    QVERIFY(f.window.view_state().Data_Modified);
-    QCOMPARE(f.window.database().File_Kind, FileKind::ChannelData);
-    QCOMPARE(f.window.current_file(), source);
-    QCOMPARE(f.window.file_name_label()->text(), label);
-    QCOMPARE(f.Recent(), (QStringList{source, "", ""}));
-}
 
 void TestSaveCommands::saveCommandsNeedDatabase()
 {
@@ -293,37 +142,6 @@ void TestSaveCommands::saveShortcutWithoutMenu()
     QCOMPARE(backups.size(), 1);
     QVERIFY(backups.first().startsWith(QFileInfo(path).fileName() + '.'));
     QVERIFY(f.ui.failures().isEmpty());
-}
-
-// A backup chosen from the list opens as Open opens a file, asking first when there are
-// unsaved changes.
-void TestSaveCommands::restoreBackupOpensIt()
-{
-    WindowFixture f;
-    const QString path = f.Write_Sample(QStringLiteral("CD.BIN"), FileKind::ChannelData);
-    QVERIFY(f.Open(path, FileKind::ChannelData));
-    f.window.PMSaveClick(); // the first backup: the sample as written
-    const ProgramTally programs = Count_Programs(f.window.database());
-    f.window.view_state().Data_Modified = true;
-
-    f.ui.Push_Choice(0);
-    f.ui.Push_Answer(false); // "Setting not saved, open another file anyway?"
-    f.window.Restore_BackupClick();
-    QCOMPARE(f.window.current_file(), path);
-    QCOMPARE(f.ui.last_choice_rows().size(), 1);
-    const QStringList row = f.ui.last_choice_rows().first();
-    QCOMPARE(row.mid(1), (QStringList{"CD.BIN", "Channel Data", QString::number(programs.tv),
-                                      QString::number(programs.radio)}));
-
-    f.ui.Push_Choice(0);
-    f.ui.Push_Answer(true);
-    f.window.Restore_BackupClick();
-    const QStringList backups = QDir(f.Backups()).entryList(QDir::Files);
-    QCOMPARE(backups.size(), 1);
-    QCOMPARE(f.window.current_file(), QDir(f.Backups()).filePath(backups.first()));
-    QVERIFY(f.window.view_state().Data_Loaded);
-    QVERIFY(!f.window.view_state().Data_Modified);
-    QVERIFY2(f.ui.failures().isEmpty(), qPrintable(f.ui.failures().join('\n')));
 }
 
 void TestSaveCommands::fileMenuItems()

@@ -55,19 +55,12 @@ private slots:
 
     void opensSampleFile_data();
     void opensSampleFile();
-    void recentListOnOpen_data();
-    void recentListOnOpen();
     void failedOpenLeavesNoFileState_data();
     void failedOpenLeavesNoFileState();
     void writeIntoReceiverFollowsLoadedDatabase();
     void cancelledDialogKeepsKind();
     void asksBeforeDroppingChanges_data();
     void asksBeforeDroppingChanges();
-    void unopenableFileKeepsChanges_data();
-    void unopenableFileKeepsChanges();
-    void lastFilesMissingEntry();
-    void lastFilesKindFromSize_data();
-    void lastFilesKindFromSize();
     void handOverWaitsWhileBusy();
 };
 
@@ -110,37 +103,6 @@ void TestOpenFile::opensSampleFile()
     QCOMPARE(satellites.first(), "|Show ALL Info");
     QCOMPARE(satellites.at(1), "NO.1: |Sat 19.2E");
     QCOMPARE(satellites.at(60).left(8), "NO.60: |");
-}
-
-void TestOpenFile::recentListOnOpen_data()
-{
-    QTest::addColumn<QStringList>("before"); // "D" stands for the opened file
-    QTest::addColumn<QStringList>("after");
-    QTest::newRow("new file goes first")
-            << QStringList{"A", "B", "C"} << QStringList{"D", "A", "B"};
-    QTest::newRow("first entry stays") << QStringList{"D", "B", "C"} << QStringList{"D", "B", "C"};
-    QTest::newRow("second entry stays") << QStringList{"A", "D", "C"} << QStringList{"A", "D", "C"};
-    QTest::newRow("third entry stays") << QStringList{"A", "B", "D"} << QStringList{"A", "B", "D"};
-    QTest::newRow("other case is another file")
-            << QStringList{"A", "d", "C"} << QStringList{"D", "A", "d"};
-}
-
-void TestOpenFile::recentListOnOpen()
-{
-    QFETCH(QStringList, before);
-    QFETCH(QStringList, after);
-    WindowFixture f;
-    const QString path = f.Write_Sample(QStringLiteral("D.BIN"), FileKind::ChannelData);
-    auto paths = [&](QStringList names) {
-        for (QString &name : names)
-            if (!name.isEmpty())
-                name = name == QLatin1String("D") ? path : f.Path(name + ".BIN");
-        return names;
-    };
-    f.Set_Recent(paths(before));
-
-    QVERIFY(f.Open(path, FileKind::ChannelData));
-    QCOMPARE(f.Recent(), paths(after));
 }
 
 void TestOpenFile::failedOpenLeavesNoFileState_data()
@@ -276,109 +238,6 @@ void TestOpenFile::asksBeforeDroppingChanges()
     QCOMPARE(f.window.Has_Unsaved_Changes(), !answer);
     QCOMPARE(f.window.page_widgets(kSatellitesPage).sat->model()->rowCount(), 61);
     QVERIFY2(f.ui.failures().isEmpty(), qPrintable(f.ui.failures().join('\n')));
-}
-
-void TestOpenFile::unopenableFileKeepsChanges_data()
-{
-    QTest::addColumn<Route>("route");
-    QTest::addColumn<QString>("file"); // "" missing, "/" a folder, else its bytes
-    QTest::addColumn<QString>("message");
-    const QString wrong = QString::fromUtf8(msg::kFileWrong);
-    QTest::newRow("hand-over, missing") << Route::HandOver << "" << kInexistent;
-    QTest::newRow("hand-over, folder") << Route::HandOver << "/" << kInexistent;
-    QTest::newRow("hand-over, wrong size") << Route::HandOver << "short" << wrong;
-    QTest::newRow("open menu, wrong size") << Route::OpenMenu << "short" << wrong;
-}
-
-// With unsaved changes, a file that cannot open is refused before the question: the edits
-// and the loaded database stay.
-void TestOpenFile::unopenableFileKeepsChanges()
-{
-    QFETCH(Route, route);
-    QFETCH(QString, file);
-    QFETCH(QString, message);
-    WindowFixture f;
-    const QString first = f.Write_Sample(QStringLiteral("FIRST.BIN"), FileKind::ChannelData);
-    QVERIFY(f.Open(first, FileKind::ChannelData));
-    f.window.view_state().Data_Modified = true;
-    const QString other = f.Path(QStringLiteral("OTHER.BIN"));
-    if (file == "/")
-        QVERIFY(QDir().mkdir(other));
-    else if (!file.isEmpty())
-        QVERIFY(Write_File(other, file.toLatin1()));
-
-    if (route == Route::OpenMenu)
-        f.Open(other, FileKind::ChannelData);
-    else
-        f.window.Instance_Message(other);
-    QTRY_COMPARE(f.ui.errors(), QStringList{message});
-    QCOMPARE(f.ui.questions(), QStringList());
-    QVERIFY(f.window.view_state().Data_Loaded);
-    QVERIFY(f.window.view_state().Data_Modified);
-    QCOMPARE(f.window.current_file(), first);
-    QVERIFY2(f.ui.failures().isEmpty(), qPrintable(f.ui.failures().join('\n')));
-}
-
-// A recent file that has gone is reported and dropped, before any question, and the loaded
-// database keeps its file: a Save afterwards writes there, not under the missing name.
-void TestOpenFile::lastFilesMissingEntry()
-{
-    WindowFixture f;
-    const QString a = f.Write_Sample(QStringLiteral("A.BIN"), FileKind::ChannelData);
-    const QString b = f.Path(QStringLiteral("B.BIN"));
-    const QString c = f.Write_Sample(QStringLiteral("C.BIN"), FileKind::Default);
-    QVERIFY(f.Open(a, FileKind::ChannelData));
-    f.window.view_state().Data_Modified = true;
-    f.Set_Recent({a, b, c});
-    f.window.Prepare_File_Menu();
-    QCOMPARE(f.window.recent_action(0)->text(), a);
-    QCOMPARE(f.window.recent_action(1)->text(), b);
-    QCOMPARE(f.window.recent_action(2)->text(), c);
-
-    f.window.LastFileName1Click(1);
-    QCOMPARE(f.ui.errors(), QStringList{kInexistent});
-    QCOMPARE(f.ui.questions(), QStringList());
-    QCOMPARE(f.Recent(), (QStringList{a, c, ""}));
-    QVERIFY(f.window.view_state().Data_Loaded);
-    QCOMPARE(f.window.current_file(), a);
-
-    QVERIFY(QFile::remove(a));
-    f.window.PMSaveClick();
-    QCOMPARE(Read_File(a).size(), 262144);
-    QVERIFY(!QFile::exists(b));
-    QVERIFY(!f.window.view_state().Data_Modified);
-    QCOMPARE(f.ui.errors().size(), 1);
-}
-
-void TestOpenFile::lastFilesKindFromSize_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<FileKind>("kind");
-    QTest::addColumn<QStringList>("errors");
-    QTest::newRow("262144 bytes") << Sample_Bytes(FileKind::ChannelData) << FileKind::ChannelData
-                                  << QStringList();
-    QTest::newRow("131072 bytes") << Sample_Bytes(FileKind::Default) << FileKind::Default
-                                  << QStringList();
-    QTest::newRow("262143 bytes") << Sample_Bytes(FileKind::ChannelData).left(262143)
-                                  << FileKind::Default << QStringList{"File wrong!"};
-}
-
-void TestOpenFile::lastFilesKindFromSize()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(FileKind, kind);
-    QFETCH(QStringList, errors);
-    WindowFixture f;
-    const QString path = f.Path(QStringLiteral("RECENT.BIN"));
-    QVERIFY(Write_File(path, bytes));
-    f.Set_Recent({path});
-    f.window.Prepare_File_Menu();
-
-    f.window.LastFileName1Click(0);
-    QCOMPARE(f.ui.errors(), errors);
-    QCOMPARE(f.window.view_state().Data_Loaded, errors.isEmpty());
-    QCOMPARE(f.window.database().File_Kind, kind);
-    QCOMPARE(f.Recent(), (QStringList{path, "", ""}));
 }
 
 // A file handed over while an open runs is opened once the window is idle again, not in the
