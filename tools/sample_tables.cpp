@@ -111,19 +111,8 @@ constexpr std::array<const char *, 40> kFamilies{{
         "Brevano",
 }};
 
-constexpr std::array<const char *, 10> kSampleFavourites{{
-        "News",
-        "Sport",
-        "Movies",
-        "Music",
-        "Kids",
-        "Documentary",
-        "Arts",
-        "Radio",
-        "Regional",
-        "Travel",
-}};
-
+// The sample database names the first ten groups, the full one all sixteen.
+constexpr std::size_t kSampleFavouriteCount = 10;
 constexpr std::array<const char *, 16> kFullFavourites{{
         "News",
         "Sport",
@@ -177,7 +166,7 @@ std::span<const char *const> Family_Names()
 
 std::span<const char *const> Sample_Favourite_Names()
 {
-    return kSampleFavourites;
+    return std::span<const char *const>(kFullFavourites).first(kSampleFavouriteCount);
 }
 
 std::span<const char *const> Full_Favourite_Names()
