@@ -59,11 +59,6 @@ FileCommands::FileCommands(Ui_Services &ui, FileCommandHost &host, MainViews &vi
     , m_paths(std::move(paths))
 {}
 
-std::string FileCommands::local(const QString &path) const
-{
-    return Local_Path(path);
-}
-
 bool FileCommands::Has_Unsaved_Changes() const
 {
     return m_view.Data_Modified || m_version_edited;
@@ -118,7 +113,7 @@ void FileCommands::Open_Recent_File(const QString &path)
     if (!QFileInfo::exists(path)) {
         m_ui.Error_Box(m_host.Dialog_Parent(), QString::fromUtf8(msg::kFileInexistent));
         const RecentFiles recent = Read_Recent_Files(m_paths.settings_file);
-        const auto at = std::find(recent.names.begin(), recent.names.end(), path);
+        const auto *const at = std::find(recent.names.begin(), recent.names.end(), path);
         if (at != recent.names.end())
             Store_Recent_Files(
                     Remove_Recent_File(recent, static_cast<int>(at - recent.names.begin())));
@@ -137,7 +132,7 @@ bool FileCommands::Open_Database_File(const QString &path, FileKind kind)
 {
     // A file that cannot open must not cost the unsaved changes: it is refused before the
     // question, and the loaded database stays on show.
-    const Outcome checked = Check_Database_File(local(path), Expected_Size_For(kind));
+    const Outcome checked = Check_Database_File(Local_Path(path), Expected_Size_For(kind));
     if (Has_Unsaved_Changes()) {
         if (!checked) {
             m_ui.Error_Box(m_host.Dialog_Parent(), QString::fromStdString(checked.message));
@@ -158,7 +153,7 @@ bool FileCommands::Open_Database_File(const QString &path, FileKind kind)
     Outcome outcome;
     {
         const auto wait = m_host.Please_Wait(kPleaseWaitOpening);
-        outcome = Load_Database_File(m_db, local(path), local(m_paths.working_copy));
+        outcome = Load_Database_File(m_db, Local_Path(path), Local_Path(m_paths.working_copy));
         Update_Version_Panel(); // the header is read before the checks
         if (outcome) {
             m_view.Data_Loaded = true;
@@ -190,7 +185,7 @@ void FileCommands::Store_Recent_Files(const RecentFiles &recent)
     if (!Write_Recent_Files(m_paths.settings_file, recent))
         m_ui.Error_Box(m_host.Dialog_Parent(),
                        QString::fromStdString(
-                               msg::Save_Failed(local(m_paths.settings_file),
+                               msg::Save_Failed(Local_Path(m_paths.settings_file),
                                                 "The list of last files can not be stored.")));
 }
 
@@ -200,8 +195,8 @@ bool FileCommands::Save_To(const QString &target)
     {
         const QScopedValueRollback<bool> busy(m_busy, true);
         const auto wait = m_host.Please_Wait(kPleaseWaitSaving);
-        outcome = Save_Database_File(m_db, local(target), local(m_paths.working_copy),
-                                     local(m_paths.backups_folder));
+        outcome = Save_Database_File(m_db, Local_Path(target), Local_Path(m_paths.working_copy),
+                                     Local_Path(m_paths.backups_folder));
     }
     if (!outcome) {
         m_ui.Error_Box(m_host.Dialog_Parent(), QString::fromStdString(outcome.message));
@@ -225,7 +220,7 @@ void FileCommands::PMSaveClick()
 // the user agreed to replace it. Empty when nothing should be written.
 QString FileCommands::Ask_Target(const char *title)
 {
-    const QString target = m_ui.Save_File_Name(m_host.Dialog_Parent(), QString::fromUtf8(title));
+    QString target = m_ui.Save_File_Name(m_host.Dialog_Parent(), QString::fromUtf8(title));
     if (target.isEmpty())
         return {};
     if (QFileInfo::exists(target)
@@ -254,7 +249,7 @@ void FileCommands::Restore_BackupClick()
 {
     if (busy())
         return;
-    const std::vector<BackupFile> backups = List_Backups(local(m_paths.backups_folder));
+    const std::vector<BackupFile> backups = List_Backups(Local_Path(m_paths.backups_folder));
     const int chosen = m_ui.Choose_Row(m_host.Dialog_Parent(),
                                        Backup_Choice(m_paths.backups_folder, backups));
     if (chosen < 0 || chosen >= static_cast<int>(backups.size()))

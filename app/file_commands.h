@@ -105,7 +105,6 @@ private:
     QString Ask_Target(const char *title);
     void Remember_Opened_File(const QString &path);
     void Store_Recent_Files(const RecentFiles &recent);
-    std::string local(const QString &path) const;
 
     Ui_Services &m_ui;
     FileCommandHost &m_host;

@@ -1,5 +1,6 @@
 #include "dbase/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -81,7 +82,7 @@ bool Resolve_Links(const std::string &path, std::string &resolved, std::string &
         if (n < 0)
             return Fail(reason, errno);
         std::string next(buffer, static_cast<std::size_t>(n));
-        current = next.starts_with('/') ? next : Folder_Of(current) + "/" + next;
+        current = next.starts_with('/') ? next : Folder_Of(current).append("/").append(next);
     }
     return Fail(reason, ELOOP);
 }
@@ -118,13 +119,9 @@ bool Is_Random_Tail(const std::string &text)
 {
     if (text.size() != kRandomLength)
         return false;
-    for (const char c : text) {
-        const bool alnum
-                = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-        if (!alnum)
-            return false;
-    }
-    return true;
+    return std::ranges::all_of(text, [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    });
 }
 
 // A temporary file whose writer died carries no lock; the lock of a running write keeps it.
@@ -262,7 +259,7 @@ void Remove_Stale_Temporaries(const std::string &folder, const std::string &targ
         if (Is_Temporary_File_Name(name)
             && (prefix.empty()
                 || (name.starts_with(prefix) && name.size() == prefix.size() + kRandomLength)))
-            Remove_If_Stale(folder + "/" + name);
+            Remove_If_Stale(std::string(folder).append("/").append(name));
     }
     ::closedir(dir);
 }

@@ -37,8 +37,8 @@ void Write_If_Set(MutableBytes record, BitField field, const std::optional<std::
 
 void Write_Program_Fields(ProgramRecord &record, const ProgramValues &values)
 {
-    Write_Field(record, prog::Locked, values.locked);
-    Write_Field(record, prog::Skipped, values.skipped);
+    Write_Field(record, prog::Locked, values.locked ? 1 : 0);
+    Write_Field(record, prog::Skipped, values.skipped ? 1 : 0);
     Write_Field(record, prog::Service_Id, values.service_id);
     Write_Field(record, prog::Pcr_Pid, values.pcr_pid);
     Write_Field(record, prog::Private_Pid, values.private_pid);
@@ -219,7 +219,7 @@ int Create_Program(ChannelDatabase &db, std::uint32_t tp_kind, int tp_index,
     for (std::size_t word = 0; word < 20; word += 4)
         Store_U32(record, word, 0);
     Write_Field(record, prog::In_Use, 1);
-    Write_Field(record, prog::Is_Radio, values.is_radio);
+    Write_Field(record, prog::Is_Radio, values.is_radio ? 1 : 0);
     Write_Field(record, prog::Free_To_Air, 1);
     Write_Field(record, prog::Tp_Index, static_cast<std::uint32_t>(tp_index));
     Write_Field(record, prog::Tp_Kind, tp_kind);

@@ -274,7 +274,7 @@ void TFormEditProg::Show_Program()
     m_skip->setChecked(shown.skipped);
     m_lock->setChecked(shown.locked);
     for (std::size_t k = 0; k < m_favs.size(); ++k)
-        m_favs[k]->setChecked((shown.favourite_mask >> k) & 1u);
+        m_favs[k]->setChecked(((shown.favourite_mask >> k) & 1u) != 0);
     Show_Ca_Names(shown.ca_names);
 }
 

@@ -46,7 +46,7 @@ private:
     QWidget *Build_Favourites();
     QWidget *Build_Ca_Fields();
     QWidget *Build_Transponder_Panels();
-    QWidget *Build_Information();
+    static QWidget *Build_Information();
     QWidget *Build_Buttons();
 
     void FormShow();

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace orvane {
 
@@ -34,10 +35,7 @@ std::optional<double> Parse_Float(const QString &text)
 
 bool Is_Latin1(const QString &text)
 {
-    for (const QChar c : text)
-        if (c.unicode() > 0xFF)
-            return false;
-    return true;
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
 }
 
 } // namespace orvane

@@ -86,10 +86,10 @@ std::optional<std::uint32_t> Selected(int index)
 
 std::optional<std::uint32_t> Tone_Code(const QString &text)
 {
-    const int code
+    const auto code
             = QStringList{QStringLiteral("OFF"), QStringLiteral("ON"), QStringLiteral("Auto")}
                       .indexOf(text);
-    return code < 0 ? std::nullopt : std::optional<std::uint32_t>(code);
+    return code < 0 ? std::nullopt : std::optional<std::uint32_t>(static_cast<std::uint32_t>(code));
 }
 
 } // namespace
