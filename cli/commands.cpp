@@ -34,11 +34,7 @@ int Refuse(std::ostream &err, std::string message)
 
 Outcome Open(Session &session, const std::string &path, std::optional<FileKind> forced)
 {
-    session.db->Set_File_Kind(Kind_Of(path, forced));
-    Bytes file;
-    if (Outcome read = Read_Database_File(path, session.db->Expected_File_Size, file); !read)
-        return read;
-    return Load_Database_Bytes(*session.db, file);
+    return Load_Database_Copy(*session.db, path, Kind_Of(path, forced));
 }
 
 Outcome Write_Output(const std::string &path, ByteView bytes)

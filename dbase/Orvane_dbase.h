@@ -18,5 +18,7 @@
 #include "dbase/lzo_codec.h"
 #include "dbase/maintenance.h"
 #include "dbase/messages.h"
+#include "dbase/order_like.h"
 #include "dbase/outcome.h"
+#include "dbase/program_order.h"
 #include "dbase/record_writers.h"

@@ -109,6 +109,15 @@ Outcome Load_Database_File(ChannelDatabase &db, const std::string &path,
     return Open_Database(db, file, *buffers, &working_copy_path);
 }
 
+Outcome Load_Database_Copy(ChannelDatabase &db, const std::string &path, FileKind kind)
+{
+    db.Set_File_Kind(kind);
+    Bytes file;
+    if (Outcome read = Read_Database_File(path, db.Expected_File_Size, file); !read)
+        return read;
+    return Load_Database_Bytes(db, file);
+}
+
 void Write_Image(const RawArrays &raw, Bytes &working_copy)
 {
     if (working_copy.size() < kImageSize)
@@ -172,11 +181,7 @@ DatabaseSummary Summarise_Database_File(const std::string &path)
     DatabaseSummary summary;
     summary.kind = Kind_For_File_Size(File_Size(path), FileKind::ChannelData);
     const auto db = Make_Channel_Database();
-    db->Set_File_Kind(summary.kind);
-    Bytes file;
-    summary.outcome = Read_Database_File(path, db->Expected_File_Size, file);
-    if (summary.outcome)
-        summary.outcome = Load_Database_Bytes(*db, file);
+    summary.outcome = Load_Database_Copy(*db, path, summary.kind);
     if (summary.outcome)
         summary.programs = Count_Programs(*db);
     return summary;

@@ -60,6 +60,9 @@ Outcome Load_Database_File(ChannelDatabase &db, const std::string &path,
                            const std::string &working_copy_path);
 // The same from bytes in memory, without a working copy on disk.
 Outcome Load_Database_Bytes(ChannelDatabase &db, ByteView file);
+// A file opened as a database of `kind` without a working copy on disk: a reference to compare
+// with, a file a command-line run changes in memory.
+Outcome Load_Database_Copy(ChannelDatabase &db, const std::string &path, FileKind kind);
 // What an open fills before the database takes it. A caller that opens many files (a list of
 // backups, a fuzzer) keeps one, which spares two large allocations per file.
 struct OpenBuffers

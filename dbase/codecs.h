@@ -24,4 +24,7 @@ std::string Decimal_Text(std::uint32_t value);
 // A value in tenths as a decimal number in its shortest form: 192 -> "19.2", 130 -> "13".
 std::string Tenths_Text(std::uint32_t tenths);
 
+// The database's 8-bit texts read as Latin-1, as UTF-8 for the screen and the terminal.
+std::string Latin1_To_Utf8(std::string_view latin1);
+
 } // namespace orvane

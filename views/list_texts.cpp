@@ -48,22 +48,6 @@ void Add_Program_Lines(const ChannelDatabase &db, int view_mode, int program,
 
 } // namespace
 
-std::string Latin1_To_Utf8(std::string_view latin1)
-{
-    std::string utf8;
-    utf8.reserve(latin1.size());
-    for (const char c : latin1) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            utf8 += c;
-        } else {
-            utf8 += static_cast<char>(0xC0 | (byte >> 6));
-            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return utf8;
-}
-
 std::string Row_Number_Text(int position)
 {
     return "NO." + std::to_string(position + 1) + ": ";

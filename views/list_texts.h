@@ -4,14 +4,13 @@
 // database's 8-bit names are read as Latin-1 on the way.
 
 #include "dbase/channel_database.h"
+#include "dbase/codecs.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orvane {
-
-std::string Latin1_To_Utf8(std::string_view latin1);
 
 // "NO." + (position + 1) + ": ".
 std::string Row_Number_Text(int position);
