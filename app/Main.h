@@ -9,6 +9,7 @@
 #include "app/main_layout.h"
 #include "dbase/channel_database.h"
 #include "views/main_views.h"
+#include "views/program_moves.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -99,6 +100,17 @@ public:
     void Delete_TvClick();
     void Delete_RadioClick();
 
+    // The order commands at the end of the program menus (Main_order.cpp). Each acts on the TV
+    // or radio grid of the page on show and its selected rows; the moved rows stay selected.
+    void Move_ProgramsClick(GridId grid, MoveKind kind);
+    void Move_To_NumberClick(GridId grid);
+    void Sort_ProgramsClick(GridId grid, ProgramSortKey key);
+    void Delete_ProgramsClick(GridId grid);
+    // "Order like another file...": the whole database, both kinds, in a reference's order.
+    void Order_LikeClick();
+    // The grid's selected rows (from 1, as the list logic counts them), ascending.
+    std::vector<int> Selected_Grid_Rows(GridId grid) const;
+
     // The receiver commands (Main_link.cpp): File > "Read from receiver" > kind, and File >
     // "Write into receiver". Each runs one transfer through the communication dialog while the
     // main window is disabled; a second command, closing the window and a file handed over by
@@ -183,6 +195,14 @@ private:
     template<typename Command>
     void Run_Edit_Command(Command command);
     void Focus_Grid(GridId grid);
+    QTableView *Grid_View(GridId grid) const;
+
+    // Order commands (Main_order.cpp).
+    void Bind_Order_Menus();
+    void Apply_Order_Menu(GridId grid);
+    template<typename Step>
+    void Run_Order_Command(GridId grid, Step step);
+    void Select_Grid_Rows(GridId grid, const std::vector<int> &rows);
 
     // Files (Main_file.cpp).
     void Enable_Save_Actions();

@@ -88,6 +88,7 @@ void TFormMain::Bind_List_Menus()
     connect(m.Del_All_Empty_Tp, &QAction::triggered, this, &TFormMain::Del_All_Empty_TpClick);
     connect(m.Delete_Tv, &QAction::triggered, this, &TFormMain::Delete_TvClick);
     connect(m.Delete_Radio, &QAction::triggered, this, &TFormMain::Delete_RadioClick);
+    Bind_Order_Menus();
 
     for (BoundGrid &bound : m_grids) {
         QTableView *view = bound.view;
@@ -129,6 +130,11 @@ void TFormMain::Pop_Up_Menu(GridId grid, QTableView *view, const QPoint &positio
         break;
     }
     menu->exec(view->viewport()->mapToGlobal(position));
+    // The order commands' shortcuts act on the selection of the moment they are pressed; the
+    // commands themselves refuse what does not apply.
+    for (const OrderActions *order : {&m_menus.Tv_Order, &m_menus.Radio_Order})
+        for (QAction *action : Order_Action_List(*order))
+            action->setEnabled(true);
 }
 
 void TFormMain::PM_SatePopup()
@@ -160,6 +166,7 @@ void TFormMain::PM_TvPopup()
     const ProgramMenu menu = orvane::PM_TvPopup(m_views);
     Apply_Changes();
     Apply_Program_Menu(menu, m_menus.Change_TV, m_menus.New_Tv, m_menus.Delete_Tv);
+    Apply_Order_Menu(GridId::Tv);
 }
 
 void TFormMain::PM_RadioPopup()
@@ -167,6 +174,7 @@ void TFormMain::PM_RadioPopup()
     const ProgramMenu menu = orvane::PM_RadioPopup(m_views);
     Apply_Changes();
     Apply_Program_Menu(menu, m_menus.Change_Radio, m_menus.New_Radio, m_menus.Delete_Radio);
+    Apply_Order_Menu(GridId::Radio);
 }
 
 void TFormMain::Show_Act_SatClick()
@@ -190,14 +198,18 @@ void TFormMain::Run_Edit_Command(Command command)
         Focus_Grid(*focus);
 }
 
-void TFormMain::Focus_Grid(GridId grid)
+QTableView *TFormMain::Grid_View(GridId grid) const
 {
     const PageWidgets &page = page_widgets(m_view.View_Mode);
-    QTableView *view = grid == GridId::Sat  ? page.sat
-                       : grid == GridId::Tp ? page.tp
-                       : grid == GridId::Tv ? page.tv
-                                            : page.radio;
-    if (view)
+    return grid == GridId::Sat  ? page.sat
+           : grid == GridId::Tp ? page.tp
+           : grid == GridId::Tv ? page.tv
+                                : page.radio;
+}
+
+void TFormMain::Focus_Grid(GridId grid)
+{
+    if (QTableView *view = Grid_View(grid))
         view->setFocus(Qt::OtherFocusReason);
 }
 
@@ -234,6 +246,14 @@ void TFormMain::Delete_TvClick()
 void TFormMain::Delete_RadioClick()
 {
     Run_Edit_Command(orvane::Delete_RadioClick);
+}
+
+void TFormMain::Delete_ProgramsClick(GridId grid)
+{
+    const std::vector<int> rows = Selected_Grid_Rows(grid);
+    Run_Edit_Command([&](MainViews &views, EditCommandHost &host) {
+        return orvane::Delete_ProgramsClick(views, host, grid, rows);
+    });
 }
 
 } // namespace orvane

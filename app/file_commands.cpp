@@ -172,6 +172,27 @@ bool FileCommands::Open_Database_File(const QString &path, FileKind kind)
     return true;
 }
 
+std::unique_ptr<ChannelDatabase> FileCommands::Open_Reference_File(const QString &title)
+{
+    const QString path = m_ui.Open_File_Name(m_host.Dialog_Parent(), title);
+    if (path.isEmpty())
+        return nullptr;
+    auto reference = Make_Channel_Database();
+    const std::string local = Local_Path(path);
+    Outcome opened;
+    {
+        const QScopedValueRollback<bool> busy(m_busy, true);
+        const auto wait = m_host.Please_Wait(kPleaseWaitOpening);
+        opened = Load_Database_Copy(*reference, local,
+                                    Kind_For_File_Size(File_Size(local), FileKind::ChannelData));
+    }
+    if (!opened) {
+        m_ui.Error_Box(m_host.Dialog_Parent(), QString::fromStdString(opened.message));
+        return nullptr;
+    }
+    return reference;
+}
+
 void FileCommands::Remember_Opened_File(const QString &path)
 {
     const RecentFiles recent = Read_Recent_Files(m_paths.settings_file);

@@ -90,6 +90,9 @@ public:
     void PMSaveClick();
     void Save_DataClick(FileKind target_kind);
     void Restore_BackupClick();
+    // A database file chosen to compare with, opened in memory beside the open one (either
+    // kind, from its size); none when cancelled or when it does not open, which was reported.
+    std::unique_ptr<ChannelDatabase> Open_Reference_File(const QString &title);
     // The receiver commands' file steps around their transfers.
     void ReadDataClick(FileKind kind);
     void PMWriteClick();

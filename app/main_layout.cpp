@@ -86,6 +86,19 @@ QTableView *Make_Grid(const char *name)
     return grid;
 }
 
+// The TV and radio grids take several rows at once and move them by drag and drop.
+QTableView *Make_Program_Grid(const char *name)
+{
+    QTableView *grid = Make_Grid(name);
+    grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grid->setDragEnabled(true);
+    grid->setDragDropMode(QAbstractItemView::InternalMove);
+    grid->setDefaultDropAction(Qt::MoveAction);
+    grid->setDragDropOverwriteMode(false);
+    grid->setDropIndicatorShown(true);
+    return grid;
+}
+
 QListWidget *Make_List(const char *name, int pixel_size, int item_height, bool hand_cursor)
 {
     auto *list = new QListWidget;
@@ -144,8 +157,8 @@ PageWidgets Build_Satellites_Page()
     Make_Page(w, "TabSheet_Sat");
     w.sat = Make_Grid("SG_S_Sat");
     w.tp = Make_Grid("SG_S_TP");
-    w.tv = Make_Grid("SG_S_TV");
-    w.radio = Make_Grid("SG_S_Radio");
+    w.tv = Make_Program_Grid("SG_S_TV");
+    w.radio = Make_Program_Grid("SG_S_Radio");
     w.fav = Make_List("LB_S_FAV", 14, 16, true);
     w.info = Make_List("LB_S_Info", 12, 15, false);
     w.columns->addWidget(Make_Column({Make_Box(QStringLiteral("Satellites:"), w.sat),
@@ -165,8 +178,8 @@ PageWidgets Build_Terrestrial_Page()
     PageWidgets w;
     Make_Page(w, "TabSheet_TP");
     w.tp = Make_Grid("SG_T_TP");
-    w.tv = Make_Grid("SG_T_TV");
-    w.radio = Make_Grid("SG_T_Radio");
+    w.tv = Make_Program_Grid("SG_T_TV");
+    w.radio = Make_Program_Grid("SG_T_Radio");
     w.fav = Make_List("LB_T_FAV", 14, 16, true);
     w.info = Make_List("LB_T_Info", 12, 15, false);
     w.columns->addWidget(Make_Column({Make_Box(QStringLiteral("Transponder:"), w.tp),

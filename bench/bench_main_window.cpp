@@ -24,6 +24,15 @@ public:
     QString Open_File_Name(QWidget *, const QString &) override { return {}; }
     QString Save_File_Name(QWidget *, const QString &) override { return {}; }
     int Choose_Row(QWidget *, const RowChoice &) override { return -1; }
+    std::optional<QString> Ask_Text(QWidget *, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QList<bool>> Choose_Options(QWidget *, const OptionChoice &) override
+    {
+        return std::nullopt;
+    }
+    void Show_Report(QWidget *, const QString &, const QString &) override {}
 };
 
 } // namespace

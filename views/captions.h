@@ -59,4 +59,15 @@ inline constexpr const char *kChangeRadio = "Change Radio data";
 inline constexpr const char *kNewRadio = "New Radio";
 inline constexpr const char *kDeleteRadio = "Delete Radio";
 
+// The order commands at the end of both program menus.
+inline constexpr const char *kMoveUp = "Move up";
+inline constexpr const char *kMoveDown = "Move down";
+inline constexpr const char *kMoveToTop = "Move to top";
+inline constexpr const char *kMoveToBottom = "Move to bottom";
+inline constexpr const char *kMoveToNumber = "Move to number...";
+inline constexpr const char *kSortByName = "Sort by name";
+inline constexpr const char *kSortByServiceId = "Sort by service id";
+inline constexpr const char *kDeleteSelectedPrograms = "Delete selected programs";
+inline constexpr const char *kOrderLikeFile = "Order like another file...";
+
 } // namespace orvane::caption

@@ -30,5 +30,8 @@ inline constexpr const char *kConfirmDeleteEmptyTps
 inline constexpr const char *kConfirmDeleteProgram
         = "The data can not be restored after be deleted,\r\rAre you sure to delete this "
           "program?";
+inline constexpr const char *kConfirmDeletePrograms
+        = "The data can not be restored after be deleted,\r\rAre you sure to delete these "
+          "programs?";
 
 } // namespace orvane::msg

@@ -1,5 +1,11 @@
 #include "views/grid_model.h"
 
+#include <QDataStream>
+#include <QIODevice>
+#include <QMimeData>
+
+#include <algorithm>
+
 namespace orvane {
 
 GridModel::GridModel(const MainViews &views, int view_mode, GridId grid, QObject *parent)
@@ -48,11 +54,79 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     return QString::fromStdString(m_views.Title_Text(m_view_mode, m_grid, section));
 }
 
+namespace {
+
+// The grid rows of a drag, private to the program grids of this process.
+const QString kProgramRowsType = QStringLiteral("application/x-orvane-program-rows");
+
+} // namespace
+
 Qt::ItemFlags GridModel::flags(const QModelIndex &index) const
 {
+    // Only the space between rows takes a drop, so the drop indicator is a line.
     if (!index.isValid())
-        return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        return Moves_Rows() ? Qt::ItemIsDropEnabled : Qt::NoItemFlags;
+    const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const bool shows_program = m_views.Row_Slot(m_grid, Grid_Row(index.row())) != kNoSlot;
+    return Moves_Rows() && shows_program ? flags | Qt::ItemIsDragEnabled : flags;
+}
+
+Qt::DropActions GridModel::supportedDropActions() const
+{
+    return Moves_Rows() ? Qt::MoveAction : Qt::IgnoreAction;
+}
+
+QStringList GridModel::mimeTypes() const
+{
+    return {kProgramRowsType};
+}
+
+QMimeData *GridModel::mimeData(const QModelIndexList &indexes) const
+{
+    std::vector<int> rows;
+    for (const QModelIndex &index : indexes)
+        rows.push_back(Grid_Row(index.row()));
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QByteArray encoded;
+    QDataStream stream(&encoded, QIODevice::WriteOnly);
+    stream << static_cast<qint32>(m_view_mode) << static_cast<qint32>(m_grid);
+    for (const int row : rows)
+        stream << static_cast<qint32>(row);
+    auto *data = new QMimeData;
+    data->setData(kProgramRowsType, encoded);
+    return data;
+}
+
+bool GridModel::canDropMimeData(const QMimeData *data, Qt::DropAction action, int, int,
+                                const QModelIndex &parent) const
+{
+    return Moves_Rows() && action == Qt::MoveAction && !parent.isValid()
+           && data->hasFormat(kProgramRowsType);
+}
+
+bool GridModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                             const QModelIndex &parent)
+{
+    if (!canDropMimeData(data, action, row, column, parent) || !m_on_drop)
+        return false;
+    QDataStream stream(data->data(kProgramRowsType));
+    qint32 view_mode = 0;
+    qint32 grid = 0;
+    stream >> view_mode >> grid;
+    // Rows from the other page's grid or the other kind's grid are not this grid's rows.
+    if (view_mode != m_view_mode || grid != static_cast<qint32>(m_grid))
+        return false;
+    std::vector<int> rows;
+    while (!stream.atEnd()) {
+        qint32 dragged = 0;
+        stream >> dragged;
+        rows.push_back(dragged);
+    }
+    // Below the last row (or on the empty space under it) is the end of the list.
+    const int end = rowCount();
+    m_on_drop(rows, Grid_Row(row < 0 || row > end ? end : row));
+    return true;
 }
 
 void GridModel::Refresh()

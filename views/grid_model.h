@@ -9,6 +9,9 @@
 
 #include <QAbstractTableModel>
 
+#include <functional>
+#include <vector>
+
 namespace orvane {
 
 class GridModel final : public QAbstractTableModel
@@ -24,6 +27,19 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
+    // The program grids move their rows by drag and drop: rows dragged within the grid are
+    // dropped between two rows, never onto one, and the model hands the move to on_drop (grid
+    // rows dragged, grid row they go before) instead of changing rows itself.
+    using DropHandler = std::function<void(const std::vector<int> &rows, int insert_before_row)>;
+    void Set_Drop_Handler(DropHandler on_drop) { m_on_drop = std::move(on_drop); }
+    Qt::DropActions supportedDropActions() const override;
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
+    bool canDropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                         const QModelIndex &parent) const override;
+    bool dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                      const QModelIndex &parent) override;
+
     GridId grid() const { return m_grid; }
     int view_mode() const { return m_view_mode; }
     // Grid rows (as the logic counts them) and model rows.
@@ -35,10 +51,12 @@ public:
 
 private:
     int First_Model_Row_Offset() const { return m_grid == GridId::Sat ? 0 : 1; }
+    bool Moves_Rows() const { return m_grid == GridId::Tv || m_grid == GridId::Radio; }
 
     const MainViews &m_views;
     int m_view_mode;
     GridId m_grid;
+    DropHandler m_on_drop;
 };
 
 } // namespace orvane

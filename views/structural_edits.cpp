@@ -6,6 +6,8 @@
 #include "views/edit_messages.h"
 #include "views/row_maps.h"
 
+#include <algorithm>
+
 namespace orvane {
 namespace {
 
@@ -179,19 +181,12 @@ bool Tp_Occupied(const ChannelDatabase &db, int tp)
     return false;
 }
 
-FocusRequest Delete_Program_Of(MainViews &views, EditCommandHost &host, GridId grid)
+// The program maps for the narrowing in force after programs were deleted; each later step
+// replaces the earlier.
+void Relist_Programs(MainViews &views)
 {
     ChannelDatabase &db = views.database();
     ViewState &view = views.view();
-    const GridCursor before = views.cursor(grid);
-    const int program = views.Row_Slot(grid, before.current_row);
-    if (program == kNoSlot || !host.Confirm(msg::kConfirmDeleteProgram))
-        return {};
-    view.Tv_Selected = grid == GridId::Tv;
-    view.Radio_Selected = grid == GridId::Radio;
-    Delete_Program(db, program);
-
-    // The program maps for the narrowing in force; each later step replaces the earlier.
     const int mode = view.View_Mode;
     const int satellite = Current_Slot(views, GridId::Sat);
     List_Programs(db, view, mode);
@@ -203,7 +198,24 @@ FocusRequest Delete_Program_Of(MainViews &views, EditCommandHost &host, GridId g
         List_Programs_Of_Fav(db, view, view.Fav_Group_Index, mode);
     if (view.Fav_Selected && view.Sat_Selected)
         List_Programs_Of_Sat_Fav(db, view, view.Fav_Group_Index, satellite, mode);
+}
 
+void Mark_Program_Grid_Selected(ViewState &view, GridId grid)
+{
+    view.Tv_Selected = grid == GridId::Tv;
+    view.Radio_Selected = grid == GridId::Radio;
+}
+
+FocusRequest Delete_Program_Of(MainViews &views, EditCommandHost &host, GridId grid)
+{
+    ViewState &view = views.view();
+    const GridCursor before = views.cursor(grid);
+    const int program = views.Row_Slot(grid, before.current_row);
+    if (program == kNoSlot || !host.Confirm(msg::kConfirmDeleteProgram))
+        return {};
+    Mark_Program_Grid_Selected(view, grid);
+    Delete_Program(views.database(), program);
+    Relist_Programs(views);
     if (before.row_count <= 2) {
         views.Clear_Info();
     } else {
@@ -352,6 +364,35 @@ FocusRequest Delete_TvClick(MainViews &views, EditCommandHost &host)
 FocusRequest Delete_RadioClick(MainViews &views, EditCommandHost &host)
 {
     return Delete_Program_Of(views, host, GridId::Radio);
+}
+
+FocusRequest Delete_ProgramsClick(MainViews &views, EditCommandHost &host, GridId grid,
+                                  std::span<const int> rows)
+{
+    std::vector<int> slots;
+    for (const int row : rows)
+        if (const int slot = views.Row_Slot(grid, row); slot != kNoSlot)
+            slots.push_back(slot);
+    std::sort(slots.begin(), slots.end());
+    slots.erase(std::unique(slots.begin(), slots.end()), slots.end());
+    if (slots.size() < 2 || !host.Confirm(msg::kConfirmDeletePrograms))
+        return {};
+    ViewState &view = views.view();
+    const int current_row = views.cursor(grid).current_row;
+    Mark_Program_Grid_Selected(view, grid);
+    // From the highest slot down, so that the slots still to delete do not move.
+    for (auto slot = slots.rbegin(); slot != slots.rend(); ++slot)
+        Delete_Program(views.database(), *slot);
+    Relist_Programs(views);
+    views.Fill_Program_Grids();
+    // The row the current one was on, or the last row when the list became shorter.
+    const int shown = views.Row_Slot(grid, std::min(current_row, views.cursor(grid).row_count - 1));
+    if (shown == kNoSlot)
+        views.Clear_Info();
+    else
+        views.Show_Info(kNoSlot, kNoSlot, shown);
+    view.Data_Modified = true;
+    return grid;
 }
 
 } // namespace orvane

@@ -9,6 +9,7 @@
 #include "views/main_views.h"
 
 #include <optional>
+#include <span>
 
 namespace orvane {
 
@@ -39,6 +40,10 @@ FocusRequest Delete_TpClick(MainViews &views, EditCommandHost &host);
 FocusRequest Del_All_Empty_TpClick(MainViews &views, EditCommandHost &host);
 FocusRequest Delete_TvClick(MainViews &views, EditCommandHost &host);
 FocusRequest Delete_RadioClick(MainViews &views, EditCommandHost &host);
+// "Delete selected programs": the programs of the grid's rows (from 1), when they are more than
+// one, after one confirmation, each through the program cascade.
+FocusRequest Delete_ProgramsClick(MainViews &views, EditCommandHost &host, GridId grid,
+                                  std::span<const int> rows);
 
 // The lowest slot whose display row is unused, or -1 when the table is full.
 int Free_Sat_Tp_Slot(const ChannelDatabase &db);

@@ -2,8 +2,15 @@
 
 #include "views/row_chooser.h"
 
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QVBoxLayout>
 
 namespace orvane {
 
@@ -33,6 +40,31 @@ QString Run_File_Dialog(QWidget *parent, const QString &title, QFileDialog::Acce
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+// A text over check boxes, all unticked, with OK and Cancel.
+std::optional<QList<bool>> Run_Option_Dialog(QWidget *parent,
+                                             const Ui_Services::OptionChoice &choice)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(choice.title);
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *text = new QLabel(choice.text);
+    text->setWordWrap(true);
+    layout->addWidget(text);
+    QList<QCheckBox *> boxes;
+    for (const QString &option : choice.options)
+        layout->addWidget(boxes.emplace_back(new QCheckBox(option)));
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    QList<bool> ticked;
+    for (const QCheckBox *box : boxes)
+        ticked << box->isChecked();
+    return ticked;
 }
 
 class DesktopUiServices final : public Ui_Services
@@ -69,6 +101,29 @@ public:
     {
         RowChooser chooser(choice, parent);
         return chooser.exec() == QDialog::Accepted ? chooser.chosen_row() : -1;
+    }
+
+    std::optional<QString> Ask_Text(QWidget *parent, const QString &title,
+                                    const QString &label) override
+    {
+        bool accepted = false;
+        const QString text = QInputDialog::getText(parent, title, label, QLineEdit::Normal,
+                                                   QString(), &accepted);
+        return accepted ? std::optional<QString>(text) : std::nullopt;
+    }
+
+    std::optional<QList<bool>> Choose_Options(QWidget *parent, const OptionChoice &choice) override
+    {
+        return Run_Option_Dialog(parent, choice);
+    }
+
+    void Show_Report(QWidget *parent, const QString &text, const QString &details) override
+    {
+        QMessageBox box(QMessageBox::Information, kBoxTitle, Shown_Text(text), QMessageBox::Ok,
+                        parent);
+        if (!details.isEmpty())
+            box.setDetailedText(details);
+        box.exec();
     }
 };
 

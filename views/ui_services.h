@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QWidget;
 
 namespace orvane {
@@ -35,6 +37,23 @@ public:
         QList<QStringList> rows;
     };
     virtual int Choose_Row(QWidget *parent, const RowChoice &choice) = 0;
+
+    // A line typed into a small box under a label; none when cancelled.
+    virtual std::optional<QString> Ask_Text(QWidget *parent, const QString &title,
+                                            const QString &label)
+            = 0;
+    // Options to tick before a command runs, all off at first: which were ticked, in their
+    // order, or none when cancelled.
+    struct OptionChoice
+    {
+        QString title;
+        QString text;
+        QStringList options;
+    };
+    virtual std::optional<QList<bool>> Choose_Options(QWidget *parent, const OptionChoice &choice)
+            = 0;
+    // What a command did: a summary, and details (one item per line) behind a button.
+    virtual void Show_Report(QWidget *parent, const QString &text, const QString &details) = 0;
 };
 
 // The real boxes and dialogs of the desktop.

@@ -69,10 +69,22 @@ void TestListMenus::menus_as_built()
     QCOMPARE(Captions(m.PM_TP),
              (QStringList{"Change Tp data [image]", "New > TP, TV , Radio",
                           "Delete Tp [image] [Del]", "Delete all empty transponders"}));
+    // The order commands follow the specified items after a separator.
+    const QStringList order{"",
+                            "Move up [Ctrl+Up]",
+                            "Move down [Ctrl+Down]",
+                            "Move to top [Ctrl+Home]",
+                            "Move to bottom [Ctrl+End]",
+                            "Move to number...",
+                            "Sort by name",
+                            "Sort by service id",
+                            "Delete selected programs [Shift+Del]",
+                            "Order like another file..."};
     QCOMPARE(Captions(m.PM_Tv),
-             (QStringList{"Change TV data [image]", "New TV", "Delete Tv [image] [Del]"}));
+             (QStringList{"Change TV data [image]", "New TV", "Delete Tv [image] [Del]"} + order));
     QCOMPARE(Captions(m.PM_Radio),
-             (QStringList{"Change Radio data [image]", "New Radio", "Delete Radio [image] [Del]"}));
+             (QStringList{"Change Radio data [image]", "New Radio", "Delete Radio [image] [Del]"}
+              + order));
 }
 
 void TestListMenus::tp_menu_by_page()

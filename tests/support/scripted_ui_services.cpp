@@ -27,6 +27,8 @@ QStringList ScriptedUiServices::failures() const
         all << QStringLiteral("save dialog answer(s) never used: ") + m_save_files.join(u',');
     if (!m_choices.isEmpty())
         all << QStringLiteral("%1 choice(s) never asked for").arg(m_choices.size());
+    if (!m_texts.isEmpty() || !m_options.isEmpty())
+        all << QStringLiteral("typed text or options never asked for");
     return all;
 }
 
@@ -74,6 +76,32 @@ int ScriptedUiServices::Choose_Row(QWidget *, const RowChoice &choice)
         return -1;
     }
     return m_choices.dequeue();
+}
+
+std::optional<QString> ScriptedUiServices::Ask_Text(QWidget *, const QString &title,
+                                                    const QString &)
+{
+    m_shown.append({Kind::Text, title});
+    if (m_texts.isEmpty()) {
+        m_failures << QStringLiteral("unexpected text box: ") + title;
+        return std::nullopt;
+    }
+    return m_texts.dequeue();
+}
+
+std::optional<QList<bool>> ScriptedUiServices::Choose_Options(QWidget *, const OptionChoice &choice)
+{
+    m_shown.append({Kind::Options, choice.title});
+    if (m_options.isEmpty()) {
+        m_failures << QStringLiteral("unexpected options: ") + choice.title;
+        return std::nullopt;
+    }
+    return m_options.dequeue();
+}
+
+void ScriptedUiServices::Show_Report(QWidget *, const QString &text, const QString &details)
+{
+    m_shown.append({Kind::Report, text + u'\n' + details});
 }
 
 } // namespace orvane::test

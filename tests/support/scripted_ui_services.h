@@ -17,7 +17,7 @@ namespace orvane::test {
 class ScriptedUiServices final : public Ui_Services
 {
 public:
-    enum class Kind { Error, Question, OpenFile, SaveFile, Choice };
+    enum class Kind { Error, Question, OpenFile, SaveFile, Choice, Text, Options, Report };
 
     struct Shown
     {
@@ -30,6 +30,10 @@ public:
     void Push_Open_File(const QString &path) { m_open_files.enqueue(path); }
     void Push_Save_File(const QString &path) { m_save_files.enqueue(path); }
     void Push_Choice(int row) { m_choices.enqueue(row); }
+    void Push_Text(const std::optional<QString> &text) { m_texts.enqueue(text); }
+    void Push_Options(const std::optional<QList<bool>> &ticked) { m_options.enqueue(ticked); }
+    // The reports shown, each its text and details joined by a new line.
+    QStringList reports() const { return Texts(Kind::Report); }
     // The rows of the last list to choose from.
     const QList<QStringList> &last_choice_rows() const { return m_choice_rows; }
 
@@ -46,6 +50,10 @@ public:
     QString Open_File_Name(QWidget *parent, const QString &title) override;
     QString Save_File_Name(QWidget *parent, const QString &title) override;
     int Choose_Row(QWidget *parent, const RowChoice &choice) override;
+    std::optional<QString> Ask_Text(QWidget *parent, const QString &title,
+                                    const QString &label) override;
+    std::optional<QList<bool>> Choose_Options(QWidget *parent, const OptionChoice &choice) override;
+    void Show_Report(QWidget *parent, const QString &text, const QString &details) override;
 
 private:
     QStringList Texts(Kind kind) const;
@@ -54,6 +62,8 @@ private:
     QQueue<QString> m_open_files;
     QQueue<QString> m_save_files;
     QQueue<int> m_choices;
+    QQueue<std::optional<QString>> m_texts;
+    QQueue<std::optional<QList<bool>>> m_options;
     QList<QStringList> m_choice_rows;
     QList<Shown> m_shown;
     QStringList m_failures;
