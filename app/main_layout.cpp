@@ -92,7 +92,9 @@ QTableView *Make_Program_Grid(const char *name)
     QTableView *grid = Make_Grid(name);
     grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grid->setDragEnabled(true);
-    grid->setDragDropMode(QAbstractItemView::InternalMove);
+    // Not InternalMove, which takes only drags whose source the view itself started: the model
+    // takes only its own grid's rows, whatever starts the drag.
+    grid->setDragDropMode(QAbstractItemView::DragDrop);
     grid->setDefaultDropAction(Qt::MoveAction);
     grid->setDragDropOverwriteMode(false);
     grid->setDropIndicatorShown(true);

@@ -98,17 +98,9 @@ QMimeData *GridModel::mimeData(const QModelIndexList &indexes) const
     return data;
 }
 
-bool GridModel::canDropMimeData(const QMimeData *data, Qt::DropAction action, int, int,
-                                const QModelIndex &parent) const
+bool GridModel::Own_Rows(const QMimeData *data, std::vector<int> *rows) const
 {
-    return Moves_Rows() && action == Qt::MoveAction && !parent.isValid()
-           && data->hasFormat(kProgramRowsType);
-}
-
-bool GridModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
-                             const QModelIndex &parent)
-{
-    if (!canDropMimeData(data, action, row, column, parent) || !m_on_drop)
+    if (!Moves_Rows() || !data->hasFormat(kProgramRowsType))
         return false;
     QDataStream stream(data->data(kProgramRowsType));
     qint32 view_mode = 0;
@@ -117,12 +109,26 @@ bool GridModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int r
     // Rows from the other page's grid or the other kind's grid are not this grid's rows.
     if (view_mode != m_view_mode || grid != static_cast<qint32>(m_grid))
         return false;
-    std::vector<int> rows;
-    while (!stream.atEnd()) {
+    while (rows && !stream.atEnd()) {
         qint32 dragged = 0;
         stream >> dragged;
-        rows.push_back(dragged);
+        rows->push_back(dragged);
     }
+    return true;
+}
+
+bool GridModel::canDropMimeData(const QMimeData *data, Qt::DropAction action, int, int,
+                                const QModelIndex &parent) const
+{
+    return action == Qt::MoveAction && !parent.isValid() && Own_Rows(data, nullptr);
+}
+
+bool GridModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                             const QModelIndex &parent)
+{
+    std::vector<int> rows;
+    if (!canDropMimeData(data, action, row, column, parent) || !m_on_drop || !Own_Rows(data, &rows))
+        return false;
     // Below the last row (or on the empty space under it) is the end of the list.
     const int end = rowCount();
     m_on_drop(rows, Grid_Row(row < 0 || row > end ? end : row));

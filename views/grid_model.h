@@ -52,6 +52,8 @@ public:
 private:
     int First_Model_Row_Offset() const { return m_grid == GridId::Sat ? 0 : 1; }
     bool Moves_Rows() const { return m_grid == GridId::Tv || m_grid == GridId::Radio; }
+    // Whether a drag carries rows of this very grid; their grid rows into *rows.
+    bool Own_Rows(const QMimeData *data, std::vector<int> *rows) const;
 
     const MainViews &m_views;
     int m_view_mode;
