@@ -45,6 +45,7 @@ private slots:
     void initTestCase();
     void satellite_click_to_repaint();
     void tv_click_to_repaint();
+    void move_100_rows_to_repaint();
 
 private:
     void Click_And_Repaint(QTableView *grid, int row);
@@ -103,6 +104,30 @@ void BenchMainWindow::tv_click_to_repaint()
         row = row == 0 ? 1 : 0;
         Click_And_Repaint(grid, row);
     }
+}
+
+// A hundred selected TV rows moved one row down and back up (Ctrl+Down, Ctrl+Up), each
+// through the reorder, the rebuilt lists and the selection to the repaint. Goal: one frame.
+void BenchMainWindow::move_100_rows_to_repaint()
+{
+    QTableView *grid = m_window->page_widgets(kSatellitesPage).tv;
+    grid->setFocus();
+    const QAbstractItemModel *model = grid->model();
+    QVERIFY(model->rowCount() > 300);
+    grid->selectionModel()->setCurrentIndex(
+            model->index(100, 1), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    grid->selectionModel()->select(
+            QItemSelection(model->index(100, 0), model->index(199, model->columnCount() - 1)),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QCOMPARE(m_window->Selected_Grid_Rows(GridId::Tv).size(), std::size_t{100});
+    bool down = false;
+    QBENCHMARK
+    {
+        down = !down;
+        QTest::keyClick(grid, down ? Qt::Key_Down : Qt::Key_Up, Qt::ControlModifier);
+        m_window->repaint();
+    }
+    QCOMPARE(m_window->Selected_Grid_Rows(GridId::Tv).size(), std::size_t{100});
 }
 
 QTEST_MAIN(BenchMainWindow)
