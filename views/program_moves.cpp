@@ -101,6 +101,18 @@ std::vector<int> Reorder_Grid(MainViews &views, GridId grid, const std::vector<i
     return rows;
 }
 
+// The selected program rows moved by the order that make_order(count, positions) gives.
+template<typename MakeOrder>
+std::vector<int> Move_Selected(MainViews &views, GridId grid, std::span<const int> rows,
+                               MakeOrder make_order)
+{
+    const std::vector<int> selected = Program_Rows(views, grid, rows);
+    if (selected.empty())
+        return {rows.begin(), rows.end()};
+    const int count = static_cast<int>(Listed_Slots(views, grid).size());
+    return Reorder_Grid(views, grid, make_order(count, Positions_Of(selected)), selected);
+}
+
 } // namespace
 
 std::vector<int> Moved_Order(int count, std::span<const int> selected, MoveKind kind)
@@ -164,34 +176,25 @@ std::vector<int> Program_Rows(const MainViews &views, GridId grid, std::span<con
 std::vector<int> Move_ProgramsClick(MainViews &views, GridId grid, std::span<const int> rows,
                                     MoveKind kind)
 {
-    const std::vector<int> selected = Program_Rows(views, grid, rows);
-    if (selected.empty())
-        return {rows.begin(), rows.end()};
-    const int count = static_cast<int>(Listed_Slots(views, grid).size());
-    return Reorder_Grid(views, grid, Moved_Order(count, Positions_Of(selected), kind), selected);
+    return Move_Selected(views, grid, rows, [kind](int count, const std::vector<int> &selected) {
+        return Moved_Order(count, selected, kind);
+    });
 }
 
 std::vector<int> Move_Programs_To(MainViews &views, GridId grid, std::span<const int> rows,
                                   int insert_before_row)
 {
-    const std::vector<int> selected = Program_Rows(views, grid, rows);
-    if (selected.empty())
-        return {rows.begin(), rows.end()};
-    const int count = static_cast<int>(Listed_Slots(views, grid).size());
-    return Reorder_Grid(views, grid,
-                        Inserted_Order(count, Positions_Of(selected), insert_before_row - 1),
-                        selected);
+    return Move_Selected(views, grid, rows, [=](int count, const std::vector<int> &selected) {
+        return Inserted_Order(count, selected, insert_before_row - 1);
+    });
 }
 
 std::vector<int> Move_Programs_To_Number(MainViews &views, GridId grid, std::span<const int> rows,
                                          int number)
 {
-    const std::vector<int> selected = Program_Rows(views, grid, rows);
-    if (selected.empty())
-        return {rows.begin(), rows.end()};
-    const int count = static_cast<int>(Listed_Slots(views, grid).size());
-    return Reorder_Grid(views, grid, Order_With_Block_At(count, Positions_Of(selected), number - 1),
-                        selected);
+    return Move_Selected(views, grid, rows, [=](int count, const std::vector<int> &selected) {
+        return Order_With_Block_At(count, selected, number - 1);
+    });
 }
 
 std::vector<int> Sort_ProgramsClick(MainViews &views, GridId grid, std::span<const int> rows,

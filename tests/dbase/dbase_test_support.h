@@ -37,6 +37,15 @@ inline Bytes Seeded_Bytes(std::size_t count, std::uint32_t seed)
 
 // Offset of the first difference, the shorter length when one is a prefix of the other, or
 // -1 when both are equal.
+// Bytes as upper-case hex pairs separated by spaces: "01 00 06 02".
+inline QByteArray Hex(ByteView bytes)
+{
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()))
+            .toHex(' ')
+            .toUpper();
+}
+
 inline qsizetype First_Difference(ByteView a, ByteView b)
 {
     const std::size_t common = std::min(a.size(), b.size());

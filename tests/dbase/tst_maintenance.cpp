@@ -17,14 +17,6 @@ using namespace orvane::test;
 
 namespace {
 
-QByteArray Hex(ByteView bytes)
-{
-    return QByteArray(reinterpret_cast<const char *>(bytes.data()),
-                      static_cast<qsizetype>(bytes.size()))
-            .toHex(' ')
-            .toUpper();
-}
-
 SatTransponderRecord Expected_Default_Tp(int satellite)
 {
     SatTransponderRecord record = kEmptySatTransponder;

@@ -15,14 +15,6 @@ using namespace orvane::test;
 
 namespace {
 
-QByteArray Hex(ByteView bytes)
-{
-    return QByteArray(reinterpret_cast<const char *>(bytes.data()),
-                      static_cast<qsizetype>(bytes.size()))
-            .toHex(' ')
-            .toUpper();
-}
-
 // The audio PIDs of a program's tracks in table order, and its current track's PID.
 QStringList Track_Pids(const ChannelDatabase &db, int program)
 {

@@ -10,17 +10,10 @@
 using namespace orvane;
 using orvane::test::Empty_Database;
 using orvane::test::First_Difference;
+using orvane::test::Hex;
 using orvane::test::Text;
 
 namespace {
-
-QByteArray Hex(ByteView bytes)
-{
-    return QByteArray(reinterpret_cast<const char *>(bytes.data()),
-                      static_cast<qsizetype>(bytes.size()))
-            .toHex(' ')
-            .toUpper();
-}
 
 ByteView Slice(ByteView bytes, std::size_t from, std::size_t to)
 {
