@@ -10,7 +10,18 @@
 namespace orvane::cli {
 namespace {
 
-enum Option : unsigned { kKindOption = 1, kLikeOption = 2, kModeOption = 4, kPortOption = 8 };
+enum Option : unsigned {
+    kKindOption = 1,
+    kLikeOption = 2,
+    kModeOption = 4,
+    kPortOption = 8,
+    kByOption = 16,
+    kNamesFlag = 32,
+    kFavouritesFlag = 64,
+};
+
+constexpr std::array<Option, 7> kOptions{kKindOption, kLikeOption, kModeOption,    kPortOption,
+                                         kByOption,   kNamesFlag,  kFavouritesFlag};
 
 struct CommandRule
 {
@@ -21,12 +32,14 @@ struct CommandRule
     unsigned required_options;
 };
 
-constexpr std::array<CommandRule, 9> kCommands{{
+constexpr std::array<CommandRule, 11> kCommands{{
         {"info", 1, 0, kKindOption, 0},
         {"verify", 1, 0, kKindOption, 0},
         {"unpack", 2, 0, kKindOption, 0},
         {"pack", 2, 0, kKindOption | kLikeOption | kModeOption, kLikeOption | kModeOption},
         {"export", 1, 0, kKindOption, 0},
+        {"sort", 2, 0, kKindOption | kByOption, kByOption},
+        {"order", 2, 0, kKindOption | kLikeOption | kNamesFlag | kFavouritesFlag, kLikeOption},
         {"sample", 1, 0, kKindOption, kKindOption},
         {"read", 1, 0, kKindOption | kPortOption, kKindOption | kPortOption},
         {"write", 1, 0, kKindOption | kPortOption, kPortOption},
@@ -55,9 +68,25 @@ const char *Option_Name(unsigned option)
         return "--like";
     case kModeOption:
         return "--mode";
-    default:
+    case kPortOption:
         return "--port";
+    case kByOption:
+        return "--by";
+    case kNamesFlag:
+        return "--names";
+    default:
+        return "--favourites";
     }
+}
+
+// The options that stand alone, without a value.
+std::optional<Option> Flag_Named(const std::string &name)
+{
+    if (name == "--names")
+        return kNamesFlag;
+    if (name == "--favourites")
+        return kFavouritesFlag;
+    return std::nullopt;
 }
 
 std::optional<FileKind> Kind_From(const std::string &value)
@@ -82,6 +111,15 @@ bool Is_Port_Name(const std::string &value)
     const std::string number = value.substr(3);
     return prefix == "COM"
            && (number == "10" || (number.size() == 1 && number[0] >= '1' && number[0] <= '9'));
+}
+
+std::optional<ProgramSortKey> Sort_Key_From(const std::string &value)
+{
+    if (value == "name")
+        return ProgramSortKey::Name;
+    if (value == "service-id")
+        return ProgramSortKey::Service_Id;
+    return std::nullopt;
 }
 
 std::optional<int> Mode_From(const std::string &value)
@@ -146,11 +184,16 @@ private:
         }
     }
 
-    // "--name value" or "--name=value".
+    // "--name value" or "--name=value", or a flag alone.
     void take_option(const std::string &argument)
     {
         const auto equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
+        if (const std::optional<Option> flag = Flag_Named(name)) {
+            if (equals != std::string::npos)
+                return fail("option " + name + " takes no value");
+            return set_flag(*flag);
+        }
         std::string value;
         if (equals != std::string::npos) {
             value = argument.substr(equals + 1);
@@ -174,6 +217,9 @@ private:
         } else if (name == "--mode") {
             if (mark(kModeOption) && !(line.mode = Mode_From(value)))
                 fail("--mode takes 0, 1, 2 or 3, not '" + value + "'");
+        } else if (name == "--by") {
+            if (mark(kByOption) && !(line.sort_key = Sort_Key_From(value)))
+                fail("--by takes name or service-id, not '" + value + "'");
         } else if (name == "--port") {
             if (mark(kPortOption) && Is_Port_Name(value))
                 line.port = value;
@@ -182,6 +228,12 @@ private:
         } else {
             fail("unknown option " + name);
         }
+    }
+
+    void set_flag(Option flag)
+    {
+        if (mark(flag))
+            (flag == kNamesFlag ? m_result.line.names : m_result.line.favourites) = true;
     }
 
     bool mark(unsigned option)
@@ -205,7 +257,7 @@ private:
         const std::size_t files = m_result.line.files.size();
         if (files < rule->file_count || files > rule->file_count + rule->optional_files)
             return fail(command + " takes " + File_Count_Text(*rule));
-        for (unsigned option : {kKindOption, kLikeOption, kModeOption, kPortOption}) {
+        for (const Option option : kOptions) {
             if (Has(m_seen, option) && !Has(rule->allowed_options, option))
                 return fail(std::string(Option_Name(option)) + " does not apply to " + command);
             if (Has(rule->required_options, option) && !Has(m_seen, option))
@@ -236,6 +288,9 @@ std::string Usage_Text()
            "  orvane-cli unpack FILE IMAGE                          write the unpacked image\n"
            "  orvane-cli pack IMAGE --like FILE --mode 0|1|2|3 OUT  pack IMAGE like FILE\n"
            "  orvane-cli export FILE                                the tables as JSON\n"
+           "  orvane-cli sort FILE --by name|service-id OUT         sort the programs\n"
+           "  orvane-cli order FILE --like REFERENCE OUT            order the programs like\n"
+           "             [--names] [--favourites]                   REFERENCE\n"
            "  orvane-cli sample --kind data|default OUT             write the sample database\n"
            "  orvane-cli read --port PORT --kind data|default OUT   read OUT from the receiver\n"
            "  orvane-cli write --port PORT FILE                     write FILE into the receiver\n"
@@ -250,9 +305,19 @@ std::string Usage_Text()
            "write print the transfer's state texts one per line, and a progress bar when the\n"
            "output is a terminal; Ctrl-C cancels the transfer. They exit 0 on \"Update "
            "Success!\".\n"
-           "Before pack, sample and read replace an existing database file, they copy it into\n"
-           "~/.local/share/Orvane/backups/ (under $XDG_DATA_HOME when set), keeping the newest\n"
-           "30 of each file name; backups lists them, or only those of file NAME.\n"
+           "sort sorts the TV programs among their own places in the list, and the radio\n"
+           "programs among theirs. order matches each program of FILE to one of REFERENCE (a\n"
+           "file of either kind) of the same kind, TV or radio, with the same service id on the\n"
+           "same transponder frequency (within 2 MHz for satellite, exact for terrestrial),\n"
+           "then with the same name where that leaves more than one. The matched programs take\n"
+           "REFERENCE's order, the others keep theirs after them, and the unmatched ones are\n"
+           "listed. --names gives the matched programs REFERENCE's names, --favourites their\n"
+           "favourite memberships in REFERENCE and its group names. sort and order save OUT in\n"
+           "FILE's own kind; OUT may be FILE itself.\n"
+           "Before pack, sample, read, sort and order replace an existing database file, they\n"
+           "copy it into ~/.local/share/Orvane/backups/ (under $XDG_DATA_HOME when set),\n"
+           "keeping the newest 30 of each file name; backups lists them, or only those of file\n"
+           "NAME.\n"
            "\n"
            "Exit status: 0 success, 1 file refused or transfer failed, 2 wrong usage.\n";
 }

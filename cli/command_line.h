@@ -5,6 +5,7 @@
 // usage (exit status 2) before any file is touched.
 
 #include "dbase/container.h"
+#include "dbase/program_order.h"
 
 #include <optional>
 #include <span>
@@ -23,6 +24,9 @@ struct CommandLine
     std::optional<std::string> like;
     std::optional<int> mode;
     std::optional<std::string> port; // a device path ("/dev/ttyUSB0") or "COM1".."COM10"
+    std::optional<ProgramSortKey> sort_key;
+    bool names = false;      // order takes the reference's names
+    bool favourites = false; // ... and its favourite groups
     bool help = false;
 };
 

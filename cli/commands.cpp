@@ -9,6 +9,8 @@
 #include "dbase/decode.h"
 #include "dbase/file_io.h"
 #include "dbase/messages.h"
+#include "dbase/order_like.h"
+#include "dbase/program_order.h"
 #include "tools/sample_database.h"
 
 #include <algorithm>
@@ -138,6 +140,47 @@ int Run_Export(const CommandLine &line, std::ostream &out, std::ostream &err)
     return out ? kExitOk : Refuse(err, "Can not write the export to the standard output.");
 }
 
+// A changed database goes out as Save does: in the kind it was opened as, the file it
+// replaces backed up first.
+Outcome Save_In_Own_Kind(ChannelDatabase &db, const std::string &path)
+{
+    db.Save_Mode = Save_Mode_For(db.File_Kind, db.File_Kind);
+    const SavedFiles saved = Save_Database_Bytes(db);
+    if (!saved.outcome)
+        return saved.outcome;
+    return Write_Database_File(path, saved.target, Backups_Folder());
+}
+
+int Run_Sort(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
+{
+    Session session;
+    if (Outcome opened = Open(session, line.files[0], line.kind); !opened)
+        return Refuse(err, opened.message);
+    Sort_Programs(*session.db, *line.sort_key);
+    const Outcome saved = Save_In_Own_Kind(*session.db, line.files[1]);
+    return saved ? kExitOk : Refuse(err, saved.message);
+}
+
+// --kind names FILE's kind only; the reference is whichever kind its size makes it.
+int Run_Order(const CommandLine &line, std::ostream &out, std::ostream &err)
+{
+    Session session;
+    Session reference;
+    Outcome step = Open(session, line.files[0], line.kind);
+    if (step)
+        step = Open(reference, *line.like, std::nullopt);
+    if (!step)
+        return Refuse(err, step.message);
+    const OrderLikeReport report = Order_Like(*session.db, *reference.db,
+                                              {.names = line.names, .favourites = line.favourites});
+    if (step = Save_In_Own_Kind(*session.db, line.files[1]); !step)
+        return Refuse(err, step.message);
+    for (const std::string &text : Order_Like_Lines(report))
+        out << text << '\n';
+    out.flush();
+    return kExitOk;
+}
+
 int Run_Sample(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
 {
     const Bytes file = Sample_File_Bytes(*line.kind);
@@ -159,9 +202,10 @@ int Run_Command(const CommandLine &line, std::ostream &out, std::ostream &err)
 {
     using Handler = int (*)(const CommandLine &, std::ostream &, std::ostream &);
     static const std::pair<const char *, Handler> kHandlers[] = {
-            {"info", Run_Info}, {"verify", Run_Verify}, {"unpack", Run_Unpack},
-            {"pack", Run_Pack}, {"export", Run_Export}, {"sample", Run_Sample},
-            {"read", Run_Read}, {"write", Run_Write},   {"backups", Run_Backups},
+            {"info", Run_Info},   {"verify", Run_Verify},   {"unpack", Run_Unpack},
+            {"pack", Run_Pack},   {"export", Run_Export},   {"sort", Run_Sort},
+            {"order", Run_Order}, {"sample", Run_Sample},   {"read", Run_Read},
+            {"write", Run_Write}, {"backups", Run_Backups},
     };
     for (const auto &[name, handler] : kHandlers) {
         if (line.command == name)

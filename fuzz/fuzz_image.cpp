@@ -2,10 +2,12 @@
 // its checksums pass. Counts above their tables, satellite and transponder indices out of
 // range and stray bits in every field reach the decoder here, then the per-image checks: the
 // display rows, every list, and the info pane and current audio track of every slot they
-// list. Clicks, menus and commands are fuzz_commands' part, and so is the save round trip.
+// list. Then the programs are moved: a random set of them into a random order, and all of
+// them sorted. Clicks, menus and commands are fuzz_commands' part, and so is the save round
+// trip.
 //
 // The input is cut or padded with 0xFF to the image size; its last bytes choose the file kind,
-// the bank and the header (image_input.h).
+// the bank, the header and the reorder (image_input.h).
 
 #include "fuzz/fuzz_check.h"
 #include "fuzz/image_checks.h"
@@ -29,7 +31,7 @@ bool Lies_In_A_Region(std::size_t offset)
 
 extern "C" int LLVMFuzzerInitialize(int * /*argc*/, char *** /*argv*/)
 {
-    for (std::size_t offset = kOptionsInImage; offset < kImageSize; ++offset)
+    for (std::size_t offset = kReorderInImage; offset < kImageSize; ++offset)
         FUZZ_CHECK(!Lies_In_A_Region(offset));
     return 0;
 }
@@ -44,5 +46,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Decode_Image(*db, image);
     Apply_File_Setting(*db, image);
     Run_Image_Checks(*db);
+    Check_Program_Reorders(*db, image);
     return 0;
 }

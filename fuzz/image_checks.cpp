@@ -1,10 +1,12 @@
 #include "fuzz/image_checks.h"
+#include "fuzz/image_input.h"
 #include "fuzz/list_checks.h"
 
 #include "fuzz/fuzz_check.h"
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace orvane::fuzz {
 namespace {
@@ -130,6 +132,161 @@ void Digest_Table(RowDigest &digest, const std::vector<Row> &rows, std::size_t e
     }
 }
 
+std::uint64_t Mixed(std::uint64_t z)
+{
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+    return z ^ (z >> 31);
+}
+
+// A splitmix64 stream: the same reorder for the same input on every run.
+class ChoiceStream
+{
+public:
+    explicit ChoiceStream(std::uint64_t seed)
+        : m_state(seed)
+    {}
+    std::uint64_t next() { return Mixed(m_state += 0x9E3779B97F4A7C15u); }
+    std::size_t below(std::size_t count) { return static_cast<std::size_t>(next() % count); }
+
+private:
+    std::uint64_t m_state;
+};
+
+// A digest of the program records that no order changes: two sums of per-record hashes,
+// which equal tables of the same records in other slots give, and other records would not
+// (but for a negligible chance). Sorting copies of 4,000 records would cost more.
+struct RecordSet
+{
+    std::uint64_t sum = 0;
+    std::uint64_t mixed_sum = 0;
+    bool operator==(const RecordSet &) const = default;
+};
+
+RecordSet Program_Record_Set(ByteView programs)
+{
+    RecordSet set;
+    for (std::size_t offset = 0; offset < programs.size(); offset += kProgramRecordSize) {
+        RowDigest record;
+        for (std::size_t i = 0; i < kProgramRecordSize; i += 8) {
+            std::uint64_t chunk = 0;
+            std::memcpy(&chunk, programs.data() + offset + i, 8);
+            record.add(chunk);
+        }
+        set.sum += record.value();
+        set.mixed_sum += Mixed(record.value());
+    }
+    return set;
+}
+static_assert(kProgramRecordSize % 8 == 0);
+
+bool Moves_With_Programs(const ImageRegion &region)
+{
+    return region.offset == kProgramsOffset || region.offset == kAudioTracksOffset;
+}
+
+ByteView Image_Region(ByteView image, const ImageRegion &region)
+{
+    return image.subspan(region.offset, region.size);
+}
+
+// What a reorder may change: the slots of the program records and the audio tracks.
+void Check_Only_Programs_Moved(const ChannelDatabase &db, ByteView image, RecordSet programs)
+{
+    const auto regions = Image_Regions();
+    for (std::size_t i = 0; i < regions.size(); ++i) {
+        const ByteView now = Region_Bytes(db.raw, i);
+        if (regions[i].offset == kProgramsOffset)
+            FUZZ_CHECK(Program_Record_Set(now) == programs);
+        else if (!Moves_With_Programs(regions[i]))
+            FUZZ_CHECK(std::ranges::equal(now, Image_Region(image, regions[i])));
+    }
+    FUZZ_CHECK(db.Program_Count == Stored_Program_Count(db.raw));
+}
+
+void Check_Nothing_Moved(const ChannelDatabase &db, ByteView image)
+{
+    const auto regions = Image_Regions();
+    for (std::size_t i = 0; i < regions.size(); ++i)
+        if (Moves_With_Programs(regions[i]))
+            FUZZ_CHECK(
+                    std::ranges::equal(Region_Bytes(db.raw, i), Image_Region(image, regions[i])));
+}
+
+std::uint64_t Program_Row_Digest(const TProg_Info_String &row)
+{
+    RowDigest digest;
+    Digest_Program(digest, row, RowSet::EveryRow);
+    return digest.value();
+}
+
+std::uint64_t Audio_Row_Digest(const TAudio_Info_String &row)
+{
+    RowDigest digest;
+    Digest_Audio_Track(digest, row);
+    return digest.value();
+}
+
+// Every program and track row went where its record went: each is what its record now decodes
+// to. The rows are decoded one by one into a kept row, which spares decoding the tables that
+// did not move (their records are compared) and a second set of rows. Decoding replaces every
+// field (fuzz_commands checks that), so a kept row decodes as a new one would. Programs past
+// the list cannot move, and their records must be as the image holds them.
+void Check_Moved_Rows(const ChannelDatabase &db, ByteView image)
+{
+    const auto listed = static_cast<std::size_t>(std::clamp(db.Program_Count, 0, kProgramSlots));
+    const ByteView programs(db.raw.programs.front().data(), sizeof(RawArrays::programs));
+    FUZZ_CHECK(std::ranges::equal(programs.subspan(listed * kProgramRecordSize),
+                                  image.subspan(kProgramsOffset + listed * kProgramRecordSize,
+                                                programs.size() - listed * kProgramRecordSize)));
+    static TProg_Info_String program;
+    static TAudio_Info_String track;
+    for (std::size_t p = 0; p < listed; ++p) {
+        Decode_Program(db.raw.programs[p], db.raw, program);
+        FUZZ_CHECK(Program_Row_Digest(program) == Program_Row_Digest(db.rows.programs[p]));
+    }
+    for (std::size_t a = 0; a < kAudioTrackSlots; ++a) {
+        Decode_Audio_Track(db.raw.audio_tracks[a], track);
+        FUZZ_CHECK(Audio_Row_Digest(track) == Audio_Row_Digest(db.rows.audio_tracks[a]));
+    }
+}
+
+std::vector<int> Reserved_List()
+{
+    std::vector<int> list;
+    list.reserve(kProgramSlots + 1);
+    return list;
+}
+
+// A reorder that must be refused, made from a valid one: a slot named twice, the first slot
+// past the list, or an order that holds one slot twice and misses another.
+void Check_Refused_Reorder(ChannelDatabase &db, ByteView image, const std::vector<int> &slots,
+                           const std::vector<int> &order, ChoiceStream &choice)
+{
+    static std::vector<int> bad_slots = Reserved_List();
+    static std::vector<int> bad_order = Reserved_List();
+    bad_slots = slots;
+    bad_order = order;
+    switch (choice.below(3)) {
+    case 0:
+        if (slots.empty())
+            return;
+        bad_slots.push_back(slots[choice.below(slots.size())]);
+        bad_order.push_back(bad_slots.back());
+        break;
+    case 1:
+        bad_slots.push_back(std::clamp(db.Program_Count, 0, kProgramSlots));
+        bad_order.push_back(bad_slots.back());
+        break;
+    default:
+        if (order.size() < 2)
+            return;
+        bad_order.back() = bad_order.front();
+    }
+    FUZZ_CHECK(!Reorder_Programs(db, bad_slots, bad_order).ok);
+    Check_Nothing_Moved(db, image);
+}
+
 } // namespace
 
 std::uint64_t Display_Rows_Digest(const ChannelDatabase &db, RowSet which)
@@ -223,6 +380,37 @@ void Run_Image_Checks(ChannelDatabase &db)
 {
     (void)Display_Rows_Digest(db);
     Check_All_Lists(db);
+}
+
+void Check_Program_Reorders(ChannelDatabase &db, ByteView image)
+{
+    const RecordSet programs
+            = Program_Record_Set(image.subspan(kProgramsOffset, sizeof(RawArrays::programs)));
+    const ByteView choice_bytes = image.subspan(kReorderInImage, kReorderSize);
+    std::uint64_t seed = 0;
+    std::memcpy(&seed, choice_bytes.data(), kReorderSize);
+    // The records take part in the choice, so that every change the fuzzer makes to them also
+    // tries another order; the reorder bytes alone lie too far back to be changed often.
+    ChoiceStream choice(seed ^ programs.sum);
+    const std::uint8_t share = choice_bytes[0]; // of 255: how many of the listed slots move
+
+    static std::vector<int> slots = Reserved_List();
+    static std::vector<int> order = Reserved_List();
+    slots.clear();
+    for (int p = 0; p < std::clamp(db.Program_Count, 0, kProgramSlots); ++p)
+        if ((choice.next() & 0xFF) <= share)
+            slots.push_back(p);
+    order = slots;
+    for (std::size_t i = order.size(); i > 1; --i)
+        std::swap(order[i - 1], order[choice.below(i)]);
+
+    Check_Refused_Reorder(db, image, slots, order, choice);
+    FUZZ_CHECK(Reorder_Programs(db, slots, order).ok);
+    Check_Only_Programs_Moved(db, image, programs);
+    Sort_Programs(db,
+                  (choice_bytes[1] & 1) != 0 ? ProgramSortKey::Service_Id : ProgramSortKey::Name);
+    Check_Only_Programs_Moved(db, image, programs);
+    Check_Moved_Rows(db, image);
 }
 
 } // namespace orvane::fuzz

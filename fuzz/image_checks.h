@@ -17,6 +17,13 @@ namespace orvane::fuzz {
 // audio track.
 void Run_Image_Checks(ChannelDatabase &db);
 
+// Moves a set of the listed programs into an order that the image's reorder bytes choose, at
+// random, then sorts all programs. After each, the program records must be the same ones in
+// other slots and every region but the program and audio tables as decoded from the image;
+// the rows must be what the records decode to. A set with a slot twice or past the list, or an
+// order of other slots, must be refused with nothing moved. Leaves db reordered.
+void Check_Program_Reorders(ChannelDatabase &db, ByteView image);
+
 enum class RowSet {
     EveryRow,
     // What the records of the rows in use hold. A deletion writes freed rows in a form of its

@@ -2,7 +2,8 @@
 
 // How fuzz_image and fuzz_commands read an image: an unpacked image, cut or padded with 0xFF
 // to the image size, whose last bytes, which belong to no record region and are never saved,
-// carry the file setting of the database it decodes into.
+// carry the file setting of the database it decodes into, and the choice of a reorder of its
+// programs.
 
 #include "dbase/Orvane_dbase.h"
 
@@ -13,8 +14,10 @@ namespace orvane::fuzz {
 
 constexpr std::size_t kHeaderInImage = kImageSize - kHeaderSize; // the 80-byte file header
 constexpr std::size_t kOptionsInImage = kHeaderInImage - 1;      // the byte before it
-constexpr std::uint8_t kOptionDefaultKind = 1;                   // else Channel Data
-constexpr std::uint8_t kOptionSecondBank = 2;                    // else the first half
+constexpr std::size_t kReorderSize = 8;
+constexpr std::size_t kReorderInImage = kOptionsInImage - kReorderSize; // the reorder's choice
+constexpr std::uint8_t kOptionDefaultKind = 1;                          // else Channel Data
+constexpr std::uint8_t kOptionSecondBank = 2;                           // else the first half
 
 // The image an input of `size` bytes stands for, in a buffer that is reused.
 inline void Fill_Image(Bytes &image, const std::uint8_t *data, std::size_t size)

@@ -13,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+#include <random>
+
 #include <sys/stat.h>
 
 using namespace orvane;
@@ -71,6 +74,21 @@ Bytes Sample_With_Awkward_Names()
     return Save_Database_Bytes(*db).target;
 }
 
+// The database in a file as the library opens it, or nullptr.
+std::unique_ptr<ChannelDatabase> Opened(const QByteArray &file, FileKind kind)
+{
+    auto db = Make_Channel_Database();
+    db->Set_File_Kind(kind);
+    return Load_Database_Bytes(*db, To_Bytes(file)) ? std::move(db) : nullptr;
+}
+
+std::vector<ProgramRecord> Sorted_Program_Records(const ChannelDatabase &db)
+{
+    std::vector<ProgramRecord> records(db.raw.programs.begin(), db.raw.programs.end());
+    std::sort(records.begin(), records.end());
+    return records;
+}
+
 // Counts beyond their tables, as a hostile image may hold them.
 Bytes Image_With_Huge_Counts(Bytes image)
 {
@@ -98,6 +116,10 @@ private slots:
     void pack_converts_between_kinds();
     void info_summarises_the_sample();
     void export_lists_the_tables();
+    void sort_orders_each_kind_data();
+    void sort_orders_each_kind();
+    void order_restores_a_scrambled_list_data();
+    void order_restores_a_scrambled_list();
     void export_converts_latin1_and_escapes();
     void export_clamps_hostile_counts();
     void sample_writes_the_bundled_files();
@@ -192,6 +214,7 @@ void TestCli::initTestCase()
     Bytes zero_length = m_default;
     Store_U32(zero_length, kLengthOffset, 0);
     write("zero_length.bin", zero_length);
+    write("kept.bin", m_default);
     QCOMPARE(::mkfifo(qPrintable(path("fifo")), 0600), 0);
 }
 
@@ -199,8 +222,10 @@ void TestCli::exit_status_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
-    const auto row = [](const char *name, const QString &line, int status) {
-        QTest::newRow(name) << line.split(' ', Qt::SkipEmptyParts) << status;
+    QTest::addColumn<QByteArray>("reason"); // of a wrong usage, when the row names it
+    const auto row = [](const char *name, const QString &line, int status,
+                        const char *reason = "") {
+        QTest::newRow(name) << line.split(' ', Qt::SkipEmptyParts) << status << QByteArray(reason);
     };
     row("info data", "info data.bin", 0);
     row("info default", "info default.bin", 0);
@@ -240,14 +265,40 @@ void TestCli::exit_status_data()
     row("backups of a name", "backups data.bin", 0);
     row("backups of two names", "backups data.bin default.bin", 2);
     row("help", "--help", 0);
+    row("sort by service id", "sort --by=service-id default.bin sorted.bin", 0);
+    row("order like the other kind", "order data.bin --favourites --like default.bin o.bin --names",
+        0);
+    row("order, kind names FILE only", "order --kind data data.bin --like default.bin o.bin", 0);
+    row("order, kind forces other", "order --kind default data.bin --like data.bin o.bin", 1);
+    row("sort without by", "sort data.bin out.bin", 2, "sort needs --by");
+    row("sort by other", "sort data.bin --by number out.bin", 2,
+        "--by takes name or service-id, not 'number'");
+    row("by given twice", "sort data.bin --by name --by name out.bin", 2,
+        "option --by given twice");
+    row("by with order", "order data.bin --like data.bin --by name out.bin", 2,
+        "--by does not apply to order");
+    row("sort without OUT", "sort data.bin --by name", 2, "sort takes 2 file names");
+    row("order without like", "order data.bin out.bin", 2, "order needs --like");
+    row("like without value", "order data.bin out.bin --like", 2, "option --like needs a value");
+    row("names with sort", "sort --names data.bin --by name out.bin", 2,
+        "--names does not apply to sort");
+    row("favourites with pack", "pack image.bin --like data.bin --mode 0 --favourites out.bin", 2,
+        "--favourites does not apply to pack");
+    row("names given a value", "order data.bin --like data.bin --names=yes out.bin", 2,
+        "option --names takes no value");
+    row("favourites given twice", "order data.bin --like x --favourites --favourites out.bin", 2,
+        "option --favourites given twice");
 }
 
 void TestCli::exit_status()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
+    QFETCH(QByteArray, reason);
     const CliRun result = run(arguments);
     QCOMPARE(result.exit_code, status);
+    if (!reason.isEmpty())
+        QCOMPARE(result.err.left(result.err.indexOf('\n')), QByteArray("orvane-cli: " + reason));
     if (status == 2)
         QVERIFY2(result.err.startsWith("orvane-cli: ") && result.err.contains("Usage:"),
                  result.err.constData());
@@ -273,6 +324,21 @@ void TestCli::refusal_messages_data()
             << QStringList{"verify", "undecompressable.bin"} << QByteArray("Decompress Error!\n");
     QTest::newRow("zero length") << QStringList{"info", "zero_length.bin"}
                                  << QByteArray("Decompress Error!\n");
+    // The commands that write OUT refuse before they touch it.
+    QTest::newRow("order, damaged reference")
+            << QStringList{"order", "data.bin", "--like", "bad_crc.bin", "refused.bin"}
+            << QByteArray("File CRC wrong!\n");
+    QTest::newRow("order, missing reference")
+            << QStringList{"order", "data.bin", "--like", "nothing.bin", "kept.bin"} << inexistent;
+    QTest::newRow("order, reference of no kind")
+            << QStringList{"order", "default.bin", "--like", "odd.bin", "refused.bin"}
+            << QByteArray("File wrong!\n");
+    QTest::newRow("order, damaged file")
+            << QStringList{"order", "bad_data.bin", "--like", "data.bin", "kept.bin"}
+            << QByteArray("File CRC wrong!\n");
+    QTest::newRow("sort, damaged file")
+            << QStringList{"sort", "undecompressable.bin", "--by", "name", "refused.bin"}
+            << QByteArray("Decompress Error!\n");
 }
 
 void TestCli::refusal_messages()
@@ -283,6 +349,8 @@ void TestCli::refusal_messages()
     QCOMPARE(result.exit_code, 1);
     QCOMPARE(result.err, message);
     QCOMPARE(result.out, QByteArray());
+    QVERIFY(!QFile::exists(path("refused.bin")));
+    QVERIFY(To_Bytes(read("kept.bin")) == m_default);
 }
 
 void TestCli::verify_reports_success()
@@ -423,6 +491,91 @@ void TestCli::export_lists_the_tables()
     QCOMPARE(tp["Polarity"].toString(), QString("V"));
     QCOMPARE(tp["Frequency"].toString(), QString::fromStdString(db->rows.sat_tps[1].Frequency));
     QCOMPARE(json["satellites"].toArray()[0].toObject()["Longitude"].toString(), QString("19.2"));
+}
+
+void TestCli::sort_orders_each_kind_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("key");
+    for (const char *file : {"data.bin", "default.bin"})
+        for (const char *key : {"name", "service-id"})
+            QTest::addRow("%s by %s", file, key) << file << key;
+}
+
+// Each kind keeps its slots and holds them in the key's order; the records only move.
+void TestCli::sort_orders_each_kind()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, key);
+    QFile::remove(path("sorting.bin"));
+    QVERIFY(QFile::copy(path(file), path("sorting.bin")));
+    const CliRun sorted = run({"sort", "sorting.bin", "--by", key, "sorting.bin"});
+    QCOMPARE(sorted.exit_code, 0);
+    QCOMPARE(sorted.err + sorted.out, QByteArray());
+    const FileKind kind = file == "data.bin" ? FileKind::ChannelData : FileKind::Default;
+    const auto before = Opened(read(file), kind);
+    const auto after = Opened(read("sorting.bin"), kind);
+    QVERIFY(before && after);
+    // The sample's service ids ascend already; its names do not.
+    QVERIFY(key != "name" || after->raw.programs != before->raw.programs);
+    QVERIFY(Sorted_Program_Records(*after) == Sorted_Program_Records(*before));
+    for (const bool radio : {false, true}) {
+        const std::vector<int> kind_slots = Used_Program_Slots(*after, radio);
+        QVERIFY(kind_slots == Used_Program_Slots(*before, radio));
+        for (std::size_t i = 1; i < kind_slots.size(); ++i) {
+            const auto earlier = static_cast<std::size_t>(kind_slots[i - 1]);
+            const auto later = static_cast<std::size_t>(kind_slots[i]);
+            if (key == "name")
+                QVERIFY(!Name_Less(after->rows.programs[later].Name,
+                                   after->rows.programs[earlier].Name));
+            else
+                QVERIFY(Read_Field(after->raw.programs[earlier], prog::Service_Id)
+                        <= Read_Field(after->raw.programs[later], prog::Service_Id));
+        }
+    }
+}
+
+void TestCli::order_restores_a_scrambled_list_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("reference");
+    QTest::addColumn<bool>("radio"); // which kind is shuffled; the other is reversed
+    QTest::newRow("TV shuffled") << "data.bin"
+                                 << "data.bin" << false;
+    QTest::newRow("radio shuffled, reference Default") << "data.bin"
+                                                       << "default.bin" << true;
+    QTest::newRow("Default like Channel Data") << "default.bin"
+                                               << "data.bin" << false;
+}
+
+// A list scrambled with the library comes back byte for byte, every program matched.
+void TestCli::order_restores_a_scrambled_list()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, reference);
+    QFETCH(bool, radio);
+    const FileKind kind = file == "data.bin" ? FileKind::ChannelData : FileKind::Default;
+    const auto db = Opened(read(file), kind);
+    QVERIFY(db);
+    std::mt19937 random(20261209);
+    for (const bool shuffled_kind : {radio, !radio}) {
+        const std::vector<int> kind_slots = Used_Program_Slots(*db, shuffled_kind);
+        std::vector<int> order(kind_slots.rbegin(), kind_slots.rend());
+        if (shuffled_kind == radio)
+            std::shuffle(order.begin(), order.end(), random);
+        QVERIFY(Reorder_Programs(*db, kind_slots, order).ok);
+    }
+    db->Save_Mode = Save_Mode_For(kind, kind);
+    write("scrambled.bin", Save_Database_Bytes(*db).target);
+    QVERIFY(read("scrambled.bin") != read(file));
+
+    const CliRun ordered = run({"order", "scrambled.bin", "--like", reference, "restored.bin"});
+    QCOMPARE(ordered.exit_code, 0);
+    QCOMPARE(ordered.err, QByteArray());
+    const ProgramTally programs = Count_Programs(*db);
+    const QByteArray all = QByteArray::number(programs.tv + programs.radio);
+    QCOMPARE(ordered.out, QByteArray("Matched " + all + " programs, 0 not matched.\n"));
+    QVERIFY(read("restored.bin") == read(file));
 }
 
 void TestCli::export_converts_latin1_and_escapes()
