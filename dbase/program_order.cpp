@@ -41,12 +41,15 @@ std::vector<int> Checked_Slots(const ChannelDatabase &db, std::span<const int> s
 void Move_Program_Records(ChannelDatabase &db, std::span<const int> sorted,
                           std::span<const int> new_order)
 {
-    std::vector<ProgramRecord> records(new_order.size());
-    std::vector<TProg_Info_String> rows(new_order.size());
-    for (std::size_t i = 0; i < new_order.size(); ++i) {
-        const auto from = static_cast<std::size_t>(new_order[i]);
-        records[i] = db.raw.programs[from];
-        rows[i] = std::move(db.rows.programs[from]);
+    // Rows are moved into a list built as it goes: default rows for every slot would cost
+    // more than the move itself.
+    std::vector<ProgramRecord> records;
+    std::vector<TProg_Info_String> rows;
+    records.reserve(new_order.size());
+    rows.reserve(new_order.size());
+    for (const int from : new_order) {
+        records.push_back(db.raw.programs[static_cast<std::size_t>(from)]);
+        rows.push_back(std::move(db.rows.programs[static_cast<std::size_t>(from)]));
     }
     for (std::size_t i = 0; i < sorted.size(); ++i) {
         const auto to = static_cast<std::size_t>(sorted[i]);
@@ -86,11 +89,13 @@ void Regroup_Audio_Tracks(ChannelDatabase &db)
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::stable_sort(order.begin(), order.end(),
                      [&](std::size_t a, std::size_t b) { return program_of[a] < program_of[b]; });
-    std::vector<AudioTrackRecord> records(tracks);
-    std::vector<TAudio_Info_String> rows(tracks);
-    for (std::size_t i = 0; i < tracks; ++i) {
-        records[i] = db.raw.audio_tracks[order[i]];
-        rows[i] = std::move(db.rows.audio_tracks[order[i]]);
+    std::vector<AudioTrackRecord> records;
+    std::vector<TAudio_Info_String> rows;
+    records.reserve(tracks);
+    rows.reserve(tracks);
+    for (const std::size_t from : order) {
+        records.push_back(db.raw.audio_tracks[from]);
+        rows.push_back(std::move(db.rows.audio_tracks[from]));
     }
     std::copy(records.begin(), records.end(), db.raw.audio_tracks.begin());
     std::move(rows.begin(), rows.end(), db.rows.audio_tracks.begin());
