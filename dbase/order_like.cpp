@@ -14,7 +14,7 @@ namespace {
 // What two programs must share before their frequencies and names are compared.
 struct ProgramKey
 {
-    bool radio = false;
+    std::uint32_t radio = 0; // Is_Radio
     std::uint32_t tp_kind = 0;
     std::uint32_t service_id = 0;
 
@@ -24,7 +24,7 @@ struct ProgramKey
 ProgramKey Key_Of(const ChannelDatabase &db, int slot)
 {
     const ProgramRecord &record = db.raw.programs[static_cast<std::size_t>(slot)];
-    return {Read_Field(record, prog::Is_Radio) != 0, Read_Field(record, prog::Tp_Kind),
+    return {Read_Field(record, prog::Is_Radio), Read_Field(record, prog::Tp_Kind),
             Read_Field(record, prog::Service_Id)};
 }
 

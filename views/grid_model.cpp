@@ -117,8 +117,8 @@ bool GridModel::Own_Rows(const QMimeData *data, std::vector<int> *rows) const
     return true;
 }
 
-bool GridModel::canDropMimeData(const QMimeData *data, Qt::DropAction action, int, int,
-                                const QModelIndex &parent) const
+bool GridModel::canDropMimeData(const QMimeData *data, Qt::DropAction action, int /*row*/,
+                                int /*column*/, const QModelIndex &parent) const
 {
     return action == Qt::MoveAction && !parent.isValid() && Own_Rows(data, nullptr);
 }
