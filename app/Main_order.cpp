@@ -97,11 +97,16 @@ void TFormMain::Select_Grid_Rows(GridId grid, const std::vector<int> &rows)
 {
     QTableView *view = Grid_View(grid);
     const auto *model = static_cast<const GridModel *>(view->model());
+    // One range per run of rows: a selection of thousands of single rows makes every later
+    // question to it slow.
     QItemSelection selection;
-    for (const int row : rows) {
-        const int model_row = model->Model_Row(row);
-        selection.select(model->index(model_row, 0),
-                         model->index(model_row, model->columnCount() - 1));
+    for (std::size_t first = 0; first < rows.size();) {
+        std::size_t last = first;
+        while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1)
+            ++last;
+        selection.select(model->index(model->Model_Row(rows[first]), 0),
+                         model->index(model->Model_Row(rows[last]), model->columnCount() - 1));
+        first = last + 1;
     }
     view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     view->scrollTo(view->currentIndex());
@@ -168,8 +173,12 @@ void TFormMain::Order_LikeClick()
                    {QString::fromUtf8(kTakeNames), QString::fromUtf8(kTakeFavourites)}});
     if (!ticked || ticked->size() != 2)
         return;
+    const auto before = std::make_unique<RawArrays>(m_db->raw);
     const OrderLikeReport report = Order_Like(*m_db, *reference, {ticked->at(0), ticked->at(1)});
-    m_view.Data_Modified = true;
+    const RawArrays &after = m_db->raw;
+    if (before->programs != after.programs || before->audio_tracks != after.audio_tracks
+        || before->favourite_names != after.favourite_names)
+        m_view.Data_Modified = true;
     // Programs may have changed places across satellites and transponders: the page is listed
     // afresh, as when it is shown.
     m_views.PageControl_MainChange(m_view.View_Mode - 1);

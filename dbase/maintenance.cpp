@@ -111,6 +111,110 @@ void Delete_Program(ChannelDatabase &db, int program)
     Set_Program_Count(db, std::max(db.Program_Count - 1, 0));
 }
 
+namespace {
+
+// The valid program slots among `programs`, ascending and each once.
+std::vector<int> Slots_To_Delete(std::span<const int> programs, int count)
+{
+    std::vector<int> slots;
+    for (const int p : programs)
+        if (p >= 0 && p < count)
+            slots.push_back(p);
+    std::sort(slots.begin(), slots.end());
+    slots.erase(std::unique(slots.begin(), slots.end()), slots.end());
+    return slots;
+}
+
+// Drops the tracks of deleted programs and gives the others their programs' new slots.
+int Compact_Audio_Tracks(ChannelDatabase &db, const std::vector<int> &new_slot_of)
+{
+    const int count = static_cast<int>(new_slot_of.size());
+    const int tracks = Stored_Audio_Track_Count(db.raw);
+    const int n = Clamped_Track_Count(tracks);
+    int kept = 0;
+    for (int a = 0; a < n; ++a) {
+        const int owner = db.rows.audio_tracks[static_cast<std::size_t>(a)].Program_Index;
+        const bool named = owner >= 0 && owner < count;
+        if (named && new_slot_of[static_cast<std::size_t>(owner)] < 0)
+            continue;
+        if (kept != a)
+            Copy_Audio_Track(db, a, kept);
+        if (named && new_slot_of[static_cast<std::size_t>(owner)] != owner) {
+            const int moved_to = new_slot_of[static_cast<std::size_t>(owner)];
+            db.rows.audio_tracks[static_cast<std::size_t>(kept)].Program_Index = moved_to;
+            Write_Field(db.raw.audio_tracks[static_cast<std::size_t>(kept)], audio::Program_Index,
+                        static_cast<std::uint32_t>(moved_to));
+        }
+        ++kept;
+    }
+    for (int a = kept; a < n; ++a)
+        Empty_Audio_Track(db, a);
+    Set_Audio_Track_Count(db.raw, std::max(tracks - (n - kept), 0));
+    return n - kept;
+}
+
+} // namespace
+
+int Delete_Programs(ChannelDatabase &db, std::span<const int> programs)
+{
+    // A stored count beyond the table moves the end of the list with every deletion.
+    if (db.Program_Count > kProgramSlots) {
+        const std::vector<int> slots = Slots_To_Delete(programs, kProgramSlots);
+        for (auto slot = slots.rbegin(); slot != slots.rend(); ++slot)
+            Delete_Program(db, *slot);
+        return static_cast<int>(slots.size());
+    }
+    const int count = std::max(db.Program_Count, 0);
+    const std::vector<int> doomed = Slots_To_Delete(programs, count);
+    if (doomed.empty())
+        return 0;
+    std::vector<int> new_slot_of(static_cast<std::size_t>(count));
+    int next = 0;
+    for (int p = 0, d = 0; p < count; ++p) {
+        const bool gone
+                = d < static_cast<int>(doomed.size()) && doomed[static_cast<std::size_t>(d)] == p;
+        d += gone ? 1 : 0;
+        new_slot_of[static_cast<std::size_t>(p)] = gone ? -1 : next++;
+    }
+    Compact_Audio_Tracks(db, new_slot_of);
+
+    // Each deletion copies the programs above it down one slot and leaves the last slot as
+    // it was, so the slots freed at the end hold what those copies left there: slot
+    // count-1-t took slot count-t's final record when the t-th deletion (highest first) lay at
+    // or below it.
+    const int k = static_cast<int>(doomed.size());
+    std::vector<int> tail_source(static_cast<std::size_t>(k));
+    tail_source[static_cast<std::size_t>(k - 1)] = count - 1;
+    for (int t = 1; t < k; ++t) {
+        const int j = count - t - 1;
+        const int d = doomed[static_cast<std::size_t>(k - t)];
+        const auto at = static_cast<std::size_t>(j - (count - k));
+        tail_source[at] = d <= j ? tail_source[at + 1] : j;
+    }
+    std::vector<ProgramRecord> tail_records;
+    std::vector<TProg_Info_String> tail_rows;
+    for (const int source : tail_source) {
+        tail_records.push_back(db.raw.programs[static_cast<std::size_t>(source)]);
+        tail_rows.push_back(db.rows.programs[static_cast<std::size_t>(source)]);
+    }
+    for (int p = 0; p < count; ++p) {
+        const int to = new_slot_of[static_cast<std::size_t>(p)];
+        if (to >= 0 && to != p) {
+            db.raw.programs[static_cast<std::size_t>(to)]
+                    = db.raw.programs[static_cast<std::size_t>(p)];
+            db.rows.programs[static_cast<std::size_t>(to)]
+                    = std::move(db.rows.programs[static_cast<std::size_t>(p)]);
+        }
+    }
+    for (int i = 0; i < k; ++i) {
+        const auto slot = static_cast<std::size_t>(count - k + i);
+        db.raw.programs[slot] = tail_records[static_cast<std::size_t>(i)];
+        db.rows.programs[slot] = std::move(tail_rows[static_cast<std::size_t>(i)]);
+    }
+    Set_Program_Count(db, count - k);
+    return k;
+}
+
 SatTpDeletion Delete_Sat_Transponder(ChannelDatabase &db, int tp, int satellite)
 {
     SatTpDeletion result;

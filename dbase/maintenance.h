@@ -7,6 +7,8 @@
 
 #include "dbase/channel_database.h"
 
+#include <span>
+
 namespace orvane {
 
 // Removes every audio track of program p among slots 0..n-1, keeps the others in their order
@@ -20,6 +22,11 @@ void Renumber_Audio_Tracks(ChannelDatabase &db, int old_index, int new_index, in
 // Removes program slot p with its audio tracks; later programs move down one slot and their
 // tracks follow them.
 void Delete_Program(ChannelDatabase &db, int program);
+
+// Removes the given program slots (those outside 0..Program_Count-1 and repeats are ignored)
+// in one pass, leaving the same bytes as Delete_Program on each of them, highest slot first.
+// Returns how many were removed.
+int Delete_Programs(ChannelDatabase &db, std::span<const int> programs);
 
 struct SatTpDeletion
 {

@@ -5,6 +5,7 @@
 #include "dbase/program_order.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <optional>
 
@@ -126,15 +127,9 @@ std::string Frequency_Text(const ChannelDatabase &db, int slot)
     return Decimal_Text(*frequency) + (satellite ? " MHz" : " kHz");
 }
 
-struct NewPlace
-{
-    int slot;
-    int number; // in the list of its kind, from 1
-};
-
-// Reorders one kind's programs; returns where the unmatched ones now stand.
-std::vector<NewPlace> Order_Kind_Like(ChannelDatabase &db, bool radio,
-                                      const std::vector<int> &reference_slot_of)
+// Reorders one kind's programs; marks the new slots of the unmatched ones.
+void Order_Kind_Like(ChannelDatabase &db, bool radio, const std::vector<int> &reference_slot_of,
+                     std::vector<char> &unmatched_at)
 {
     const std::vector<int> slots = Used_Program_Slots(db, radio);
     std::vector<int> order(slots);
@@ -145,11 +140,39 @@ std::vector<NewPlace> Order_Kind_Like(ChannelDatabase &db, bool radio,
         return (rank_a < 0 ? kAfterMatched : rank_a) < (rank_b < 0 ? kAfterMatched : rank_b);
     });
     Reorder_Programs(db, slots, order);
-    std::vector<NewPlace> unmatched;
     for (std::size_t i = 0; i < order.size(); ++i)
         if (reference_slot_of[static_cast<std::size_t>(order[i])] < 0)
-            unmatched.push_back({slots[i], static_cast<int>(i) + 1});
-    return unmatched;
+            unmatched_at[static_cast<std::size_t>(slots[i])] = 1;
+}
+
+// The unmatched programs numbered as the lists number them: TV and radio apart, satellite
+// and terrestrial programs apart.
+void List_Unmatched(const ChannelDatabase &db, const std::vector<char> &unmatched_at,
+                    OrderLikeReport &report)
+{
+    for (const bool radio : {false, true}) {
+        std::array<int, 8> numbers{}; // by Tp_Kind
+        for (const int slot : Used_Program_Slots(db, radio)) {
+            const ProgramRecord &record = db.raw.programs[static_cast<std::size_t>(slot)];
+            const auto tp_kind = Read_Field(record, prog::Tp_Kind);
+            const int number = ++numbers[tp_kind];
+            if (!unmatched_at[static_cast<std::size_t>(slot)])
+                continue;
+            report.unmatched.push_back({slot, number, radio, tp_kind,
+                                        db.rows.programs[static_cast<std::size_t>(slot)].Name,
+                                        Read_Field(record, prog::Service_Id),
+                                        Frequency_Text(db, slot)});
+        }
+    }
+}
+
+const char *List_Name(std::uint32_t tp_kind, bool radio)
+{
+    if (tp_kind == prog::kKindSatellite)
+        return radio ? "Satellite radio" : "Satellite TV";
+    if (tp_kind == prog::kKindTerrestrial)
+        return radio ? "Terrestrial radio" : "Terrestrial TV";
+    return radio ? "Unlisted radio" : "Unlisted TV";
 }
 
 } // namespace
@@ -184,15 +207,10 @@ OrderLikeReport Order_Like(ChannelDatabase &db, const ChannelDatabase &reference
     }
     if (options.favourites)
         Take_Favourite_Names(db, reference);
-    for (const bool radio : {false, true}) {
-        for (const auto [slot, number] : Order_Kind_Like(db, radio, reference_slot_of)) {
-            const TProg_Info_String &row = db.rows.programs[static_cast<std::size_t>(slot)];
-            report.unmatched.push_back(
-                    {slot, number, radio, row.Name,
-                     Read_Field(db.raw.programs[static_cast<std::size_t>(slot)], prog::Service_Id),
-                     Frequency_Text(db, slot)});
-        }
-    }
+    std::vector<char> unmatched_at(kProgramSlots);
+    for (const bool radio : {false, true})
+        Order_Kind_Like(db, radio, reference_slot_of, unmatched_at);
+    List_Unmatched(db, unmatched_at, report);
     return report;
 }
 
@@ -203,7 +221,7 @@ std::vector<std::string> Order_Like_Lines(const OrderLikeReport &report)
                                    + (report.matched == 1 ? "" : "s") + ", " + std::to_string(count)
                                    + " not matched" + (count == 0 ? "." : ":")};
     for (const UnmatchedProgram &program : report.unmatched) {
-        std::string line = std::string(program.radio ? "Radio" : "TV") + " "
+        std::string line = std::string(List_Name(program.tp_kind, program.radio)) + " "
                            + std::to_string(program.number) + " \"" + Latin1_To_Utf8(program.name)
                            + "\", service id " + std::to_string(program.service_id);
         if (!program.frequency.empty())

@@ -31,8 +31,9 @@ struct OrderLikeOptions
 struct UnmatchedProgram
 {
     int slot = -1;  // where it stands after the reorder
-    int number = 0; // its number in the list of its kind, from 1
+    int number = 0; // its number in its list (TV or radio, satellite or terrestrial), from 1
     bool radio = false;
+    std::uint32_t tp_kind = 0;
     std::string name;
     std::uint32_t service_id = 0;
     std::string frequency; // "11778 MHz", "474000 kHz", or "" for a transponder not in use

@@ -1,5 +1,6 @@
 #include "views/grid_model.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QIODevice>
 #include <QMimeData>
@@ -56,7 +57,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 
 namespace {
 
-// The grid rows of a drag, private to the program grids of this process.
+// The grid rows of a drag, with the process and grid they come from.
 const QString kProgramRowsType = QStringLiteral("application/x-orvane-program-rows");
 
 } // namespace
@@ -90,7 +91,8 @@ QMimeData *GridModel::mimeData(const QModelIndexList &indexes) const
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     QByteArray encoded;
     QDataStream stream(&encoded, QIODevice::WriteOnly);
-    stream << static_cast<qint32>(m_view_mode) << static_cast<qint32>(m_grid);
+    stream << static_cast<qint64>(QCoreApplication::applicationPid())
+           << static_cast<qint32>(m_view_mode) << static_cast<qint32>(m_grid);
     for (const int row : rows)
         stream << static_cast<qint32>(row);
     auto *data = new QMimeData;
@@ -103,11 +105,14 @@ bool GridModel::Own_Rows(const QMimeData *data, std::vector<int> *rows) const
     if (!Moves_Rows() || !data->hasFormat(kProgramRowsType))
         return false;
     QDataStream stream(data->data(kProgramRowsType));
+    qint64 process = 0;
     qint32 view_mode = 0;
     qint32 grid = 0;
-    stream >> view_mode >> grid;
-    // Rows from the other page's grid or the other kind's grid are not this grid's rows.
-    if (view_mode != m_view_mode || grid != static_cast<qint32>(m_grid))
+    stream >> process >> view_mode >> grid;
+    // Rows from another program on the desktop, the other page's grid or the other kind's
+    // grid are not this grid's rows.
+    if (process != QCoreApplication::applicationPid() || view_mode != m_view_mode
+        || grid != static_cast<qint32>(m_grid))
         return false;
     while (rows && !stream.atEnd()) {
         qint32 dragged = 0;

@@ -79,6 +79,10 @@ std::vector<int> Positions_Of(std::span<const int> rows)
 std::vector<int> Reorder_Grid(MainViews &views, GridId grid, const std::vector<int> &order,
                               std::span<const int> selected_rows)
 {
+    // An order that moves nothing (Ctrl+Up at the top, a list already sorted) changes
+    // nothing, not even the modified flag.
+    if (std::is_sorted(order.begin(), order.end()))
+        return {selected_rows.begin(), selected_rows.end()};
     const std::vector<int> slots = Listed_Slots(views, grid);
     std::vector<int> new_order;
     new_order.reserve(order.size());

@@ -370,23 +370,32 @@ FocusRequest Delete_ProgramsClick(MainViews &views, EditCommandHost &host, GridI
                                   std::span<const int> rows)
 {
     std::vector<int> slots;
+    int first_row = kNoSlot;
     for (const int row : rows)
-        if (const int slot = views.Row_Slot(grid, row); slot != kNoSlot)
+        if (const int slot = views.Row_Slot(grid, row); slot != kNoSlot) {
             slots.push_back(slot);
+            first_row = first_row == kNoSlot ? row : std::min(first_row, row);
+        }
     std::sort(slots.begin(), slots.end());
     slots.erase(std::unique(slots.begin(), slots.end()), slots.end());
     if (slots.size() < 2 || !host.Confirm(msg::kConfirmDeletePrograms))
         return {};
     ViewState &view = views.view();
-    const int current_row = views.cursor(grid).current_row;
+    const int current = views.Row_Slot(grid, views.cursor(grid).current_row);
     Mark_Program_Grid_Selected(view, grid);
-    // From the highest slot down, so that the slots still to delete do not move.
-    for (auto slot = slots.rbegin(); slot != slots.rend(); ++slot)
-        Delete_Program(views.database(), *slot);
+    Delete_Programs(views.database(), slots);
     Relist_Programs(views);
     views.Fill_Program_Grids();
-    // The row the current one was on, or the last row when the list became shorter.
-    const int shown = views.Row_Slot(grid, std::min(current_row, views.cursor(grid).row_count - 1));
+    // The current program where it stays, else the row the first deleted one stood on.
+    int row = kNoSlot;
+    if (current != kNoSlot && !std::binary_search(slots.begin(), slots.end(), current)) {
+        const auto below = std::lower_bound(slots.begin(), slots.end(), current) - slots.begin();
+        row = views.Row_Of_Slot(grid, current - static_cast<int>(below));
+    }
+    if (row == kNoSlot)
+        row = std::min(first_row, views.cursor(grid).row_count - 1);
+    views.Set_Current_Row(grid, row);
+    const int shown = views.Row_Slot(grid, views.cursor(grid).current_row);
     if (shown == kNoSlot)
         views.Clear_Info();
     else

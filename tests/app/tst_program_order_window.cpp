@@ -91,6 +91,7 @@ void TestProgramOrder::keyboard_moves_within_the_narrowed_list()
     QCOMPARE(Tv_Names(m_f->window).mid(0, 4), Moved(before, {1, 2, 0, 3}));
     QCOMPARE(Selected_Model_Rows(tv), (QList<int>{0, 1}));
     QTest::keyClick(tv, Qt::Key_Up, Qt::ControlModifier); // already at the top
+    QCOMPARE(Tv_Names(m_f->window).mid(0, 4), Moved(before, {1, 2, 0, 3}));
     QTest::keyClick(tv, Qt::Key_End, Qt::ControlModifier);
     QCOMPARE(Tv_Names(m_f->window).mid(before.size() - 2), Moved(before, {1, 2}));
 
@@ -165,6 +166,16 @@ void TestProgramOrder::several_rows_deleted_with_one_question()
     QCOMPARE(Tv_Names(m_f->window).mid(0, 3), Moved(before, {0, 2, 5}));
     QCOMPARE(List("LB_S_Info")->item(4)->text(), "【Program Name】:" + before[2]);
     QVERIFY(View().Data_Modified);
+
+    // A current program that is not deleted stays current where it moved to.
+    Focus_Row(tv, 3); // before[6]
+    tv->selectionModel()->select(QItemSelection(tv->model()->index(0, 0), tv->model()->index(1, 0)),
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_f->ui.Push_Answer(true);
+    QTest::keyClick(tv, Qt::Key_Delete, Qt::ShiftModifier);
+    QCOMPARE(Tv_Names(m_f->window).mid(0, 2), Moved(before, {5, 6}));
+    QCOMPARE(tv->currentIndex().row(), 1);
+    QCOMPARE(List("LB_S_Info")->item(4)->text(), "【Program Name】:" + before[6]);
 }
 
 void TestProgramOrder::order_like_another_file()

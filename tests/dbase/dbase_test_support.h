@@ -35,8 +35,6 @@ inline Bytes Seeded_Bytes(std::size_t count, std::uint32_t seed)
     return bytes;
 }
 
-// Offset of the first difference, the shorter length when one is a prefix of the other, or
-// -1 when both are equal.
 // Bytes as upper-case hex pairs separated by spaces: "01 00 06 02".
 inline QByteArray Hex(ByteView bytes)
 {
@@ -46,6 +44,8 @@ inline QByteArray Hex(ByteView bytes)
             .toUpper();
 }
 
+// Offset of the first difference, the shorter length when one is a prefix of the other, or
+// -1 when both are equal.
 inline qsizetype First_Difference(ByteView a, ByteView b)
 {
     const std::size_t common = std::min(a.size(), b.size());

@@ -156,6 +156,8 @@ class TestMaintenance : public QObject
     Q_OBJECT
 
 private slots:
+    void deleting_many_at_once_is_deleting_each_data();
+    void deleting_many_at_once_is_deleting_each();
     void invariant_check_sees_faults_data();
     void invariant_check_sees_faults();
     void only_sat_tp_becomes_default_data();
@@ -768,6 +770,63 @@ void TestMaintenance::hostile_indices()
     } else if (operation.startsWith("sat") || operation.startsWith("group")) {
         // The owner is unknown, so no counter can be lowered for it.
         QCOMPARE(Counters_Of(*db).mid(2), counts.mid(2));
+    }
+}
+
+void TestMaintenance::deleting_many_at_once_is_deleting_each_data()
+{
+    QTest::addColumn<int>("program_count");
+    QTest::addColumn<int>("track_count");
+    QTest::addColumn<bool>("stray_tracks");
+    QTest::newRow("full database") << -1 << -1 << false;
+    QTest::newRow("tracks naming other slots") << -1 << -1 << true;
+    QTest::newRow("counts beyond the tables") << 4100 << 1200 << true;
+    QTest::newRow("short list") << 37 << -1 << true;
+}
+
+// Removing a set of programs in one pass leaves the bytes and rows of deleting them one by
+// one, highest first, on lists with tracks out of place and counts a file from elsewhere
+// may hold.
+void TestMaintenance::deleting_many_at_once_is_deleting_each()
+{
+    QFETCH(int, program_count);
+    QFETCH(int, track_count);
+    QFETCH(bool, stray_tracks);
+    auto db = Make_Channel_Database();
+    Build_Full_Database(*db, FileKind::ChannelData);
+    std::mt19937 random(static_cast<unsigned>(program_count + track_count));
+    if (stray_tracks)
+        for (int a = 0; a < kAudioTrackSlots; a += 7)
+            Write_Field(db->raw.audio_tracks[a], audio::Program_Index, random() % 4200);
+    if (program_count >= 0)
+        Write_Field(db->raw.program_counts, program_counts::Program_Count,
+                    static_cast<std::uint32_t>(program_count));
+    if (track_count >= 0)
+        Write_Field(db->raw.program_counts, program_counts::Audio_Track_Count,
+                    static_cast<std::uint32_t>(track_count));
+    Decode_Rows(*db);
+    for (int round = 0; round < 6; ++round) {
+        auto each = Make_Channel_Database();
+        each->raw = db->raw;
+        each->rows = db->rows;
+        each->Program_Count = db->Program_Count;
+        std::vector<int> doomed;
+        const int size = std::uniform_int_distribution<int>(1, round < 3 ? 8 : 600)(random);
+        for (int i = 0; i < size; ++i)
+            doomed.push_back(std::uniform_int_distribution<int>(-2, kProgramSlots + 2)(random));
+        std::vector<int> order = doomed;
+        std::sort(order.rbegin(), order.rend());
+        order.erase(std::unique(order.begin(), order.end()), order.end());
+        for (const int p : order)
+            Delete_Program(*each, p);
+        Delete_Programs(*db, doomed);
+
+        QCOMPARE(First_Difference(Image_Of(db->raw), Image_Of(each->raw)), -1);
+        QCOMPARE(db->Program_Count, each->Program_Count);
+        for (int p = 0; p < kProgramSlots; ++p)
+            QCOMPARE(Row_Text(db->rows.programs[p]), Row_Text(each->rows.programs[p]));
+        for (int a = 0; a < kAudioTrackSlots; ++a)
+            QCOMPARE(Row_Text(db->rows.audio_tracks[a]), Row_Text(each->rows.audio_tracks[a]));
     }
 }
 

@@ -305,8 +305,8 @@ void TstProgramOrder::order_like_takes_order_names_and_favourites()
                  return all;
              }()),
              QStringLiteral("Matched 4 programs, 2 not matched:|"
-                            "TV 4 \"New A\", service id 9, 11778 MHz|"
-                            "TV 5 \"New B\", service id 8, 11778 MHz|"));
+                            "Satellite TV 4 \"New A\", service id 9, 11778 MHz|"
+                            "Satellite TV 5 \"New B\", service id 8, 11778 MHz|"));
     QVERIFY(Check_Invariants(*ours).isEmpty());
 }
 
