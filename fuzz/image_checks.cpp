@@ -5,6 +5,7 @@
 #include "fuzz/fuzz_check.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <utility>
 
@@ -163,22 +164,60 @@ struct RecordSet
     bool operator==(const RecordSet &) const = default;
 };
 
+std::uint64_t Program_Record_Hash(ByteView programs, std::size_t slot)
+{
+    RowDigest record;
+    for (std::size_t i = 0; i < kProgramRecordSize; i += 8) {
+        std::uint64_t chunk = 0;
+        std::memcpy(&chunk, programs.data() + slot * kProgramRecordSize + i, 8);
+        record.add(chunk);
+    }
+    return record.value();
+}
+
 RecordSet Program_Record_Set(ByteView programs)
 {
     RecordSet set;
-    for (std::size_t offset = 0; offset < programs.size(); offset += kProgramRecordSize) {
-        RowDigest record;
-        for (std::size_t i = 0; i < kProgramRecordSize; i += 8) {
-            std::uint64_t chunk = 0;
-            std::memcpy(&chunk, programs.data() + offset + i, 8);
-            record.add(chunk);
-        }
-        set.sum += record.value();
-        set.mixed_sum += Mixed(record.value());
+    for (std::size_t slot = 0; slot < programs.size() / kProgramRecordSize; ++slot) {
+        const std::uint64_t record = Program_Record_Hash(programs, slot);
+        set.sum += record;
+        set.mixed_sum += Mixed(record);
     }
     return set;
 }
 static_assert(kProgramRecordSize % 8 == 0);
+
+// A digest of the used audio tracks that a reorder keeps: each track counts with its own
+// bytes but the Program_Index, the record of the program it names (a track naming no listed
+// program with that index) and its place among that program's tracks, so a lost, doubled or
+// reordered track, or one that left its program, changes it.
+std::uint64_t Track_Set(ByteView programs, ByteView tracks, int listed, int used)
+{
+    static std::array<std::uint16_t, 1u << 16> rank{};
+    std::uint64_t sum = 0;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int a = 0; a < used; ++a) {
+            const ByteView track = tracks.subspan(
+                    static_cast<std::size_t>(a) * kAudioTrackRecordSize, kAudioTrackRecordSize);
+            const auto owner = Read_Field(track, audio::Program_Index);
+            if (pass == 1) {
+                rank[owner] = 0; // ready for the next call
+                continue;
+            }
+            RowDigest digest;
+            std::uint64_t bytes = 0;
+            std::memcpy(&bytes, track.data(), kAudioTrackRecordSize);
+            digest.add(bytes & ~(std::uint64_t{0xFFFF} << 1));
+            digest.add(owner < static_cast<std::uint32_t>(listed)
+                               ? Program_Record_Hash(programs, owner)
+                               : owner);
+            digest.add(rank[owner]++);
+            sum += Mixed(digest.value());
+        }
+    }
+    return sum;
+}
+static_assert(kAudioTrackRecordSize == 8);
 
 bool Moves_With_Programs(const ImageRegion &region)
 {
@@ -404,13 +443,31 @@ void Check_Program_Reorders(ChannelDatabase &db, ByteView image)
     for (std::size_t i = order.size(); i > 1; --i)
         std::swap(order[i - 1], order[choice.below(i)]);
 
+    const int listed = std::clamp(db.Program_Count, 0, kProgramSlots);
+    const int used = Used_Audio_Track_Count(db.raw);
+    const ByteView tracks_before
+            = image.subspan(kAudioTracksOffset, sizeof(RawArrays::audio_tracks));
+    const std::uint64_t tracks
+            = Track_Set(image.subspan(kProgramsOffset, sizeof(RawArrays::programs)), tracks_before,
+                        listed, used);
+    const auto tracks_now = [&db] {
+        return ByteView(db.raw.audio_tracks.front().data(), sizeof(RawArrays::audio_tracks));
+    };
+    const auto programs_now = [&db] {
+        return ByteView(db.raw.programs.front().data(), sizeof(RawArrays::programs));
+    };
     Check_Refused_Reorder(db, image, slots, order, choice);
     FUZZ_CHECK(Reorder_Programs(db, slots, order).ok);
     Check_Only_Programs_Moved(db, image, programs);
+    FUZZ_CHECK(Track_Set(programs_now(), tracks_now(), listed, used) == tracks);
     Sort_Programs(db,
                   (choice_bytes[1] & 1) != 0 ? ProgramSortKey::Service_Id : ProgramSortKey::Name);
     Check_Only_Programs_Moved(db, image, programs);
     Check_Moved_Rows(db, image);
+    FUZZ_CHECK(Track_Set(programs_now(), tracks_now(), listed, used) == tracks);
+    const auto past_used = static_cast<std::size_t>(used) * kAudioTrackRecordSize;
+    FUZZ_CHECK(
+            std::ranges::equal(tracks_now().subspan(past_used), tracks_before.subspan(past_used)));
 }
 
 } // namespace orvane::fuzz
