@@ -206,10 +206,10 @@ int Delete_Programs(ChannelDatabase &db, std::span<const int> programs)
                     = std::move(db.rows.programs[static_cast<std::size_t>(p)]);
         }
     }
-    for (int i = 0; i < k; ++i) {
-        const auto slot = static_cast<std::size_t>(count - k + i);
-        db.raw.programs[slot] = tail_records[static_cast<std::size_t>(i)];
-        db.rows.programs[slot] = std::move(tail_rows[static_cast<std::size_t>(i)]);
+    const auto first_freed = static_cast<std::size_t>(count - k);
+    for (std::size_t i = 0; i < tail_records.size(); ++i) {
+        db.raw.programs[first_freed + i] = tail_records[i];
+        db.rows.programs[first_freed + i] = std::move(tail_rows[i]);
     }
     Set_Program_Count(db, count - k);
     return k;
