@@ -23,6 +23,7 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 
 namespace orvane {
 namespace {
@@ -65,6 +66,7 @@ TFormMain::TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent)
     Build_Window();
     Bind_Lists();
     Bind_List_Menus();
+    Build_History();
     Reset_Views(); // FormCreate
 }
 
@@ -273,6 +275,8 @@ void TFormMain::Reset_Grid_Columns()
 // reset by the file commands.
 void TFormMain::Show_No_File()
 {
+    if (m_history)
+        m_history->clear();
     m_panel_top->hide();
     m_stack->setCurrentWidget(m_image_main);
     Enable_Save_Actions();

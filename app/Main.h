@@ -8,6 +8,8 @@
 #include "app/list_menus.h"
 #include "app/main_layout.h"
 #include "dbase/channel_database.h"
+#include "dbase/image_change.h"
+#include "views/current_entries.h"
 #include "views/main_views.h"
 #include "views/program_moves.h"
 
@@ -19,6 +21,7 @@
 #include <vector>
 
 class QAction;
+class QUndoStack;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -134,6 +137,8 @@ private:
     void Show_Loaded_State() override;
     bool Receive_File(const QString &target, FileKind kind, const QString &backups_folder) override;
     bool Send_File(const QString &file, FileKind kind) override;
+    void Database_Opened() override;
+    void Database_Saved() override;
 
     std::unique_ptr<TFormUpgrade> Show_Link_Dialog(const char *caption);
     bool Run_Link_Transfer(const char *caption,
@@ -153,6 +158,9 @@ public:
     QLabel *file_name_label() const { return m_file_name_label; }
     bool version_edited() const { return m_files.version_edited(); }
     bool Has_Unsaved_Changes() const { return m_files.Has_Unsaved_Changes(); }
+    QUndoStack *history() const { return m_history; }
+    QAction *undo_action() const { return m_undo; }
+    QAction *redo_action() const { return m_redo; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -189,11 +197,16 @@ private:
     void Open_Editor(GridId grid);
     BoundGrid *Bound(QObject *view_or_viewport);
 
+    // The edit history (Main_history.cpp).
+    void Build_History();
+    void Record_Step(const QString &caption, const std::function<void()> &command);
+    void Restore_Step(const ImageChange &change, bool to_before, const CurrentEntries &entries);
+
     // Context menus (Main_menus.cpp).
     void Bind_List_Menus();
     void Pop_Up_Menu(GridId grid, QTableView *view, const QPoint &position);
     template<typename Command>
-    void Run_Edit_Command(Command command);
+    void Run_Edit_Command(const QAction *caption, Command command);
     void Focus_Grid(GridId grid);
     QTableView *Grid_View(GridId grid) const;
 
@@ -201,7 +214,7 @@ private:
     void Bind_Order_Menus();
     void Apply_Order_Menu(GridId grid);
     template<typename Step>
-    void Run_Order_Command(GridId grid, Step step);
+    void Run_Order_Command(const QString &caption, GridId grid, Step step);
     void Select_Grid_Rows(GridId grid, const std::vector<int> &rows);
 
     // Files (Main_file.cpp).
@@ -240,6 +253,9 @@ private:
     QAction *m_save_as = nullptr;
     QAction *m_write = nullptr;
     QAction *m_restore = nullptr;
+    QUndoStack *m_history = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
 };
 
 } // namespace orvane

@@ -47,9 +47,12 @@ void TFormMain::LB_S_FAVDblClick()
     m_views.LB_S_FAVClick();
     // Marked before the dialog runs, so a cancelled rename still counts as a change.
     m_view.Data_Modified = true;
-    TFormEditFAV dialog(m_ui, *m_db, group, lists.fav_lines[static_cast<std::size_t>(group)],
-                        list->item(group), this);
-    dialog.exec();
+    // The step takes the caption of the group's dialog: no menu command opens it.
+    Record_Step(QStringLiteral("Change favor name"), [&] {
+        TFormEditFAV dialog(m_ui, *m_db, group, lists.fav_lines[static_cast<std::size_t>(group)],
+                            list->item(group), this);
+        dialog.exec();
+    });
 }
 
 } // namespace orvane

@@ -8,6 +8,7 @@
 #include "views/grid_model.h"
 #include "views/key_events.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QItemSelectionModel>
@@ -93,20 +94,27 @@ void TFormMain::Open_Editor(GridId grid)
 {
     if (m_syncing || m_files.opening_or_saving() || !m_view.Data_Loaded)
         return;
-    switch (grid) {
-    case GridId::Sat:
-        SG_S_SatDblClick();
-        break;
-    case GridId::Tp:
-        SG_S_TPDblClick();
-        break;
-    case GridId::Tv:
-        SG_S_TVDblClick();
-        break;
-    case GridId::Radio:
-        SG_S_RadioDblClick();
-        break;
-    }
+    // The step takes the caption of the menu command that opens the same dialog.
+    const QAction *change = grid == GridId::Sat  ? m_menus.Change_Sat
+                            : grid == GridId::Tp ? m_menus.Change_Tp
+                            : grid == GridId::Tv ? m_menus.Change_TV
+                                                 : m_menus.Change_Radio;
+    Record_Step(change->text(), [&] {
+        switch (grid) {
+        case GridId::Sat:
+            SG_S_SatDblClick();
+            break;
+        case GridId::Tp:
+            SG_S_TPDblClick();
+            break;
+        case GridId::Tv:
+            SG_S_TVDblClick();
+            break;
+        case GridId::Radio:
+            SG_S_RadioDblClick();
+            break;
+        }
+    });
     Apply_Changes();
 }
 

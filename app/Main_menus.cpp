@@ -187,12 +187,13 @@ void TFormMain::Show_Act_SatClick()
 }
 
 template<typename Command>
-void TFormMain::Run_Edit_Command(Command command)
+void TFormMain::Run_Edit_Command(const QAction *caption, Command command)
 {
     if (m_files.opening_or_saving() || m_syncing || !m_view.Data_Loaded)
         return;
     MainEditHost host(this, *m_db, m_view, m_ui);
-    const FocusRequest focus = command(m_views, host);
+    FocusRequest focus;
+    Record_Step(caption->text(), [&] { focus = command(m_views, host); });
     Apply_Changes();
     if (focus)
         Focus_Grid(*focus);
@@ -215,43 +216,44 @@ void TFormMain::Focus_Grid(GridId grid)
 
 void TFormMain::New_TpClick()
 {
-    Run_Edit_Command(orvane::New_TpClick);
+    Run_Edit_Command(m_menus.New_Tp, orvane::New_TpClick);
 }
 
 void TFormMain::New_TvClick()
 {
-    Run_Edit_Command(orvane::New_TvClick);
+    Run_Edit_Command(m_menus.New_Tv, orvane::New_TvClick);
 }
 
 void TFormMain::New_RadioClick()
 {
-    Run_Edit_Command(orvane::New_RadioClick);
+    Run_Edit_Command(m_menus.New_Radio, orvane::New_RadioClick);
 }
 
 void TFormMain::Delete_TpClick()
 {
-    Run_Edit_Command(orvane::Delete_TpClick);
+    Run_Edit_Command(m_menus.Delete_Tp, orvane::Delete_TpClick);
 }
 
 void TFormMain::Del_All_Empty_TpClick()
 {
-    Run_Edit_Command(orvane::Del_All_Empty_TpClick);
+    Run_Edit_Command(m_menus.Del_All_Empty_Tp, orvane::Del_All_Empty_TpClick);
 }
 
 void TFormMain::Delete_TvClick()
 {
-    Run_Edit_Command(orvane::Delete_TvClick);
+    Run_Edit_Command(m_menus.Delete_Tv, orvane::Delete_TvClick);
 }
 
 void TFormMain::Delete_RadioClick()
 {
-    Run_Edit_Command(orvane::Delete_RadioClick);
+    Run_Edit_Command(m_menus.Delete_Radio, orvane::Delete_RadioClick);
 }
 
 void TFormMain::Delete_ProgramsClick(GridId grid)
 {
     const std::vector<int> rows = Selected_Grid_Rows(grid);
-    Run_Edit_Command([&](MainViews &views, EditCommandHost &host) {
+    const OrderActions &order = grid == GridId::Tv ? m_menus.Tv_Order : m_menus.Radio_Order;
+    Run_Edit_Command(order.Delete_Selected, [&](MainViews &views, EditCommandHost &host) {
         return orvane::Delete_ProgramsClick(views, host, grid, rows);
     });
 }

@@ -17,6 +17,13 @@ namespace orvane {
 namespace {
 
 constexpr const char *kOrderLikeTitle = "Order like another file";
+constexpr const char *kMoveCaption = "Move programs"; // a drop
+
+// A menu caption without the dots of an item that asks something first.
+QString Plain_Caption(const char *caption)
+{
+    return QString::fromUtf8(caption).remove(QStringLiteral("..."));
+}
 constexpr const char *kOrderLikeText
         = "Programs are matched to the programs of the other file by kind (TV or radio), "
           "service id and the frequency of their transponder (within 2 MHz for satellites), "
@@ -59,7 +66,7 @@ void TFormMain::Bind_Order_Menus()
                 [this, grid, view_mode](const std::vector<int> &rows, int insert_before_row) {
                     if (view_mode != m_view.View_Mode)
                         return;
-                    Run_Order_Command(grid, [&](MainViews &views) {
+                    Run_Order_Command(QString::fromUtf8(kMoveCaption), grid, [&](MainViews &views) {
                         return Move_Programs_To(views, grid, rows, insert_before_row);
                     });
                 });
@@ -113,11 +120,12 @@ void TFormMain::Select_Grid_Rows(GridId grid, const std::vector<int> &rows)
 }
 
 template<typename Step>
-void TFormMain::Run_Order_Command(GridId grid, Step step)
+void TFormMain::Run_Order_Command(const QString &caption, GridId grid, Step step)
 {
     if (m_files.opening_or_saving() || m_syncing || !m_view.Data_Loaded)
         return;
-    const std::vector<int> rows = step(m_views);
+    std::vector<int> rows;
+    Record_Step(caption, [&] { rows = step(m_views); });
     Apply_Changes();
     Select_Grid_Rows(grid, rows);
     Focus_Grid(grid);
@@ -125,7 +133,12 @@ void TFormMain::Run_Order_Command(GridId grid, Step step)
 
 void TFormMain::Move_ProgramsClick(GridId grid, MoveKind kind)
 {
-    Run_Order_Command(grid, [&](MainViews &views) {
+    const OrderActions &order = grid == GridId::Tv ? m_menus.Tv_Order : m_menus.Radio_Order;
+    const QAction *action = kind == MoveKind::Up     ? order.Move_Up
+                            : kind == MoveKind::Down ? order.Move_Down
+                            : kind == MoveKind::Top  ? order.Move_To_Top
+                                                     : order.Move_To_Bottom;
+    Run_Order_Command(action->text(), grid, [&](MainViews &views) {
         return orvane::Move_ProgramsClick(views, grid, Selected_Grid_Rows(grid), kind);
     });
 }
@@ -138,9 +151,9 @@ void TFormMain::Move_To_NumberClick(GridId grid)
     const int listed = m_views.cursor(grid).row_count - 1;
     if (rows.empty() || m_views.Row_Slot(grid, 1) == kNoSlot)
         return;
-    const std::optional<QString> typed = m_ui.Ask_Text(
-            this, QString::fromUtf8(caption::kMoveToNumber).remove(QStringLiteral("...")),
-            QStringLiteral("Number (1 to %1):").arg(listed));
+    const std::optional<QString> typed
+            = m_ui.Ask_Text(this, Plain_Caption(caption::kMoveToNumber),
+                            QStringLiteral("Number (1 to %1):").arg(listed));
     if (!typed)
         return;
     const NumberAnswer answer = Read_Program_Number(typed->toStdString(), listed);
@@ -148,14 +161,16 @@ void TFormMain::Move_To_NumberClick(GridId grid)
         m_ui.Error_Box(this, QString::fromStdString(answer.error));
         return;
     }
-    Run_Order_Command(grid, [&](MainViews &views) {
+    Run_Order_Command(Plain_Caption(caption::kMoveToNumber), grid, [&](MainViews &views) {
         return Move_Programs_To_Number(views, grid, rows, answer.position + 1);
     });
 }
 
 void TFormMain::Sort_ProgramsClick(GridId grid, ProgramSortKey key)
 {
-    Run_Order_Command(grid, [&](MainViews &views) {
+    const char *caption
+            = key == ProgramSortKey::Name ? caption::kSortByName : caption::kSortByServiceId;
+    Run_Order_Command(QString::fromUtf8(caption), grid, [&](MainViews &views) {
         return orvane::Sort_ProgramsClick(views, grid, Selected_Grid_Rows(grid), key);
     });
 }
@@ -173,12 +188,10 @@ void TFormMain::Order_LikeClick()
                    {QString::fromUtf8(kTakeNames), QString::fromUtf8(kTakeFavourites)}});
     if (!ticked || ticked->size() != 2)
         return;
-    const auto before = std::make_unique<RawArrays>(m_db->raw);
-    const OrderLikeReport report = Order_Like(*m_db, *reference, {ticked->at(0), ticked->at(1)});
-    const RawArrays &after = m_db->raw;
-    if (before->programs != after.programs || before->audio_tracks != after.audio_tracks
-        || before->favourite_names != after.favourite_names)
-        m_view.Data_Modified = true;
+    OrderLikeReport report;
+    Record_Step(QString::fromUtf8(kOrderLikeTitle), [&] {
+        report = Order_Like(*m_db, *reference, {ticked->at(0), ticked->at(1)});
+    });
     // Programs may have changed places across satellites and transponders: the page is listed
     // afresh, as when it is shown.
     m_views.PageControl_MainChange(m_view.View_Mode - 1);

@@ -168,6 +168,7 @@ bool FileCommands::Open_Database_File(const QString &path, FileKind kind)
         m_ui.Error_Box(m_host.Dialog_Parent(), QString::fromStdString(outcome.message));
         return false;
     }
+    m_host.Database_Opened();
     m_host.Show_Loaded_State();
     return true;
 }
@@ -225,6 +226,7 @@ bool FileCommands::Save_To(const QString &target)
     }
     m_view.Data_Modified = false;
     m_version_edited = false;
+    m_host.Database_Saved();
     return true;
 }
 

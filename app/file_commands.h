@@ -57,6 +57,10 @@ public:
     virtual bool Receive_File(const QString &target, FileKind kind, const QString &backups_folder)
             = 0;
     virtual bool Send_File(const QString &file, FileKind kind) = 0;
+    // A database was opened (from a file, a read or a backup), or the open one saved: the
+    // edit history starts afresh, or marks the state on disk.
+    virtual void Database_Opened() {}
+    virtual void Database_Saved() {}
 };
 
 class FileCommands

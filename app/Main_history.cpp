@@ -1,0 +1,71 @@
+// TFormMain: the edit history. Every command that changes the open database runs through
+// Record_Step, which keeps the bytes it changed as one step of the undo stack; undo and redo
+// put them back, rebuild the lists of the page and choose the entries of the step again. The
+// modified flag follows the stack's clean state: the last open or save.
+
+#include "app/Main.h"
+
+#include "app/edit_history.h"
+
+#include <QAction>
+#include <QUndoStack>
+
+namespace orvane {
+
+// Enough for a long session; a step of a single edit holds a few dozen bytes.
+constexpr int kUndoLimit = 200;
+
+void TFormMain::Build_History()
+{
+    m_history = new QUndoStack(this);
+    m_history->setUndoLimit(kUndoLimit);
+    m_undo = m_history->createUndoAction(this, QStringLiteral("Undo"));
+    m_undo->setShortcut(QKeySequence::Undo);
+    m_redo = m_history->createRedoAction(this, QStringLiteral("Redo"));
+    m_redo->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    addActions({m_undo, m_redo});
+    connect(m_history, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        if (m_view.Data_Loaded)
+            m_view.Data_Modified = !clean;
+    });
+}
+
+void TFormMain::Record_Step(const QString &caption, const std::function<void()> &command)
+{
+    if (!m_view.Data_Loaded) {
+        command();
+        return;
+    }
+    const auto before = std::make_unique<RawArrays>(m_db->raw);
+    const CurrentEntries entries_before = Current_Entries(m_views);
+    command();
+    ImageChange change = Image_Change_Between(*before, m_db->raw);
+    if (change.empty())
+        return;
+    m_history->push(new EditStep(
+            caption, std::move(change), entries_before, Current_Entries(m_views),
+            [this](const ImageChange &step, bool to_before, const CurrentEntries &entries) {
+                Restore_Step(step, to_before, entries);
+            }));
+}
+
+void TFormMain::Restore_Step(const ImageChange &change, bool to_before,
+                             const CurrentEntries &entries)
+{
+    Apply_Image_Change(*m_db, change, to_before);
+    Show_Entries(m_views, entries);
+    Apply_Changes();
+}
+
+void TFormMain::Database_Opened()
+{
+    m_history->clear();
+}
+
+void TFormMain::Database_Saved()
+{
+    m_history->setClean();
+}
+
+} // namespace orvane
