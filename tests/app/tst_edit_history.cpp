@@ -1,0 +1,178 @@
+// The edit history in the window: hundreds of random commands undone back to the opened file
+// byte for byte and redone to the last state; the modified flag following the last open or
+// save; the steps named after their commands.
+
+#include "window_test_case.h"
+
+#include <QAction>
+#include <QUndoStack>
+#include <QtTest>
+
+#include <random>
+
+using namespace orvane;
+using namespace orvane::test;
+
+namespace {
+
+QByteArray Image(const RawArrays &raw)
+{
+    Bytes image(kImageSize);
+    Image_From_Raw(raw, image);
+    return QByteArray(reinterpret_cast<const char *>(image.data()),
+                      static_cast<qsizetype>(image.size()));
+}
+
+} // namespace
+
+class TestEditHistory : public WindowTestCase
+{
+    Q_OBJECT
+
+public:
+    TestEditHistory()
+        : WindowTestCase({.shown = false})
+    {}
+
+private slots:
+    void undo_all_then_redo_all();
+    void modified_follows_the_clean_state_data();
+    void modified_follows_the_clean_state();
+
+private:
+    void Random_Command(std::mt19937 &random);
+    QTableView *Program_Grid(GridId grid) const
+    {
+        return m_f->window.page_widgets(View().View_Mode)
+               .*(grid == GridId::Tv ? &PageWidgets::tv : &PageWidgets::radio);
+    }
+};
+
+// A command a user could give with the keyboard and the menus: a click on a list, a move or a
+// sort of the selected programs, or a deletion that is confirmed.
+void TestEditHistory::Random_Command(std::mt19937 &random)
+{
+    const auto pick = [&random](int count) {
+        return std::uniform_int_distribution<int>(0, std::max(count - 1, 0))(random);
+    };
+    const GridId grid = pick(2) == 0 ? GridId::Tv : GridId::Radio;
+    QTableView *programs = Program_Grid(grid);
+    switch (pick(9)) {
+    case 0:
+        m_f->window.page_control()->setCurrentIndex(pick(2));
+        break;
+    case 1:
+        if (QTableView *sat = m_f->window.page_widgets(View().View_Mode).sat)
+            Set_Current_Row(sat, pick(sat->model()->rowCount()));
+        break;
+    case 2: {
+        QTableView *tp = m_f->window.page_widgets(View().View_Mode).tp;
+        Set_Current_Row(tp, pick(tp->model()->rowCount()));
+        break;
+    }
+    case 3:
+    case 4: {
+        const int rows = programs->model()->rowCount();
+        const int first = pick(rows);
+        Set_Current_Row(programs, first);
+        programs->selectionModel()->select(
+                QItemSelection(programs->model()->index(first, 0),
+                               programs->model()->index(std::min(first + pick(4), rows - 1), 0)),
+                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        m_f->window.Move_ProgramsClick(grid, static_cast<MoveKind>(pick(4)));
+        break;
+    }
+    case 5:
+        m_f->window.Sort_ProgramsClick(grid, pick(2) == 0 ? ProgramSortKey::Name
+                                                          : ProgramSortKey::Service_Id);
+        break;
+    case 6:
+        Set_Current_Row(programs, pick(programs->model()->rowCount()));
+        if (m_f->window.views().Row_Slot(grid, m_f->window.views().cursor(grid).current_row) < 0)
+            break;
+        m_f->ui.Push_Answer(true);
+        if (grid == GridId::Tv)
+            m_f->window.Delete_TvClick();
+        else
+            m_f->window.Delete_RadioClick();
+        break;
+    default: {
+        QTableView *tp = m_f->window.page_widgets(View().View_Mode).tp;
+        Set_Current_Row(tp, pick(tp->model()->rowCount()));
+        if (m_f->window.views().Row_Slot(GridId::Tp,
+                                         m_f->window.views().cursor(GridId::Tp).current_row)
+            < 0)
+            break;
+        m_f->ui.Push_Answer(true);
+        m_f->window.PM_TPPopup(); // the caption of the page's deletion
+        m_f->window.Delete_TpClick();
+        break;
+    }
+    }
+}
+
+void TestEditHistory::undo_all_then_redo_all()
+{
+    QUndoStack *history = m_f->window.history();
+    const QByteArray opened = Image(Db().raw);
+    const int opened_count = Db().Program_Count;
+    std::mt19937 random(1209);
+    while (history->count() < 200)
+        Random_Command(random);
+    QVERIFY(View().Data_Modified);
+    const QByteArray edited = Image(Db().raw);
+    const ProgramTally tally = Count_Programs(Db());
+    QVERIFY(Db().Program_Count < opened_count); // deletions were among the commands
+
+    while (history->canUndo())
+        m_f->window.undo_action()->trigger();
+    QVERIFY(Image(Db().raw) == opened);
+    QVERIFY(!View().Data_Modified);
+    while (history->canRedo())
+        m_f->window.redo_action()->trigger();
+    QVERIFY(Image(Db().raw) == edited);
+    QCOMPARE(Count_Programs(Db()).tv, tally.tv);
+    QVERIFY(View().Data_Modified);
+}
+
+void TestEditHistory::modified_follows_the_clean_state_data()
+{
+    // e: a sort that changes the list, u: undo, r: redo, s: save; the flag after each.
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("modified");
+    QTest::newRow("edit, undo") << "e u"
+                                << "1 0";
+    QTest::newRow("undo past a save") << "e s u r"
+                                      << "1 0 1 0";
+    QTest::newRow("save between two edits") << "e s e u u"
+                                            << "1 0 1 0 1";
+    QTest::newRow("redo to the saved state") << "e e s u u r r"
+                                             << "1 1 0 1 1 1 0";
+}
+
+void TestEditHistory::modified_follows_the_clean_state()
+{
+    QFETCH(QString, steps);
+    Set_Current_Row(Grid("SG_S_Sat"), 1);
+    ProgramSortKey next = ProgramSortKey::Name;
+    QStringList flags;
+    for (const QString &step : steps.split(' ')) {
+        if (step == "e") {
+            m_f->window.Sort_ProgramsClick(GridId::Tv, next);
+            next = next == ProgramSortKey::Name ? ProgramSortKey::Service_Id : ProgramSortKey::Name;
+        } else if (step == "u") {
+            m_f->window.undo_action()->trigger();
+        } else if (step == "r") {
+            m_f->window.redo_action()->trigger();
+        } else {
+            m_f->window.PMSaveClick();
+        }
+        flags << (View().Data_Modified ? "1" : "0");
+    }
+    QTEST(flags.join(' '), "modified");
+    QCOMPARE(m_f->window.undo_action()->text().startsWith("Undo "),
+             m_f->window.history()->canUndo());
+}
+
+QTEST_MAIN(TestEditHistory)
+#include "tst_edit_history.moc"
