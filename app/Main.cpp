@@ -67,6 +67,7 @@ TFormMain::TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent)
     Bind_Lists();
     Bind_List_Menus();
     Build_History();
+    Build_Edit_Menu();
     Reset_Views(); // FormCreate
 }
 
@@ -74,7 +75,7 @@ TFormMain::~TFormMain() = default;
 
 void TFormMain::Build_Window()
 {
-    setWindowTitle(QString::fromUtf8(app_text::kWindowCaption));
+    setWindowTitle(QString::fromUtf8(app_text::kWindowCaption) + QStringLiteral("[*]"));
     resize(833, 625);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kWindowColour);
@@ -186,11 +187,14 @@ void TFormMain::Build_Tool_Bar()
     };
     m_tb_file = add_button("TB_File", QStringLiteral("File"), resource::kToolFile,
                            resource::kToolFileHot, QKeySequence(QStringLiteral("Alt+F")));
+    auto *edit = add_button("TB_Edit", QStringLiteral("Edit"), resource::kToolEdit,
+                            resource::kToolEditHot, QKeySequence(QStringLiteral("Alt+E")));
     auto *help = add_button("TB_Help", QStringLiteral("Help"), resource::kToolHelp,
                             resource::kToolHelpHot, QKeySequence(QStringLiteral("Alt+H")));
     auto *exit = add_button("TB_Exit", QStringLiteral("Exit"), resource::kToolExit,
                             resource::kToolExitHot, QKeySequence(QStringLiteral("Alt+X")));
     connect(m_tb_file, &QToolButton::clicked, this, &TFormMain::TB_FileClick);
+    connect(edit, &QToolButton::clicked, this, &TFormMain::TB_EditClick);
     connect(help, &QToolButton::clicked, this, &TFormMain::TB_HelpClick);
     connect(exit, &QToolButton::clicked, this, &TFormMain::close); // TB_ExitClick
     addToolBar(Qt::TopToolBarArea, bar);
@@ -199,7 +203,8 @@ void TFormMain::Build_Tool_Bar()
     m_help_menu->setObjectName(QStringLiteral("PM_Help"));
     m_help_menu->addAction(QStringLiteral("Help"))->setEnabled(false);
     m_help_menu->addSeparator();
-    m_help_menu->addAction(QStringLiteral("About..."));
+    connect(m_help_menu->addAction(QStringLiteral("About...")), &QAction::triggered, this,
+            &TFormMain::AboutClick);
 }
 
 void TFormMain::Build_File_Menu()

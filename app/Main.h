@@ -70,6 +70,14 @@ public:
     // File > "Restore a backup...": a backup chosen from the list opens as Open opens a file.
     void Restore_BackupClick();
     void TB_HelpClick();
+    // The "Edit" tool button and its menu (Main_menu_edit.cpp).
+    void TB_EditClick();
+    void PM_EditPopup();
+    QMenu *edit_menu() const { return m_edit_menu; }
+    QMenu *help_menu() const { return m_help_menu; }
+    // Help > "About...": name and version, licence, the files the program keeps, Qt's version.
+    void AboutClick();
+    QString About_Text() const;
     QMenu *file_menu() const { return m_file_menu; }
     QAction *save_action() const { return m_save; }
     QAction *save_as_action() const { return m_save_as; }
@@ -197,6 +205,11 @@ private:
     void Open_Editor(GridId grid);
     BoundGrid *Bound(QObject *view_or_viewport);
 
+    void Build_Edit_Menu();
+    GridId Focused_Program_Grid() const;
+    // The caption's "*" while there are unsaved changes.
+    void Show_Modified_Mark();
+
     // The edit history (Main_history.cpp).
     void Build_History();
     void Record_Step(const QString &caption, const std::function<void()> &command);
@@ -248,6 +261,8 @@ private:
     QToolButton *m_tb_file = nullptr;
     QMenu *m_file_menu = nullptr;
     QMenu *m_help_menu = nullptr;
+    QMenu *m_edit_menu = nullptr;
+    QList<QAction *> m_find_actions; // the find commands, listed in the Edit menu
     std::array<QAction *, 3> m_recent{};
     QAction *m_save = nullptr;
     QAction *m_save_as = nullptr;

@@ -28,6 +28,7 @@ void TFormMain::Build_History()
     connect(m_history, &QUndoStack::cleanChanged, this, [this](bool clean) {
         if (m_view.Data_Loaded)
             m_view.Data_Modified = !clean;
+        Show_Modified_Mark();
     });
 }
 

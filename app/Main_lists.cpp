@@ -215,6 +215,7 @@ void TFormMain::On_Page_Changed(int index)
 
 void TFormMain::Apply_Changes()
 {
+    Show_Modified_Mark();
     const unsigned changes = m_views.Take_Changes();
     if (changes == 0)
         return;

@@ -204,6 +204,24 @@ void Draw_Exit(QPainter &p, bool hot)
     p.drawPolyline(QPolygonF({QPointF(15, 7), QPointF(18, 10), QPointF(15, 13)}));
 }
 
+void Draw_Edit(QPainter &p, bool hot)
+{
+    const QColor sheet = Tone(QColor(0xf4, 0xf6, 0xfa), hot);
+    p.setPen(QPen(Tone(QColor(0x5a, 0x66, 0x73), hot), 1));
+    p.setBrush(sheet);
+    p.drawRect(QRectF(2.5, 1.5, 11, 16));
+    p.setPen(QPen(Tone(QColor(0x2f, 0x7c, 0xd6), hot), 1));
+    for (const qreal y : {5.5, 8.5, 11.5})
+        p.drawLine(QPointF(4.5, y), QPointF(11.5, y));
+    p.translate(13.5, 11);
+    p.rotate(40);
+    p.setPen(QPen(QColor(0x6b, 0x4a, 0x1e), 0.8));
+    p.setBrush(Tone(QColor(0xf2, 0xb7, 0x2f), hot));
+    p.drawRect(QRectF(-1.8, -8, 3.6, 10));
+    p.setBrush(QColor(0xf5, 0xde, 0xb3));
+    p.drawPolygon(QPolygonF({QPointF(-1.8, 2), QPointF(1.8, 2), QPointF(0, 6)}));
+}
+
 // Tab images, 30 x 21.
 void Draw_Tab_Satellite(QPainter &p)
 {
@@ -279,6 +297,8 @@ int main(int argc, char **argv)
     ok &= Save(start.convertToFormat(QImage::Format_RGB32), folder, "start_picture.png");
     ok &= Save(Render({20, 20}, 20, muted(Draw_Folder)), folder, "tb_file.png");
     ok &= Save(Render({20, 20}, 20, hot(Draw_Folder)), folder, "tb_file_hot.png");
+    ok &= Save(Render({20, 20}, 20, muted(Draw_Edit)), folder, "tb_edit.png");
+    ok &= Save(Render({20, 20}, 20, hot(Draw_Edit)), folder, "tb_edit_hot.png");
     ok &= Save(Render({20, 20}, 20, muted(Draw_Question)), folder, "tb_help.png");
     ok &= Save(Render({20, 20}, 20, hot(Draw_Question)), folder, "tb_help_hot.png");
     ok &= Save(Render({20, 20}, 20, muted(Draw_Exit)), folder, "tb_exit.png");

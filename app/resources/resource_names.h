@@ -12,6 +12,8 @@ inline constexpr const char *kStartPicture = ":/orvane/start_picture.png"; // 83
 // Tool-bar buttons, 20 x 20: normal and under the mouse.
 inline constexpr const char *kToolFile = ":/orvane/tb_file.png";
 inline constexpr const char *kToolFileHot = ":/orvane/tb_file_hot.png";
+inline constexpr const char *kToolEdit = ":/orvane/tb_edit.png";
+inline constexpr const char *kToolEditHot = ":/orvane/tb_edit_hot.png";
 inline constexpr const char *kToolHelp = ":/orvane/tb_help.png";
 inline constexpr const char *kToolHelpHot = ":/orvane/tb_help_hot.png";
 inline constexpr const char *kToolExit = ":/orvane/tb_exit.png";

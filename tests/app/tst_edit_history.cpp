@@ -5,6 +5,8 @@
 #include "window_test_case.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QToolButton>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -31,13 +33,14 @@ class TestEditHistory : public WindowTestCase
 
 public:
     TestEditHistory()
-        : WindowTestCase({.shown = false})
+        : WindowTestCase({.shown = true})
     {}
 
 private slots:
     void undo_all_then_redo_all();
     void modified_follows_the_clean_state_data();
     void modified_follows_the_clean_state();
+    void edit_menu_names_the_steps();
 
 private:
     void Random_Command(std::mt19937 &random);
@@ -172,6 +175,41 @@ void TestEditHistory::modified_follows_the_clean_state()
     QTEST(flags.join(' '), "modified");
     QCOMPARE(m_f->window.undo_action()->text().startsWith("Undo "),
              m_f->window.history()->canUndo());
+}
+
+void TestEditHistory::edit_menu_names_the_steps()
+{
+    const auto captions = [this] {
+        m_f->window.PM_EditPopup();
+        QStringList texts;
+        for (const QAction *action : m_f->window.edit_menu()->actions())
+            texts << action->text() + (action->isEnabled() ? "" : " (off)");
+        return texts;
+    };
+    QVERIFY(m_f->window.findChild<QToolButton *>("TB_Edit"));
+    QCOMPARE(captions().mid(0, 2), (QStringList{"Undo (off)", "Redo (off)"}));
+    QVERIFY(!m_f->window.isWindowModified());
+
+    QTableView *tv = Grid("SG_S_TV");
+    Focus_Row(tv, 2);
+    QTest::keyClick(tv, Qt::Key_Up, Qt::ControlModifier);
+    QVERIFY(m_f->window.isWindowModified());
+    const QStringList after_move = captions();
+    QCOMPARE(after_move.mid(0, 2), (QStringList{"Undo Move up", "Redo (off)"}));
+    QVERIFY(after_move.contains("Sort by name")); // the focused grid's order commands
+
+    QTest::keyClick(&m_f->window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(captions().mid(0, 2), (QStringList{"Undo (off)", "Redo Move up"}));
+    QVERIFY(!m_f->window.isWindowModified());
+    QCOMPARE(tv->currentIndex().row(), 2); // the moved program is current again
+    QTest::keyClick(&m_f->window, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(tv->currentIndex().row(), 1);
+    QVERIFY(m_f->window.isWindowModified());
+
+    const QString about = m_f->window.About_Text();
+    for (const QString &part : {m_f->Settings_Path(), m_f->Working_Copy(), m_f->Backups(),
+                                QString::fromLatin1(qVersion())})
+        QVERIFY2(about.contains(part), qPrintable(part));
 }
 
 QTEST_MAIN(TestEditHistory)
