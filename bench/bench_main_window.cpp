@@ -3,6 +3,7 @@
 // programs) at 1280 x 800. A click must be ready within one frame, 16 ms.
 
 #include "app/Main.h"
+#include "app/edit_history.h"
 #include "dbase/Orvane_dbase.h"
 #include "tools/sample_database.h"
 #include "views/ui_services.h"
@@ -46,11 +47,15 @@ private slots:
     void satellite_click_to_repaint();
     void tv_click_to_repaint();
     void move_100_rows_to_repaint();
+    void undo_redo_tp_deletion_to_repaint();
+    void memory_of_200_steps();
 
 private:
     void Click_And_Repaint(QTableView *grid, int row);
+    void Show_All_Info();
 
     QTemporaryDir m_dir;
+    int m_crowded_tp = 0;
     SilentUi m_ui;
     std::unique_ptr<TFormMain> m_window;
 };
@@ -60,6 +65,15 @@ void BenchMainWindow::initTestCase()
     QVERIFY(m_dir.isValid());
     auto db = Make_Channel_Database();
     Build_Full_Database(*db, FileKind::ChannelData);
+    // The fullest transponder the receiver allows: 120 programs on the first program's one.
+    m_crowded_tp = db->rows.programs[0].Tp_Index;
+    for (int p = 1, moved = 1; p < db->Program_Count && moved < 120; ++p) {
+        if (db->rows.programs[p].Tp_Kind != prog::kKindSatellite)
+            continue;
+        Write_Field(db->raw.programs[p], prog::Tp_Index, static_cast<std::uint32_t>(m_crowded_tp));
+        ++moved;
+    }
+    Decode_Rows(*db);
     const SavedFiles saved = Save_Database_Bytes(*db);
     QVERIFY(saved.outcome.ok);
     const QString file = m_dir.filePath(QStringLiteral("FULL.BIN"));
@@ -108,8 +122,17 @@ void BenchMainWindow::tv_click_to_repaint()
 
 // A hundred selected TV rows moved one row down and back up (Ctrl+Down, Ctrl+Up), each
 // through the reorder, the rebuilt lists and the selection to the repaint. Goal: one frame.
+// "Show ALL Info": every satellite TV program listed, whatever a benchmark before chose.
+void BenchMainWindow::Show_All_Info()
+{
+    QTableView *satellites = m_window->page_widgets(kSatellitesPage).sat;
+    Click_And_Repaint(satellites, 1);
+    Click_And_Repaint(satellites, 0);
+}
+
 void BenchMainWindow::move_100_rows_to_repaint()
 {
+    Show_All_Info();
     QTableView *grid = m_window->page_widgets(kSatellitesPage).tv;
     grid->setFocus();
     const QAbstractItemModel *model = grid->model();
@@ -128,6 +151,57 @@ void BenchMainWindow::move_100_rows_to_repaint()
         m_window->repaint();
     }
     QCOMPARE(m_window->Selected_Grid_Rows(GridId::Tv).size(), std::size_t{100});
+}
+
+// The satellite transponder that carries the most programs deleted, then its deletion undone
+// and redone in turn, each through the restored bytes, the rebuilt lists and the chosen
+// entries to the repaint. Goal: one frame.
+void BenchMainWindow::undo_redo_tp_deletion_to_repaint()
+{
+    // QBENCHMARK runs the function more than once: the deletion is made once, and each run
+    // starts from the state after it.
+    static bool deleted = false;
+    if (!std::exchange(deleted, true)) {
+        MainViews &views = m_window->views();
+        views.Make_Row_Current(GridId::Sat, 0);
+        views.Make_Row_Current(GridId::Tp, views.Row_Of_Slot(GridId::Tp, m_crowded_tp));
+        const int before = m_window->database().Program_Count;
+        m_window->Delete_TpClick();
+        qInfo("the transponder took %d programs with it",
+              before - m_window->database().Program_Count);
+        QVERIFY(before - m_window->database().Program_Count >= 120);
+    }
+    if (m_window->history()->canRedo())
+        m_window->redo_action()->trigger();
+    bool undo = false;
+    QBENCHMARK
+    {
+        undo = !undo;
+        (undo ? m_window->undo_action() : m_window->redo_action())->trigger();
+        m_window->repaint();
+    }
+}
+
+// Two hundred steps of single-program moves: the bytes the history keeps for them.
+void BenchMainWindow::memory_of_200_steps()
+{
+    QUndoStack *history = m_window->history();
+    history->clear();
+    Show_All_Info();
+    QTableView *grid = m_window->page_widgets(kSatellitesPage).tv;
+    grid->setFocus();
+    grid->selectionModel()->setCurrentIndex(grid->model()->index(10, 1),
+                                            QItemSelectionModel::ClearAndSelect
+                                                    | QItemSelectionModel::Rows);
+    for (int i = 0; i < 200; ++i)
+        m_window->Move_ProgramsClick(GridId::Tv, i % 2 == 0 ? MoveKind::Down : MoveKind::Up);
+    QCOMPARE(history->count(), 200); // each move a step
+    std::size_t bytes = 0;
+    for (int i = 0; i < history->count(); ++i)
+        bytes += static_cast<const EditStep *>(history->command(i))->byte_count()
+                 + sizeof(EditStep);
+    qInfo("200 steps keep %zu bytes (goal: under 32 MB)", bytes);
+    QVERIFY(bytes < 32u << 20);
 }
 
 QTEST_MAIN(BenchMainWindow)
