@@ -9,6 +9,7 @@
 #include "app/main_layout.h"
 #include "dbase/channel_database.h"
 #include "views/main_views.h"
+#include "views/program_find.h"
 #include "views/program_moves.h"
 
 #include <QMainWindow>
@@ -30,6 +31,7 @@ class QToolButton;
 
 namespace orvane {
 
+class FindBar;
 class GridModel;
 class GridDelegate;
 class TFormUpgrade;
@@ -118,6 +120,16 @@ public:
     void ReadDataClick(FileKind kind);
     void PMWriteClick();
     bool link_busy() const { return m_files.link_busy(); }
+
+    // Find across the whole database (Main_find.cpp): Find_Click opens the find bar under the
+    // pages, or gives its field the focus; next and previous step through the matches.
+    void Find_Click();
+    void Find_Next();
+    void Find_Previous();
+    QAction *find_action() const { return m_find; }
+    QAction *find_next_action() const { return m_find_next; }
+    QAction *find_previous_action() const { return m_find_previous; }
+    FindBar *find_bar() const { return m_find_bar; }
 signals:
     // The communication dialog of a receiver command, shown and about to run its transfer.
     void linkDialogShown(orvane::TFormUpgrade *dialog);
@@ -204,6 +216,12 @@ private:
     void Run_Order_Command(GridId grid, Step step);
     void Select_Grid_Rows(GridId grid, const std::vector<int> &rows);
 
+    // Find (Main_find.cpp).
+    void Bind_Find();
+    void Search(bool step_on);
+    void Show_Find_Step(const std::optional<FindCursor::Step> &step);
+    void Close_Find_Bar();
+
     // Files (Main_file.cpp).
     void Enable_Save_Actions();
     void Open_Pending_When_Idle();
@@ -240,6 +258,14 @@ private:
     QAction *m_save_as = nullptr;
     QAction *m_write = nullptr;
     QAction *m_restore = nullptr;
+
+    FindBar *m_find_bar = nullptr;
+    FindCursor m_find_cursor;
+    std::optional<GridId> m_find_grid; // the grid that shows the current match
+    QPointer<QWidget> m_focus_before_find;
+    QAction *m_find = nullptr;
+    QAction *m_find_next = nullptr;
+    QAction *m_find_previous = nullptr;
 };
 
 } // namespace orvane
