@@ -68,7 +68,7 @@ bool FindBar::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_edit && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<const QKeyEvent *>(event);
         if (Is_Enter_Press(event)) {
-            if (key->modifiers() & Qt::ShiftModifier)
+            if (key->modifiers().testFlag(Qt::ShiftModifier))
                 emit previousRequested();
             else
                 emit nextRequested();
