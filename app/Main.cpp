@@ -1,6 +1,7 @@
 #include "app/Main.h"
 
 #include "app/app_messages.h"
+#include "app/find_bar.h"
 #include "app/resources/resource_names.h"
 #include "views/grid_delegate.h"
 #include "views/grid_model.h"
@@ -66,6 +67,7 @@ TFormMain::TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent)
     Build_Window();
     Bind_Lists();
     Bind_List_Menus();
+    Bind_Find();
     Build_History();
     Build_Edit_Menu();
     Reset_Views(); // FormCreate
@@ -103,6 +105,8 @@ void TFormMain::Build_Window()
     main_layout->setSpacing(0);
     main_layout->addWidget(Build_Top_Panel());
     main_layout->addWidget(m_page_control, 1);
+    m_find_bar = new FindBar;
+    main_layout->addWidget(m_find_bar);
 
     m_image_main = new QLabel;
     m_image_main->setObjectName(QStringLiteral("ImageMain"));

@@ -11,6 +11,7 @@
 #include "dbase/image_change.h"
 #include "views/current_entries.h"
 #include "views/main_views.h"
+#include "views/program_find.h"
 #include "views/program_moves.h"
 
 #include <QMainWindow>
@@ -33,6 +34,7 @@ class QToolButton;
 
 namespace orvane {
 
+class FindBar;
 class GridModel;
 class GridDelegate;
 class TFormUpgrade;
@@ -129,6 +131,16 @@ public:
     void ReadDataClick(FileKind kind);
     void PMWriteClick();
     bool link_busy() const { return m_files.link_busy(); }
+
+    // Find across the whole database (Main_find.cpp): Find_Click opens the find bar under the
+    // pages, or gives its field the focus; next and previous step through the matches.
+    void Find_Click();
+    void Find_Next();
+    void Find_Previous();
+    QAction *find_action() const { return m_find; }
+    QAction *find_next_action() const { return m_find_next; }
+    QAction *find_previous_action() const { return m_find_previous; }
+    FindBar *find_bar() const { return m_find_bar; }
 signals:
     // The communication dialog of a receiver command, shown and about to run its transfer.
     void linkDialogShown(orvane::TFormUpgrade *dialog);
@@ -230,6 +242,12 @@ private:
     void Run_Order_Command(const QString &caption, GridId grid, Step step);
     void Select_Grid_Rows(GridId grid, const std::vector<int> &rows);
 
+    // Find (Main_find.cpp).
+    void Bind_Find();
+    void Search(bool step_on);
+    void Show_Find_Step(const std::optional<FindCursor::Step> &step);
+    void Close_Find_Bar();
+
     // Files (Main_file.cpp).
     void Enable_Save_Actions();
     void Open_Pending_When_Idle();
@@ -271,6 +289,14 @@ private:
     QUndoStack *m_history = nullptr;
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;
+
+    FindBar *m_find_bar = nullptr;
+    FindCursor m_find_cursor;
+    std::optional<GridId> m_find_grid; // the grid that shows the current match
+    QPointer<QWidget> m_focus_before_find;
+    QAction *m_find = nullptr;
+    QAction *m_find_next = nullptr;
+    QAction *m_find_previous = nullptr;
 };
 
 } // namespace orvane

@@ -25,6 +25,7 @@ constexpr const char *kLicence = "GNU General Public License, version 3 or later
 
 void TFormMain::Build_Edit_Menu()
 {
+    m_find_actions = {m_find, m_find_next, m_find_previous};
     m_edit_menu = new QMenu(this);
     m_edit_menu->setObjectName(QStringLiteral("PM_Edit"));
     connect(m_edit_menu, &QMenu::aboutToShow, this, &TFormMain::PM_EditPopup);

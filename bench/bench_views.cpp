@@ -6,11 +6,16 @@
 //                         linked selection, the reset of every changed grid model and the texts
 //                         of the rows a maximised window shows (40 per grid).
 //   BM_Tv_Click_Ready     the same for a click on a TV program (info pane and highlights).
+//   BM_Find_Name          the find bar's search on one keystroke, for a part of a name; it
+//                         must take at most 1 ms.
+//   BM_Find_Number        the same for a number, which is also looked for among the service
+//                         ids, PIDs, audio tracks and transponder frequencies.
 
 #include "dbase/Orvane_dbase.h"
 #include "tools/sample_database.h"
 #include "views/grid_model.h"
 #include "views/main_views.h"
+#include "views/program_find.h"
 
 #include <benchmark/benchmark.h>
 
@@ -109,6 +114,39 @@ void BM_Tv_Click_Ready(benchmark::State &state)
     }
 }
 BENCHMARK(BM_Tv_Click_Ready)
+        ->Unit(benchmark::kMicrosecond)
+        ->Repetitions(10)
+        ->ReportAggregatesOnly(true);
+
+// One search per iteration, the text growing by a keystroke and starting over, as typed.
+void Search_As_Typed(benchmark::State &state, const std::string &text)
+{
+    ListFixture &f = Fixture();
+    std::size_t typed = 0;
+    std::size_t matches = 0;
+    for (auto _ : state) {
+        typed = typed % text.size() + 1;
+        const std::vector<int> found
+                = Find_Programs(*f.db, std::string_view(text).substr(0, typed));
+        matches = found.size();
+        benchmark::DoNotOptimize(found.data());
+    }
+    state.counters["matches"] = static_cast<double>(matches);
+}
+
+void BM_Find_Name(benchmark::State &state)
+{
+    // The middle of a name, so that the search scans every name to its end.
+    const std::string &name = Fixture().db->rows.programs[2345].Name;
+    Search_As_Typed(state, name.substr(1, name.size() / 2 + 1));
+}
+BENCHMARK(BM_Find_Name)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+void BM_Find_Number(benchmark::State &state)
+{
+    Search_As_Typed(state, Fixture().db->rows.programs[1234].Video_Pid);
+}
+BENCHMARK(BM_Find_Number)
         ->Unit(benchmark::kMicrosecond)
         ->Repetitions(10)
         ->ReportAggregatesOnly(true);

@@ -5,9 +5,13 @@
 
 #include "window_test_case.h"
 
+#include "app/find_bar.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QtTest>
@@ -69,6 +73,7 @@ private slots:
     void pageChangeRebuildsLists();
     void splittersKeepMinimumWidth_data();
     void splittersKeepMinimumWidth();
+    void findBarKeys();
 };
 
 void TestMainLists::gridTitlesAndWidths_data()
@@ -278,6 +283,70 @@ void TestMainLists::splittersKeepMinimumWidth()
     QTest::mouseRelease(handle, Qt::LeftButton, {}, centre - QPoint(400, 0));
     QApplication::processEvents();
     QCOMPARE(columns->widget(0)->width(), kMinimumPanelWidth);
+}
+
+// The find bar driven from the keyboard through matches on both pages: Enter and F3 step on,
+// their Shift forms back, with wrap notes; Escape gives the focus to the grid of the match, or
+// back to where it was when nothing matched.
+void TestMainLists::findBarKeys()
+{
+    TFormMain &window = m_f->window;
+    FindBar *bar = window.find_bar();
+    QLineEdit *edit = bar->edit();
+    QVERIFY(!bar->isVisible());
+    // The program the window shows for a match: its page, its grid's current row, the info pane.
+    auto shown = [&](int slot) {
+        const TProg_Info_String &row = Db().rows.programs[slot];
+        const PageWidgets &page = window.page_widgets(row.Tp_Kind);
+        QTableView *grid = row.Is_Radio ? page.radio : page.tv;
+        const GridId id = row.Is_Radio ? GridId::Radio : GridId::Tv;
+        return window.page_control()->currentIndex() == row.Tp_Kind - 1
+               && window.views().Row_Slot(id, grid->currentIndex().row() + 1) == slot
+               && page.info->findItems("【Program Name】:" + QString::fromLatin1(row.Name),
+                                       Qt::MatchExactly)
+                                  .size()
+                          == 1;
+    };
+    const std::vector<int> found = Find_Programs(Db(), "ra");
+    QVERIFY(found.size() > 3);
+    QCOMPARE(Db().rows.programs[found.back()].Tp_Kind, prog::kKindTerrestrial);
+    QCOMPARE(Db().rows.programs[found.front()].Tp_Kind, prog::kKindSatellite);
+    const QString of = QStringLiteral(" of %1").arg(found.size());
+
+    QTableView *sat = Grid("SG_S_Sat");
+    sat->setFocus();
+    QTest::keyClick(sat, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(bar->isVisible() && edit->hasFocus());
+    QTest::keyClicks(edit, "rA");
+    QCOMPARE(bar->status_label()->text(), "1" + of);
+    QVERIFY(shown(found[0]));
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(bar->status_label()->text(), "2" + of);
+    QVERIFY(shown(found[1]));
+    QTest::keyClick(edit, Qt::Key_Enter, Qt::ShiftModifier);
+    QTest::keyClick(edit, Qt::Key_F3, Qt::ShiftModifier);
+    QCOMPARE(bar->status_label()->text(),
+             QString::number(found.size()) + of + "   Wrapped to the last match");
+    QVERIFY(shown(found.back()));
+    QTest::keyClick(edit, Qt::Key_F3);
+    QCOMPARE(bar->status_label()->text(), "1" + of + "   Wrapped to the first match");
+    QVERIFY(shown(found[0]));
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QVERIFY(!bar->isVisible());
+    QCOMPARE(QApplication::focusWidget(), window.page_widgets(kSatellitesPage).tv);
+
+    // F3 from a grid searches again for the same text; a character Latin-1 cannot hold finds
+    // nothing, and Escape returns to the field that had the focus.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+    QCOMPARE(bar->status_label()->text(), "2" + of);
+    window.version_edit()->setFocus();
+    QTest::keyClick(window.version_edit(), Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(edit->selectedText(), QStringLiteral("rA"));
+    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QStringLiteral("\u20AC"), {});
+    QCOMPARE(bar->status_label()->text(), QStringLiteral("No program matches"));
+    QVERIFY(shown(found[1]));
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), window.version_edit());
 }
 
 QTEST_MAIN(TestMainLists)

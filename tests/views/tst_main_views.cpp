@@ -6,6 +6,7 @@
 #include "views_fixtures.h"
 
 #include "views/captions.h"
+#include "views/program_find.h"
 
 #include <QtTest>
 
@@ -36,6 +37,24 @@ QStringList Snapshot(const MainViews &views)
     return lines << Info_Dump(views) << Fav_Dump(views);
 }
 
+// The shared database and program 9 "\xC9cole 3400 \xD7" on satellite transponder 3, whose
+// satellite slot the display row can move out of the 60 (Sat_Index 70). Program 5 has private
+// PID 777 (the others 0), program 8 PCR 4444.
+std::unique_ptr<ChannelDatabase> Find_Database(bool satellite_unlisted = false)
+{
+    auto db = Views_Database();
+    Add_Program(*db, {.tp = 3,
+                      .name = "\xC9"
+                              "cole 3400 \xD7"});
+    Set_Program_Field(*db, 5, prog::Private_Pid, 777);
+    Set_Program_Field(*db, 8, prog::Pcr_Pid, 4444);
+    if (satellite_unlisted) {
+        db->rows.sat_tps[3].Sat_Index = 70;
+        db->rows.programs[9].Sat_Slot = kNoSatellite;
+    }
+    return db;
+}
+
 } // namespace
 
 class TestMainViews : public QObject
@@ -62,6 +81,10 @@ private slots:
     void page_change_to_terrestrial_and_back();
     void page_change_turns_filter_off();
     void reset_views();
+    void find_matches_data();
+    void find_matches();
+    void find_shows_each_match_data();
+    void find_shows_each_match();
 };
 
 void TestMainViews::show_all_lists()
@@ -489,6 +512,115 @@ void TestMainViews::reset_views()
     QCOMPARE(Info_Dump(views), QStringList());
     QCOMPARE(Fav_Dump(views), QStringList());
     QCOMPARE(views.page(2).info_lines.size(), std::size_t{0});
+}
+
+// `broken` names a slot the lists cannot show, made so by `how`: another transponder kind, a
+// transponder index outside the table, a transponder not in use, or a Program_Count below it.
+void TestMainViews::find_matches_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("broken");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QList<int>>("expected");
+    using L = QList<int>;
+    QTest::newRow("name part, any case") << "tER" << -1 << "" << L{3, 6, 8};
+    QTest::newRow("name part with a space") << "r o" << -1 << "" << L{3};
+    QTest::newRow("Latin-1 capital") << "\u00E9COLE" << -1 << "" << L{9};
+    QTest::newRow("times sign is no letter") << "\u00F7" << -1 << "" << L{};
+    QTest::newRow("times sign itself") << "\u00D7" << -1 << "" << L{9};
+    QTest::newRow("outside Latin-1") << "One\u20AC" << -1 << "" << L{};
+    QTest::newRow("service id, zeros and spaces") << " 0105 " << -1 << "" << L{5};
+    QTest::newRow("video pid") << "260" << -1 << "" << L{4};
+    QTest::newRow("pcr pid") << "4444" << -1 << "" << L{8};
+    QTest::newRow("audio pid") << "517" << -1 << "" << L{5};
+    QTest::newRow("pmt pid") << "36" << -1 << "" << L{4};
+    QTest::newRow("private pid") << "777" << -1 << "" << L{5};
+    QTest::newRow("private pid 0 and a digit in a name")
+            << "000" << -1 << "" << L{0, 1, 2, 3, 4, 6, 7, 8, 9};
+    QTest::newRow("second audio track") << "3001" << -1 << "" << L{7};
+    QTest::newRow("only audio track") << "2001" << -1 << "" << L{2};
+    QTest::newRow("satellite MHz and a name") << "3400" << -1 << "" << L{2, 7, 9};
+    QTest::newRow("terrestrial kHz") << "474000" << -1 << "" << L{3};
+    QTest::newRow("nothing") << "zzz" << -1 << "" << L{};
+    QTest::newRow("spaces only") << "   " << -1 << "" << L{};
+    QTest::newRow("kind 3") << "one" << 0 << "kind" << L{3};
+    QTest::newRow("transponder out of range") << "three" << 4 << "range" << L{};
+    QTest::newRow("transponder unused") << "3400" << 7 << "unused" << L{9};
+    QTest::newRow("beyond Program_Count") << "cole" << 9 << "count" << L{};
+}
+
+void TestMainViews::find_matches()
+{
+    QFETCH(QString, text);
+    QFETCH(int, broken);
+    QFETCH(QString, how);
+    QFETCH(QList<int>, expected);
+
+    auto db = Find_Database();
+    if (broken >= 0) {
+        TProg_Info_String &row = db->rows.programs[broken];
+        if (how == "kind")
+            row.Tp_Kind = 3;
+        else if (how == "range")
+            row.Tp_Index = kSatTransponderSlots + 500;
+        else if (how == "unused")
+            db->rows.sat_tps[row.Tp_Index].In_Use = 0;
+        else
+            db->Program_Count = broken;
+    }
+    const std::optional<std::string> latin1 = Latin1_Of_Utf8(text.toStdString());
+    const std::vector<int> found = latin1 ? Find_Programs(*db, *latin1) : std::vector<int>{};
+    QCOMPARE(QList<int>(found.begin(), found.end()), expected);
+}
+
+// Every program shown from three starting states: its page, satellite (or "Show ALL Info"),
+// transponder and program rows current, the program in the info pane; a program the lists
+// cannot show changes nothing.
+void TestMainViews::find_shows_each_match_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<bool>("unlisted");
+    QTest::newRow("fresh lists") << 0 << false;
+    QTest::newRow("terrestrial page, favourite line") << 1 << false;
+    QTest::newRow("filter, satellite outside the 60") << 2 << true;
+}
+
+void TestMainViews::find_shows_each_match()
+{
+    QFETCH(int, start);
+    QFETCH(bool, unlisted);
+    LoadedViews loaded(Find_Database(unlisted));
+    MainViews &views = *loaded.views;
+    const ChannelDatabase &db = *loaded.db;
+    loaded.db->rows.programs[1].Tp_Kind = 3;
+    for (int slot = 0; slot < db.Program_Count; ++slot) {
+        if (start == 1) {
+            views.PageControl_MainChange(1);
+            views.Select_Fav_Line(0);
+        } else if (start == 2) {
+            views.PageControl_MainChange(0); // the filter is off after a page change
+            views.Show_Act_SatClick();
+            views.Select_Row(GridId::Sat, 2);
+        }
+        const QString before = View_Snapshot(views);
+        const std::optional<GridId> grid = Show_Program(views, slot);
+        const TProg_Info_String &row = db.rows.programs[slot];
+        if (slot == 1) {
+            QVERIFY(!grid);
+            QCOMPARE(View_Snapshot(views), before);
+            continue;
+        }
+        QCOMPARE(grid, std::optional(row.Is_Radio ? GridId::Radio : GridId::Tv));
+        QCOMPARE(views.view().View_Mode, int(row.Tp_Kind));
+        QCOMPARE(views.Row_Slot(*grid, views.cursor(*grid).current_row), slot);
+        QCOMPARE(views.Row_Slot(GridId::Tp, views.cursor(GridId::Tp).current_row), row.Tp_Index);
+        if (row.Tp_Kind == prog::kKindSatellite) {
+            const int satellite = db.rows.sat_tps[row.Tp_Index].Sat_Index;
+            const int sat_row = views.sat_grid().current_row;
+            QCOMPARE(sat_row == 0 ? 70 : views.Row_Slot(GridId::Sat, sat_row), satellite);
+        }
+        QVERIFY(Info_Dump(views).contains("【Program Name】:" + Q(row.Name)));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestMainViews)
