@@ -245,6 +245,7 @@ private:
     // Find (Main_find.cpp).
     void Bind_Find();
     void Search(bool step_on);
+    void Find_Step(bool forward);
     void Show_Find_Step(const std::optional<FindCursor::Step> &step);
     void Close_Find_Bar();
 

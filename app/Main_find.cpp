@@ -48,18 +48,15 @@ void TFormMain::Find_Click()
 
 void TFormMain::Find_Next()
 {
-    if (m_files.opening_or_saving() || m_syncing || !m_view.Data_Loaded)
-        return;
-    if (m_find_bar->edit()->text().isEmpty()) {
-        Find_Click();
-        return;
-    }
-    m_find_bar->show();
-    Search(false);
-    Show_Find_Step(m_find_cursor.Next());
+    Find_Step(true);
 }
 
 void TFormMain::Find_Previous()
+{
+    Find_Step(false);
+}
+
+void TFormMain::Find_Step(bool forward)
 {
     if (m_files.opening_or_saving() || m_syncing || !m_view.Data_Loaded)
         return;
@@ -69,7 +66,7 @@ void TFormMain::Find_Previous()
     }
     m_find_bar->show();
     Search(false);
-    Show_Find_Step(m_find_cursor.Previous());
+    Show_Find_Step(forward ? m_find_cursor.Next() : m_find_cursor.Previous());
 }
 
 // Searches again for the bar's text: the database may have changed since the last search.
