@@ -255,8 +255,8 @@ void TstProgramOrder::matching_rules()
     QFETCH(std::uint32_t, second_mhz);
     QFETCH(int, expected);
     // "sid@tp:name", a trailing "!" for a radio program.
-    const auto add = [](ChannelDatabase &db, const QString &spec) {
-        QStringList parts = spec.split(QRegularExpression("[@:]"));
+    const auto add = [](ChannelDatabase &db, const QString &entry) {
+        QStringList parts = entry.split(QRegularExpression("[@:]"));
         const bool radio = parts[2].endsWith('!');
         const bool terrestrial = parts[1] == "9";
         return Add_Service(db, terrestrial ? 0 : parts[1].toInt(), parts[0].toUInt(),
@@ -264,8 +264,8 @@ void TstProgramOrder::matching_rules()
                            terrestrial ? prog::kKindTerrestrial : prog::kKindSatellite);
     };
     auto theirs = Matching_Base();
-    for (const QString &spec : reference.split(' '))
-        add(*theirs, spec);
+    for (const QString &entry : reference.split(' '))
+        add(*theirs, entry);
     auto ours = Matching_Base(second_mhz);
     QCOMPARE(Match_Program(*ours, add(*ours, program), *theirs), expected);
 }
