@@ -1,5 +1,6 @@
 #include "dbase/maintenance.h"
 
+#include "dbase/database_check.h"
 #include "dbase/decode.h"
 #include "dbase/record_writers.h"
 
@@ -262,6 +263,24 @@ int Delete_Ter_Transponder(ChannelDatabase &db, int tp, int group)
     }
     Empty_Ter_Transponder(db, tp);
     return Delete_Programs_Of_Tp(db, tp, prog::kKindTerrestrial);
+}
+
+int Remove_Duplicate_Programs(ChannelDatabase &db)
+{
+    const std::vector<int> duplicates = Duplicate_Program_Slots(db.raw);
+    return Delete_Programs(db, duplicates);
+}
+
+int Delete_All_Empty_Transponders(ChannelDatabase &db)
+{
+    // An empty transponder carries no program, so deleting one leaves the others empty.
+    const std::vector<int> sat_tps = Empty_Sat_Transponder_Slots(db.raw);
+    const std::vector<int> ter_tps = Empty_Ter_Transponder_Slots(db.raw);
+    for (const int tp : sat_tps)
+        Delete_Sat_Transponder(db, tp, db.rows.sat_tps[static_cast<std::size_t>(tp)].Sat_Index);
+    for (const int tp : ter_tps)
+        Delete_Ter_Transponder(db, tp, db.rows.ter_tps[static_cast<std::size_t>(tp)].Group_Index);
+    return static_cast<int>(sat_tps.size() + ter_tps.size());
 }
 
 } // namespace orvane

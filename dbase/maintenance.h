@@ -44,4 +44,12 @@ SatTpDeletion Delete_Sat_Transponder(ChannelDatabase &db, int tp, int satellite)
 // group's later transponders close the gap. A group may become empty.
 int Delete_Ter_Transponder(ChannelDatabase &db, int tp, int group);
 
+// The repairs of the database check. Each removes what the check lists through the cascades
+// above and returns how many entries it removed.
+// Every program that repeats an earlier one (Duplicate_Program_Slots); the first one stays.
+int Remove_Duplicate_Programs(ChannelDatabase &db);
+// Every used transponder of the whole database, both tables, that carries no program of its
+// own kind; a satellite keeps its last transponder.
+int Delete_All_Empty_Transponders(ChannelDatabase &db);
+
 } // namespace orvane
