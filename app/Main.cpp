@@ -69,6 +69,7 @@ TFormMain::TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent)
     Bind_List_Menus();
     Bind_Find();
     Build_History();
+    Bind_Check();
     Build_Edit_Menu();
     Reset_Views(); // FormCreate
 }
@@ -299,6 +300,7 @@ void TFormMain::Show_No_File()
     Reset_Panel_Widths(m_ter_page, false);
     Apply_Changes();
     Reset_Grid_Columns();
+    Refresh_Check_Window();
 }
 
 void TFormMain::closeEvent(QCloseEvent *event)

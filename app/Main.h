@@ -34,6 +34,8 @@ class QToolButton;
 
 namespace orvane {
 
+class CheckWindow;
+struct CheckFinding;
 class FindBar;
 class GridModel;
 class GridDelegate;
@@ -141,6 +143,13 @@ public:
     QAction *find_next_action() const { return m_find_next; }
     QAction *find_previous_action() const { return m_find_previous; }
     FindBar *find_bar() const { return m_find_bar; }
+
+    // The database check (Main_check.cpp): Edit > "Check database..." opens the check window,
+    // which follows every change while it is open; a finding goes to its entry.
+    void Check_DatabaseClick();
+    void Go_To_Finding(const CheckFinding &finding);
+    QAction *check_action() const { return m_check; }
+    CheckWindow *check_window() const;
 signals:
     // The communication dialog of a receiver command, shown and about to run its transfer.
     void linkDialogShown(orvane::TFormUpgrade *dialog);
@@ -159,6 +168,7 @@ private:
     bool Send_File(const QString &file, FileKind kind) override;
     void Database_Opened() override;
     void Database_Saved() override;
+    void Show_Check_Window() override { Check_DatabaseClick(); }
 
     std::unique_ptr<TFormUpgrade> Show_Link_Dialog(const char *caption);
     bool Run_Link_Transfer(const char *caption,
@@ -249,6 +259,12 @@ private:
     void Show_Find_Step(const std::optional<FindCursor::Step> &step);
     void Close_Find_Bar();
 
+    // The database check (Main_check.cpp).
+    void Bind_Check();
+    void Refresh_Check_Window();
+    void Run_Repair(const char *caption, const char *question, int count,
+                    const std::function<void(ChannelDatabase &)> &repair);
+
     // Files (Main_file.cpp).
     void Enable_Save_Actions();
     void Open_Pending_When_Idle();
@@ -298,6 +314,9 @@ private:
     QAction *m_find = nullptr;
     QAction *m_find_next = nullptr;
     QAction *m_find_previous = nullptr;
+
+    QAction *m_check = nullptr;
+    QPointer<CheckWindow> m_check_window;
 };
 
 } // namespace orvane

@@ -62,6 +62,7 @@ void TFormMain::Restore_Step(const ImageChange &change, bool to_before,
 void TFormMain::Database_Opened()
 {
     m_history->clear();
+    Refresh_Check_Window();
 }
 
 void TFormMain::Database_Saved()

@@ -1,6 +1,6 @@
 // TFormMain: the "Edit" tool button between "File" and "Help" with its menu (undo, redo, the
-// find commands and the order commands of the focused program grid), the modified mark of
-// the window's caption, and Help > "About...".
+// find commands, the database check and the order commands of the focused program grid), the
+// modified mark of the window's caption, and Help > "About...".
 
 #include "app/Main.h"
 
@@ -40,6 +40,9 @@ void TFormMain::PM_EditPopup()
     m_edit_menu->addActions({m_undo, m_redo});
     m_edit_menu->addSeparator();
     m_edit_menu->addActions(m_find_actions);
+    m_edit_menu->addSeparator();
+    m_check->setEnabled(m_view.Data_Loaded);
+    m_edit_menu->addAction(m_check);
     const GridId grid = Focused_Program_Grid();
     if (grid != GridId::Tv && grid != GridId::Radio)
         return;

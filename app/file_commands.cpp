@@ -3,6 +3,7 @@
 #include "app/Face.h"
 #include "app/app_messages.h"
 #include "dbase/backups.h"
+#include "dbase/database_check.h"
 #include "dbase/decode.h"
 #include "dbase/file_io.h"
 #include "dbase/messages.h"
@@ -303,12 +304,30 @@ void FileCommands::PMWriteClick()
 {
     if (!m_view.Data_Loaded || busy())
         return;
+    if (!Write_Despite_Errors()) {
+        m_host.Show_Check_Window();
+        return;
+    }
     // The receiver gets the file as stored: unsaved changes go into it first, and when that
     // save failed (its message was shown) nothing is sent.
     if (!Save_Before_Write())
         return;
     const QScopedValueRollback<bool> link_busy(m_link_busy, true);
     m_host.Send_File(m_current_file, m_db.File_Kind);
+}
+
+// A receiver may not start from a database that breaks its rules, so errors are named before
+// anything is saved or sent; warnings and information never stop a write.
+bool FileCommands::Write_Despite_Errors()
+{
+    const int errors = Check_Database(m_db.raw).count(Severity::Error);
+    if (errors == 0)
+        return true;
+    const QString question
+            = QStringLiteral("The database has %1 %2. Write into the receiver anyway?")
+                      .arg(errors)
+                      .arg(errors == 1 ? QStringLiteral("error") : QStringLiteral("errors"));
+    return m_ui.Ask_Yes(m_host.Dialog_Parent(), question, Ui_Services::Buttons::YesCancel);
 }
 
 bool FileCommands::Save_Before_Write()

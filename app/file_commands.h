@@ -61,6 +61,8 @@ public:
     // edit history starts afresh, or marks the state on disk.
     virtual void Database_Opened() {}
     virtual void Database_Saved() {}
+    // The database check's window, opened when a write was stopped for the errors it lists.
+    virtual void Show_Check_Window() {}
 };
 
 class FileCommands
@@ -109,6 +111,7 @@ private:
     void Update_Version_Panel();
     bool Save_To(const QString &target);
     bool Save_Before_Write();
+    bool Write_Despite_Errors();
     QString Ask_Target(const char *title);
     void Remember_Opened_File(const QString &path);
     void Store_Recent_Files(const RecentFiles &recent);

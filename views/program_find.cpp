@@ -221,28 +221,42 @@ std::optional<FindCursor::Step> FindCursor::Previous()
     return Step{m_matches[Index()], wrap};
 }
 
+std::optional<GridId> Show_Transponder(MainViews &views, int kind, int tp)
+{
+    const ChannelDatabase &db = views.database();
+    const bool satellite_kind = kind == static_cast<int>(prog::kKindSatellite);
+    if (!views.view().Data_Loaded || tp < 0
+        || (!satellite_kind && kind != static_cast<int>(prog::kKindTerrestrial)))
+        return std::nullopt;
+    const auto slot = static_cast<std::size_t>(tp);
+    if (satellite_kind ? slot >= db.rows.sat_tps.size() || db.rows.sat_tps[slot].In_Use != 1
+                       : slot >= db.rows.ter_tps.size() || db.rows.ter_tps[slot].In_Use != 1)
+        return std::nullopt;
+    if (views.view().View_Mode != kind)
+        views.PageControl_MainChange(kind - 1);
+    if (satellite_kind) {
+        const int sat_row = views.Row_Of_Slot(GridId::Sat, db.rows.sat_tps[slot].Sat_Index);
+        views.Make_Row_Current(GridId::Sat, sat_row == kNoSlot ? 0 : sat_row);
+        // Under the active-satellite filter a transponder of a satellite outside the 60 slots
+        // is not listed; the full lists show every used transponder.
+        if (views.Row_Of_Slot(GridId::Tp, tp) == kNoSlot && views.view().Show_Active_Only)
+            views.Show_Act_SatClick();
+    }
+    const int tp_row = views.Row_Of_Slot(GridId::Tp, tp);
+    if (tp_row == kNoSlot)
+        return std::nullopt;
+    views.Make_Row_Current(GridId::Tp, tp_row);
+    return GridId::Tp;
+}
+
 std::optional<GridId> Show_Program(MainViews &views, int slot)
 {
     const ChannelDatabase &db = views.database();
     if (!views.view().Data_Loaded || !Can_Show_Program(db, slot))
         return std::nullopt;
     const TProg_Info_String &row = db.rows.programs[static_cast<std::size_t>(slot)];
-    const int page = static_cast<int>(row.Tp_Kind);
-    if (views.view().View_Mode != page)
-        views.PageControl_MainChange(page - 1);
-    if (page == kSatellitesPage) {
-        const int satellite = db.rows.sat_tps[static_cast<std::size_t>(row.Tp_Index)].Sat_Index;
-        const int sat_row = views.Row_Of_Slot(GridId::Sat, satellite);
-        views.Make_Row_Current(GridId::Sat, sat_row == kNoSlot ? 0 : sat_row);
-        // Under the active-satellite filter a transponder of a satellite outside the 60 slots
-        // is not listed; the full lists show every used transponder.
-        if (views.Row_Of_Slot(GridId::Tp, row.Tp_Index) == kNoSlot && views.view().Show_Active_Only)
-            views.Show_Act_SatClick();
-    }
-    const int tp_row = views.Row_Of_Slot(GridId::Tp, row.Tp_Index);
-    if (tp_row == kNoSlot)
+    if (!Show_Transponder(views, static_cast<int>(row.Tp_Kind), row.Tp_Index))
         return std::nullopt;
-    views.Make_Row_Current(GridId::Tp, tp_row);
     const GridId grid = row.Is_Radio ? GridId::Radio : GridId::Tv;
     const int program_row = views.Row_Of_Slot(grid, slot);
     if (program_row == kNoSlot)

@@ -70,6 +70,12 @@ private:
 // The note a step leaves in the find bar, or "" when it did not wrap.
 const char *Wrap_Note(FindCursor::Wrap wrap);
 
+// Selects a used transponder of kind 1 (satellite) or 2 (terrestrial) as a user would: its
+// page, on the satellite page its satellite's row (or "Show ALL Info" when the satellite is not
+// listed), then its row in the transponder grid. Returns the transponder grid, or nothing when
+// the transponder cannot be shown.
+std::optional<GridId> Show_Transponder(MainViews &views, int kind, int tp);
+
 // Selects a program as a user would: its page, on the satellite page its satellite's row (or
 // "Show ALL Info" when the satellite is not listed), its transponder's row, then its row in the
 // TV or radio grid, each list's click handler running in turn. Returns the program's grid, or
