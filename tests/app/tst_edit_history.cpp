@@ -188,7 +188,8 @@ void TestEditHistory::edit_menu_names_the_steps()
     };
     QVERIFY(m_f->window.findChild<QToolButton *>("TB_Edit"));
     QCOMPARE(captions(), (QStringList{"Undo (off)", "Redo (off)", "", "Find...", "Find next",
-                                      "Find previous"}));
+                                      "Find previous", "", "Check database..."}));
+    QCOMPARE(m_f->window.check_action()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
     QVERIFY(!m_f->window.isWindowModified());
 
     QTableView *tv = Grid("SG_S_TV");
@@ -197,7 +198,7 @@ void TestEditHistory::edit_menu_names_the_steps()
     QVERIFY(m_f->window.isWindowModified());
     const QStringList after_move = captions();
     QCOMPARE(after_move.mid(0, 2), (QStringList{"Undo Move up", "Redo (off)"}));
-    QCOMPARE(after_move.mid(6, 3), (QStringList{"", "Move up", "Move down"})); // the focused grid's
+    QCOMPARE(after_move.mid(8, 3), (QStringList{"", "Move up", "Move down"})); // the focused grid's
 
     QTest::keyClick(&m_f->window, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(captions().mid(0, 2), (QStringList{"Undo (off)", "Redo Move up"}));

@@ -6,6 +6,7 @@
 
 #include "app/app_messages.h"
 #include "app/file_commands.h"
+#include "dbase/database_check.h"
 #include "dbase/messages.h"
 #include "views/main_views.h"
 
@@ -42,8 +43,15 @@ public:
     {
         return false;
     }
-    bool Send_File(const QString & /*file*/, FileKind /*kind*/) override { return false; }
+    bool Send_File(const QString & /*file*/, FileKind /*kind*/) override
+    {
+        ++sent;
+        return false;
+    }
+    void Show_Check_Window() override { ++check_windows; }
 
+    int sent = 0;
+    int check_windows = 0;
     QString label;
     QString version;
     bool version_shown = false;
@@ -97,6 +105,8 @@ private slots:
     void failedSaveKeepsDatabase_data();
     void failedSaveKeepsDatabase();
     void restoreBackupOpensIt();
+    void writeAsksAboutErrors_data();
+    void writeAsksAboutErrors();
 };
 
 void TestFileCommands::recentListOnOpen_data()
@@ -400,6 +410,44 @@ void TestFileCommands::restoreBackupOpensIt()
     QCOMPARE(f.files.current_file(), QDir(f.Backups()).filePath(backups.first()));
     QVERIFY(f.view.Data_Loaded);
     QVERIFY(!f.view.Data_Modified);
+    QVERIFY2(f.ui.failures().isEmpty(), qPrintable(f.ui.failures().join('\n')));
+}
+
+// Errors found by the check are named before a write saves or sends anything; Cancel stops it
+// and opens the check window, Yes goes on, and a database without errors is never asked about.
+void TestFileCommands::writeAsksAboutErrors_data()
+{
+    QTest::addColumn<int>("wrong_count"); // added to the satellite transponders' total
+    QTest::addColumn<int>("answer");      // -1 no question, 0 Cancel, 1 Yes
+    QTest::addColumn<QString>("question");
+    const QString one = QStringLiteral("The database has 1 error. Write into the receiver anyway?");
+    QTest::newRow("error, cancelled") << 1 << 0 << one;
+    QTest::newRow("error, written anyway") << 1 << 1 << one;
+    QTest::newRow("no error") << 0 << -1 << QString();
+}
+
+void TestFileCommands::writeAsksAboutErrors()
+{
+    QFETCH(int, wrong_count);
+    QFETCH(int, answer);
+    QFETCH(QString, question);
+    CommandsFixture f;
+    const QString path = f.Write_Sample(QStringLiteral("W.BIN"), FileKind::ChannelData);
+    QVERIFY(f.Open(path, FileKind::ChannelData));
+    const std::uint32_t total = Read_Field(f.db.raw.sat_tp_counts, sat_counts::Total_Count);
+    Write_Field(f.db.raw.sat_tp_counts, sat_counts::Total_Count, total + wrong_count);
+    f.view.Data_Modified = true; // a write saves first
+    if (answer >= 0)
+        f.ui.Push_Answer(answer == 1);
+    f.ui.Clear_Record();
+
+    f.files.PMWriteClick();
+    QCOMPARE(f.ui.questions(), answer < 0 ? QStringList{} : QStringList{question});
+    if (answer >= 0)
+        QCOMPARE(f.ui.shown().first().buttons, Ui_Services::Buttons::YesCancel);
+    QCOMPARE(f.host.sent, answer == 0 ? 0 : 1);
+    QCOMPARE(f.host.check_windows, answer == 0 ? 1 : 0);
+    QCOMPARE(f.view.Data_Modified, answer == 0); // saved only on the way to a write
     QVERIFY2(f.ui.failures().isEmpty(), qPrintable(f.ui.failures().join('\n')));
 }
 
