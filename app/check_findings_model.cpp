@@ -103,7 +103,7 @@ QVariant CheckFindingsModel::data(const QModelIndex &index, int role) const
     return {};
 }
 
-QVariant CheckFindingsModel::Display(const CheckFinding &finding, int column) const
+QVariant CheckFindingsModel::Display(const CheckFinding &finding, int column)
 {
     switch (column) {
     case Severity_Column:

@@ -48,7 +48,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    QVariant Display(const CheckFinding &finding, int column) const;
+    static QVariant Display(const CheckFinding &finding, int column);
     static QVariant Sort_Key(const CheckFinding &finding, int column);
 
     std::vector<CheckFinding> m_findings;
