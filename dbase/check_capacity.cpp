@@ -14,7 +14,8 @@ constexpr int kMaxPerTerGroup = 255; // the 8-bit transponder number
 constexpr int kMaxProgramsPerSatTp = 120;
 
 // The fullest of several parts: its index and how many it holds (index -1 when all are empty).
-std::pair<int, int> Fullest(const std::vector<int> &counts)
+template<typename Counts>
+std::pair<int, int> Fullest(const Counts &counts)
 {
     const auto fullest = std::max_element(counts.begin(), counts.end());
     if (fullest == counts.end() || *fullest == 0)
@@ -24,32 +25,15 @@ std::pair<int, int> Fullest(const std::vector<int> &counts)
 
 void Add_Transponder_Gauges(const RawArrays &raw, std::vector<CapacityGauge> &gauges)
 {
-    std::vector<int> per_satellite(kSatelliteCount, 0);
-    int sat_total = 0;
-    for (std::size_t t = 0; t < raw.sat_tps.size(); ++t) {
-        if (!Sat_Tp_Used(raw, t))
-            continue;
-        ++sat_total;
-        if (const std::uint32_t s = Field(raw.sat_tps[t], sat_tp::Sat_Index); s < kSatelliteCount)
-            ++per_satellite[s];
-    }
-    std::vector<int> per_group(kTerGroupCount, 0);
-    int ter_total = 0;
-    for (std::size_t t = 0; t < raw.ter_tps.size(); ++t) {
-        if (!Ter_Tp_Used(raw, t))
-            continue;
-        ++ter_total;
-        if (const std::uint32_t g = Field(raw.ter_tps[t], ter_tp::Group_Index); g < kTerGroupCount)
-            ++per_group[g];
-    }
-    const auto [satellite, on_satellite] = Fullest(per_satellite);
-    const auto [group, in_group] = Fullest(per_group);
-    gauges.push_back({"Satellite transponders", sat_total, kSatTransponderSlots, {}});
+    const TransponderTally tally = Tally_Transponders(raw);
+    const auto [satellite, on_satellite] = Fullest(tally.per_satellite);
+    const auto [group, in_group] = Fullest(tally.per_group);
+    gauges.push_back({"Satellite transponders", tally.sat_total, kSatTransponderSlots, {}});
     gauges.push_back(
             {"Transponders of the fullest satellite", on_satellite,
              static_cast<int>(sat_tp::kMaxPerSatellite),
              satellite < 0 ? "" : Satellite_Label(raw, static_cast<std::size_t>(satellite))});
-    gauges.push_back({"Terrestrial transponders", ter_total, kTerTransponderSlots, {}});
+    gauges.push_back({"Terrestrial transponders", tally.ter_total, kTerTransponderSlots, {}});
     gauges.push_back({"Transponders of the fullest terrestrial group", in_group, kMaxPerTerGroup,
                       group < 0 ? "" : "Terrestrial group " + std::to_string(group)});
 }

@@ -58,6 +58,26 @@ int Program_Transponder(const RawArrays &raw, std::size_t program)
     return used ? static_cast<int>(tp) : -1;
 }
 
+TransponderTally Tally_Transponders(const RawArrays &raw)
+{
+    TransponderTally tally;
+    for (std::size_t t = 0; t < raw.sat_tps.size(); ++t) {
+        if (!Sat_Tp_Used(raw, t))
+            continue;
+        ++tally.sat_total;
+        if (const std::uint32_t s = Field(raw.sat_tps[t], sat_tp::Sat_Index); s < kSatelliteCount)
+            ++tally.per_satellite[s];
+    }
+    for (std::size_t t = 0; t < raw.ter_tps.size(); ++t) {
+        if (!Ter_Tp_Used(raw, t))
+            continue;
+        ++tally.ter_total;
+        if (const std::uint32_t g = Field(raw.ter_tps[t], ter_tp::Group_Index); g < kTerGroupCount)
+            ++tally.per_group[g];
+    }
+    return tally;
+}
+
 std::string Printable(std::string_view latin1)
 {
     std::string text(latin1);

@@ -6,6 +6,7 @@
 
 #include "dbase/layout.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -24,6 +25,17 @@ bool Track_Used(const RawArrays &raw, std::size_t track);
 
 // The program's transponder when it names a used one of its own kind, or -1.
 int Program_Transponder(const RawArrays &raw, std::size_t program);
+
+// The used transponders of each table, each satellite and each group, counted from the slots
+// (a transponder of a satellite or group outside the tables counts in its table's total only).
+struct TransponderTally
+{
+    int sat_total = 0;
+    std::array<int, kSatelliteCount> per_satellite{};
+    int ter_total = 0;
+    std::array<int, kTerGroupCount> per_group{};
+};
+TransponderTally Tally_Transponders(const RawArrays &raw);
 
 // A name as stored, with control characters shown as '?', so that a finding stays one line.
 std::string Printable(std::string_view latin1);

@@ -120,32 +120,15 @@ void Check_Program_Tracks(const Findings &findings, std::size_t p, int records)
 void Check_Counts(const Findings &findings)
 {
     const RawArrays &raw = findings.raw;
-    std::array<int, kSatelliteCount> per_satellite{};
-    int sat_total = 0;
-    for (std::size_t t = 0; t < raw.sat_tps.size(); ++t) {
-        if (!Sat_Tp_Used(raw, t))
-            continue;
-        ++sat_total;
-        if (const std::uint32_t s = Field(raw.sat_tps[t], sat_tp::Sat_Index); s < kSatelliteCount)
-            ++per_satellite[s];
-    }
-    Compare_Count(findings, "Satellite transponders", Sat_Tp_Total_Count(raw), sat_total);
+    const TransponderTally tally = Tally_Transponders(raw);
+    Compare_Count(findings, "Satellite transponders", Sat_Tp_Total_Count(raw), tally.sat_total);
     for (int s = 0; s < kSatelliteCount; ++s)
         Compare_Count(findings, "Transponders of " + Satellite_Label(raw, s),
-                      Sat_Tp_Per_Sat_Count(raw, s), per_satellite[s]);
-    std::array<int, kTerGroupCount> per_group{};
-    int ter_total = 0;
-    for (std::size_t t = 0; t < raw.ter_tps.size(); ++t) {
-        if (!Ter_Tp_Used(raw, t))
-            continue;
-        ++ter_total;
-        if (const std::uint32_t g = Field(raw.ter_tps[t], ter_tp::Group_Index); g < kTerGroupCount)
-            ++per_group[g];
-    }
-    Compare_Count(findings, "Terrestrial transponders", Ter_Tp_Total_Count(raw), ter_total);
+                      Sat_Tp_Per_Sat_Count(raw, s), tally.per_satellite[s]);
+    Compare_Count(findings, "Terrestrial transponders", Ter_Tp_Total_Count(raw), tally.ter_total);
     for (int g = 0; g < kTerGroupCount; ++g)
         Compare_Count(findings, "Transponders of terrestrial group " + std::to_string(g),
-                      Ter_Tp_Per_Group_Count(raw, g), per_group[g]);
+                      Ter_Tp_Per_Group_Count(raw, g), tally.per_group[g]);
     Check_Above_Table(findings, "Programs", Stored_Program_Count(raw), kProgramSlots);
     Check_Above_Table(findings, "Audio tracks", Stored_Audio_Track_Count(raw), kAudioTrackSlots);
 }
