@@ -19,12 +19,18 @@
 //                    names and a gather of their records into the new order.
 //   BM_Order_Like    Order_Like of the full database against a shuffled copy of itself: every
 //                    program matched and moved to the copy's order.
+//   BM_Check_Full    Check_Database of the full database: gauges, every rule, the duplicate
+//                    searches, and an information finding for each of its empty transponders
+//                    and programs in no favourite group.
+//   BM_Check_Floor   what no check can avoid: one pass reading the packed word of every used
+//                    slot of every table.
 // The sorts and Order_Like change the database they time, so each iteration first puts back
 // its program and audio tables (records and rows) untimed, and the iteration's time is taken
 // around the command alone (manual timing); a copy of the whole database per iteration would
 // cost more than the sort.
 //
-// Goals: an open within 3x its floor, a save within 1.5x, a sort by name within 2 ms.
+// Goals: an open within 3x its floor, a save within 1.5x, a sort by name within 2 ms, a check
+// within 1 ms.
 // Compare the medians.
 //
 // The stages show where an open or a save spends its time beyond the floor:
@@ -269,6 +275,35 @@ void BM_Order_Like(benchmark::State &state)
     state.counters["matched"] = matched;
 }
 
+void BM_Check_Full(benchmark::State &state)
+{
+    const RawArrays &raw = Full().db->raw;
+    std::size_t findings = 0;
+    for (auto _ : state) {
+        const CheckReport report = Check_Database(raw);
+        findings = report.findings.size();
+        benchmark::DoNotOptimize(report.findings.data());
+    }
+    state.counters["findings"] = static_cast<double>(findings);
+}
+
+void BM_Check_Floor(benchmark::State &state)
+{
+    const RawArrays &raw = Full().db->raw;
+    for (auto _ : state) {
+        std::uint32_t sum = 0;
+        for (const SatTransponderRecord &record : raw.sat_tps)
+            sum += Read_Field(record, sat_tp::Tp_Number);
+        for (const TerTransponderRecord &record : raw.ter_tps)
+            sum += Read_Field(record, ter_tp::Tp_Number);
+        for (const ProgramRecord &record : raw.programs)
+            sum += Read_Field(record, prog::Tp_Index);
+        for (const AudioTrackRecord &record : raw.audio_tracks)
+            sum += Read_Field(record, audio::Program_Index);
+        benchmark::DoNotOptimize(sum);
+    }
+}
+
 void Median_Of_Ten(benchmark::internal::Benchmark *benchmark)
 {
     benchmark->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
@@ -286,5 +321,7 @@ BENCHMARK(BM_Stage_Block_Crcs)->Apply(Median_Of_Ten);
 BENCHMARK(BM_Sort_By_Name)->Apply(Median_Of_Ten)->UseManualTime();
 BENCHMARK(BM_Sort_Floor)->Apply(Median_Of_Ten);
 BENCHMARK(BM_Order_Like)->Apply(Median_Of_Ten)->UseManualTime();
+BENCHMARK(BM_Check_Full)->Apply(Median_Of_Ten);
+BENCHMARK(BM_Check_Floor)->Apply(Median_Of_Ten);
 
 BENCHMARK_MAIN();

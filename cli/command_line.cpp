@@ -18,10 +18,11 @@ enum Option : unsigned {
     kByOption = 16,
     kNamesFlag = 32,
     kFavouritesFlag = 64,
+    kJsonFlag = 128,
 };
 
-constexpr std::array<Option, 7> kOptions{kKindOption, kLikeOption, kModeOption,    kPortOption,
-                                         kByOption,   kNamesFlag,  kFavouritesFlag};
+constexpr std::array<Option, 8> kOptions{kKindOption, kLikeOption, kModeOption,     kPortOption,
+                                         kByOption,   kNamesFlag,  kFavouritesFlag, kJsonFlag};
 
 struct CommandRule
 {
@@ -32,12 +33,13 @@ struct CommandRule
     unsigned required_options;
 };
 
-constexpr std::array<CommandRule, 11> kCommands{{
+constexpr std::array<CommandRule, 12> kCommands{{
         {"info", 1, 0, kKindOption, 0},
         {"verify", 1, 0, kKindOption, 0},
         {"unpack", 2, 0, kKindOption, 0},
         {"pack", 2, 0, kKindOption | kLikeOption | kModeOption, kLikeOption | kModeOption},
         {"export", 1, 0, kKindOption, 0},
+        {"check", 1, 0, kKindOption | kJsonFlag, 0},
         {"sort", 2, 0, kKindOption | kByOption, kByOption},
         {"order", 2, 0, kKindOption | kLikeOption | kNamesFlag | kFavouritesFlag, kLikeOption},
         {"sample", 1, 0, kKindOption, kKindOption},
@@ -74,6 +76,8 @@ const char *Option_Name(unsigned option)
         return "--by";
     case kNamesFlag:
         return "--names";
+    case kJsonFlag:
+        return "--json";
     default:
         return "--favourites";
     }
@@ -86,6 +90,8 @@ std::optional<Option> Flag_Named(const std::string &name)
         return kNamesFlag;
     if (name == "--favourites")
         return kFavouritesFlag;
+    if (name == "--json")
+        return kJsonFlag;
     return std::nullopt;
 }
 
@@ -232,8 +238,10 @@ private:
 
     void set_flag(Option flag)
     {
-        if (mark(flag))
-            (flag == kNamesFlag ? m_result.line.names : m_result.line.favourites) = true;
+        if (!mark(flag))
+            return;
+        CommandLine &line = m_result.line;
+        (flag == kNamesFlag ? line.names : flag == kJsonFlag ? line.json : line.favourites) = true;
     }
 
     bool mark(unsigned option)
@@ -288,6 +296,7 @@ std::string Usage_Text()
            "  orvane-cli unpack FILE IMAGE                          write the unpacked image\n"
            "  orvane-cli pack IMAGE --like FILE --mode 0|1|2|3 OUT  pack IMAGE like FILE\n"
            "  orvane-cli export FILE                                the tables as JSON\n"
+           "  orvane-cli check FILE [--json]                        check the database\n"
            "  orvane-cli sort FILE --by name|service-id OUT         sort the programs\n"
            "  orvane-cli order FILE --like REFERENCE OUT            order the programs like\n"
            "             [--names] [--favourites]                   REFERENCE\n"
@@ -314,6 +323,10 @@ std::string Usage_Text()
            "listed. --names gives the matched programs REFERENCE's names, --favourites their\n"
            "favourite memberships in REFERENCE and its group names. sort and order save OUT in\n"
            "FILE's own kind; OUT may be FILE itself.\n"
+           "check shows how full each table is (\"!\" marks 90 % of a limit) and what breaks\n"
+           "the receiver's rules (errors), duplicates and bad names (warnings), and empty\n"
+           "transponders and programs in no favourite group (information); it exits 1 when\n"
+           "there are errors. --json prints the same as JSON.\n"
            "Before pack, sample, read, sort and order replace an existing database file, they\n"
            "copy it into ~/.local/share/Orvane/backups/ (under $XDG_DATA_HOME when set),\n"
            "keeping the newest 30 of each file name; backups lists them, or only those of file\n"

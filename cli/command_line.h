@@ -27,6 +27,7 @@ struct CommandLine
     std::optional<ProgramSortKey> sort_key;
     bool names = false;      // order takes the reference's names
     bool favourites = false; // ... and its favourite groups
+    bool json = false;       // check prints JSON
     bool help = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "cli/backups_folder.h"
 #include "cli/backups_list.h"
+#include "cli/check_report.h"
 #include "cli/export_json.h"
 #include "cli/info.h"
 #include "cli/link_commands.h"
@@ -140,6 +141,27 @@ int Run_Export(const CommandLine &line, std::ostream &out, std::ostream &err)
     return out ? kExitOk : Refuse(err, "Can not write the export to the standard output.");
 }
 
+// Exit status 0 when nothing breaks the receiver's rules: warnings and information are advice.
+int Run_Check(const CommandLine &line, std::ostream &out, std::ostream &err)
+{
+    Session session;
+    if (Outcome opened = Open(session, line.files[0], line.kind); !opened)
+        return Refuse(err, opened.message);
+    const CheckReport report = Check_Database(session.db->raw);
+    if (line.json)
+        Write_Check_Json(report, out);
+    else
+        Print_Check_Report(report, out);
+    out.flush();
+    if (!out)
+        return Refuse(err, "Can not write the report to the standard output.");
+    const int errors = report.count(Severity::Error);
+    if (errors == 0)
+        return kExitOk;
+    err << "The database has " << errors << (errors == 1 ? " error.\n" : " errors.\n");
+    return kExitRefused;
+}
+
 // A changed database goes out as Save does: in the kind it was opened as, the file it
 // replaces backed up first.
 Outcome Save_In_Own_Kind(ChannelDatabase &db, const std::string &path)
@@ -205,7 +227,7 @@ int Run_Command(const CommandLine &line, std::ostream &out, std::ostream &err)
             {"info", Run_Info},   {"verify", Run_Verify},   {"unpack", Run_Unpack},
             {"pack", Run_Pack},   {"export", Run_Export},   {"sort", Run_Sort},
             {"order", Run_Order}, {"sample", Run_Sample},   {"read", Run_Read},
-            {"write", Run_Write}, {"backups", Run_Backups},
+            {"write", Run_Write}, {"backups", Run_Backups}, {"check", Run_Check},
     };
     for (const auto &[name, handler] : kHandlers) {
         if (line.command == name)

@@ -86,6 +86,12 @@ void JsonWriter::value(std::int64_t number)
     m_out << number;
 }
 
+void JsonWriter::value(std::nullptr_t)
+{
+    begin_item();
+    m_out << "null";
+}
+
 void JsonWriter::finish()
 {
     m_out << '\n';

@@ -4,6 +4,7 @@
 // database's 8-bit bytes, read as Latin-1 and written as UTF-8; short arrays of numbers can
 // be kept on one line.
 
+#include <cstddef>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -30,6 +31,7 @@ public:
     void value(std::string_view latin1_text);
     void value(const char *latin1_text) { value(std::string_view(latin1_text)); }
     void value(std::int64_t number);
+    void value(std::nullptr_t);
 
     template<typename Value>
     void field(std::string_view name, const Value &item)

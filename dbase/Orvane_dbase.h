@@ -11,6 +11,7 @@
 #include "dbase/channel_database.h"
 #include "dbase/codecs.h"
 #include "dbase/container.h"
+#include "dbase/database_check.h"
 #include "dbase/decode.h"
 #include "dbase/display_rows.h"
 #include "dbase/file_io.h"

@@ -1,5 +1,6 @@
 #include "dbase/codecs.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace orvane {
@@ -112,6 +113,13 @@ std::string Latin1_To_Utf8(std::string_view latin1)
         }
     }
     return utf8;
+}
+
+std::string_view Stored_Text(ByteView record, std::size_t offset, std::size_t length)
+{
+    const auto *begin = reinterpret_cast<const char *>(record.data()) + offset;
+    const auto *nul = std::find(begin, begin + length, '\0');
+    return {begin, static_cast<std::size_t>(nul - begin)};
 }
 
 } // namespace orvane

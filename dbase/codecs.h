@@ -4,6 +4,8 @@
 // visible: From_Digits cuts a too-large digit string to its longest fitting prefix instead
 // of clamping it, which decides what out-of-range bit fields read as.
 
+#include "dbase/bytes.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -26,5 +28,8 @@ std::string Tenths_Text(std::uint32_t tenths);
 
 // The database's 8-bit texts read as Latin-1, as UTF-8 for the screen and the terminal.
 std::string Latin1_To_Utf8(std::string_view latin1);
+
+// The text of a fixed-length field: its bytes up to the first NUL, or all of them.
+std::string_view Stored_Text(ByteView record, std::size_t offset, std::size_t length);
 
 } // namespace orvane

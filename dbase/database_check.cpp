@@ -1,6 +1,37 @@
 #include "dbase/database_check.h"
 
+#include "dbase/check_entries.h"
+#include "dbase/check_rules.h"
+#include "dbase/decode.h"
+#include "dbase/record_writers.h"
+
+#include <algorithm>
+#include <array>
+
 namespace orvane {
+namespace {
+
+using namespace check;
+
+// Counts first: a wrong counter explains the findings about single entries.
+int Table_Rank(CheckTable table)
+{
+    return table == CheckTable::Counts ? -1 : static_cast<int>(table);
+}
+
+void Sort_Findings(std::vector<CheckFinding> &findings)
+{
+    std::stable_sort(findings.begin(), findings.end(),
+                     [](const CheckFinding &a, const CheckFinding &b) {
+                         const auto key = [](const CheckFinding &f) {
+                             return std::array<int, 3>{static_cast<int>(f.severity),
+                                                       Table_Rank(f.table), f.slot};
+                         };
+                         return key(a) < key(b);
+                     });
+}
+
+} // namespace
 
 int CheckReport::count(Severity severity) const
 {
@@ -42,24 +73,20 @@ const char *Table_Key(CheckTable table)
     }
 }
 
-CheckReport Check_Database(const RawArrays & /*raw*/)
+CheckReport Check_Database(const RawArrays &raw)
 {
-    return {};
-}
-
-std::vector<int> Duplicate_Program_Slots(const RawArrays & /*raw*/)
-{
-    return {};
-}
-
-std::vector<int> Empty_Sat_Transponder_Slots(const RawArrays & /*raw*/)
-{
-    return {};
-}
-
-std::vector<int> Empty_Ter_Transponder_Slots(const RawArrays & /*raw*/)
-{
-    return {};
+    CheckReport report;
+    report.capacity = Capacity_Gauges(raw);
+    Findings findings{raw, report.findings};
+    Check_Counts(findings);
+    Check_Transponders(findings);
+    Check_Programs(findings);
+    Check_Audio_Tracks(findings);
+    Check_Duplicates(findings);
+    Check_Names(findings);
+    Check_Unused_Entries(findings);
+    Sort_Findings(report.findings);
+    return report;
 }
 
 } // namespace orvane

@@ -22,14 +22,6 @@ std::uint8_t Field_U8(ByteView record, BitField field)
     return static_cast<std::uint8_t>(Read_Field(record, field));
 }
 
-// Text up to the first NUL of a fixed-length field.
-std::string_view Field_Text(ByteView record, std::size_t offset, std::size_t length)
-{
-    const auto *begin = reinterpret_cast<const char *>(record.data()) + offset;
-    const auto *nul = std::find(begin, begin + length, '\0');
-    return {begin, static_cast<std::size_t>(nul - begin)};
-}
-
 // Names shown in lists lose trailing blanks and control characters.
 std::string_view Trim_Right(std::string_view text)
 {
@@ -69,7 +61,7 @@ void Decode_Satellite(const SatelliteRecord &record, TLNB_Info_String &row)
     row.Lnb_Power = Field_U8(record, sat::Lnb_Power);
     Assign_Decimal(row.Lnb_Low_Freq, Read_Field(record, sat::Lnb_Low_Freq));
     Assign_Decimal(row.Lnb_High_Freq, Read_Field(record, sat::Lnb_High_Freq));
-    row.Name = Trim_Right(Field_Text(record, sat::kNameOffset, sat::kNameLength));
+    row.Name = Trim_Right(Stored_Text(record, sat::kNameOffset, sat::kNameLength));
     row.Longitude = Tenths_Text(Read_Field(record, sat::Longitude));
 }
 
@@ -101,7 +93,7 @@ void Decode_Ter_Transponder(const TerTransponderRecord &record, TTer_Tp_Info_Str
 
 void Decode_Favourite_Name(const FavouriteGroupName &record, TFavor_Name_String &name)
 {
-    name = Trim_Right(Field_Text(record, 0, kFavouriteNameLength));
+    name = Trim_Right(Stored_Text(record, 0, kFavouriteNameLength));
 }
 
 std::int32_t Program_Sat_Slot(const ProgramRecord &record, const RawArrays &raw)
@@ -135,7 +127,7 @@ void Decode_Program(const ProgramRecord &record, const RawArrays &raw, TProg_Inf
     Assign_Mask_Text(row.Favourite_Mask, Read_Field(record, prog::Favourite_Mask));
     Assign_Decimal(row.Pmt_Pid, Read_Field(record, prog::Pmt_Pid));
     row.W4_Top_Bits = Field_U8(record, prog::W4_Top_Bits);
-    row.Name = Field_Text(record, prog::kNameOffset, prog::kNameLength); // not trimmed
+    row.Name = Stored_Text(record, prog::kNameOffset, prog::kNameLength); // not trimmed
     std::copy_n(record.begin() + prog::kCaSystemOffset, prog::kCaSystemCount,
                 row.Ca_System.begin());
 }
@@ -145,7 +137,7 @@ void Decode_Audio_Track(const AudioTrackRecord &record, TAudio_Info_String &row)
     row.In_Use = Field_U8(record, audio::In_Use);
     row.Program_Index = static_cast<std::int32_t>(Read_Field(record, audio::Program_Index));
     Assign_Decimal(row.Audio_Pid, Read_Field(record, audio::Audio_Pid));
-    row.Tag = Field_Text(record, audio::kTagOffset, audio::kTagLength);
+    row.Tag = Stored_Text(record, audio::kTagOffset, audio::kTagLength);
 }
 
 int Stored_Program_Count(const RawArrays &raw)

@@ -3,7 +3,8 @@
 // range and stray bits in every field reach the decoder here, then the per-image checks: the
 // display rows, every list, and the info pane and current audio track of every slot they
 // list. Then the programs are moved: a random set of them into a random order, and all of
-// them sorted. Clicks, menus and commands are fuzz_commands' part, and so is the save round
+// them sorted; then the database check runs over the result, and its repairs where it finds
+// no error. Clicks, menus and commands are fuzz_commands' part, and so is the save round
 // trip.
 //
 // The input is cut or padded with 0xFF to the image size; its last bytes choose the file kind,
@@ -47,5 +48,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Apply_File_Setting(*db, image);
     Run_Image_Checks(*db);
     Check_Program_Reorders(*db, image);
+    Check_Database_Report(*db);
     return 0;
 }

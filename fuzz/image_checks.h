@@ -24,6 +24,11 @@ void Run_Image_Checks(ChannelDatabase &db);
 // order of other slots, must be refused with nothing moved. Leaves db reordered.
 void Check_Program_Reorders(ChannelDatabase &db, ByteView image);
 
+// Runs the database check: it must leave the image as it was and report only entries inside
+// their tables. On an image without errors it then runs the two repairs and checks that they
+// leave nothing to repair and no error. Leaves db repaired.
+void Check_Database_Report(ChannelDatabase &db);
+
 enum class RowSet {
     EveryRow,
     // What the records of the rows in use hold. A deletion writes freed rows in a form of its

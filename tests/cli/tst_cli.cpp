@@ -121,7 +121,7 @@ private slots:
     void order_restores_a_scrambled_list_data();
     void order_restores_a_scrambled_list();
     void export_converts_latin1_and_escapes();
-    void export_clamps_hostile_counts();
+    void hostile_counts_are_clamped();
     void sample_writes_the_bundled_files();
     void replaced_files_are_backed_up();
     void runs_leave_no_temporary_files();
@@ -211,6 +211,12 @@ void TestCli::initTestCase()
     bad_data[kDataOffset] ^= 0x40;
     write("bad_data.bin", bad_data);
     write("undecompressable.bin", Undecompressable(m_data));
+    write("awkward.bin", Sample_With_Awkward_Names());
+    auto wrong_count = Make_Channel_Database();
+    Build_Sample_Database(*wrong_count, FileKind::ChannelData);
+    Set_Sat_Tp_Counts(wrong_count->raw, Sat_Tp_Total_Count(wrong_count->raw) + 1, 0,
+                      Sat_Tp_Per_Sat_Count(wrong_count->raw, 0));
+    write("wrong_count.bin", Save_Database_Bytes(*wrong_count).target);
     Bytes zero_length = m_default;
     Store_U32(zero_length, kLengthOffset, 0);
     write("zero_length.bin", zero_length);
@@ -288,6 +294,13 @@ void TestCli::exit_status_data()
         "option --names takes no value");
     row("favourites given twice", "order data.bin --like x --favourites --favourites out.bin", 2,
         "option --favourites given twice");
+    row("check", "check data.bin", 0);
+    row("check as JSON", "check --json default.bin", 0);
+    row("check, warnings only", "check awkward.bin", 0);
+    row("check, errors", "check wrong_count.bin", 1);
+    row("check of a damaged file", "check bad_crc.bin", 1);
+    row("json with export", "export --json data.bin", 2, "--json does not apply to export");
+    row("json given a value", "check --json=yes data.bin", 2, "option --json takes no value");
 }
 
 void TestCli::exit_status()
@@ -592,7 +605,7 @@ void TestCli::export_converts_latin1_and_escapes()
              QString::fromUtf8("Sat éÿ"));
 }
 
-void TestCli::export_clamps_hostile_counts()
+void TestCli::hostile_counts_are_clamped()
 {
     write("huge_counts_image.bin",
           Image_With_Huge_Counts(Unpacked_Image(m_data, FileKind::ChannelData)));
@@ -603,6 +616,26 @@ void TestCli::export_clamps_hostile_counts()
     QCOMPARE(json["counts"].toObject()["Program_Count"].toInt(), 65535);
     QCOMPARE(json["programs"].toArray().size(), 4000);
     QCOMPARE(json["audio_tracks"].toArray().size(), 1000);
+
+    // The check's JSON: the gauges, then the findings, the counts first and without a slot.
+    const CliRun checked = run({"check", "--json", "huge.bin"});
+    QCOMPARE(checked.exit_code, 1);
+    const QJsonObject report = QJsonDocument::fromJson(checked.out).object();
+    QCOMPARE(report.keys(), QStringList({"capacity", "findings"}));
+    const QJsonObject gauge = report["capacity"].toArray()[4].toObject();
+    QCOMPARE(gauge.keys(), QStringList({"limit", "name", "used"}));
+    QCOMPARE(gauge["name"].toString(), QString("Programs"));
+    QCOMPARE(gauge["limit"].toInt(), 4000);
+    const QJsonObject count = report["findings"].toArray()[0].toObject();
+    QCOMPARE(count.keys(), QStringList({"severity", "slot", "table", "text"}));
+    QCOMPARE(count["severity"].toString(), QString("error"));
+    QCOMPARE(count["table"].toString(), QString("counts"));
+    QVERIFY(count["slot"].isNull());
+    QCOMPARE(count["text"].toString(),
+             QString("Programs: the count is 65535, above the table's 4000 slots"));
+    const QJsonObject slot = report["findings"].toArray()[2].toObject();
+    QCOMPARE(slot["table"].toString(), QString("programs"));
+    QCOMPARE(slot["slot"].toInt(), Opened(Bytes_Of(m_data), FileKind::ChannelData)->Program_Count);
 }
 
 void TestCli::sample_writes_the_bundled_files()

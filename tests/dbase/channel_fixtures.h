@@ -378,6 +378,12 @@ inline QStringList Check_Invariants(const ChannelDatabase &db)
     Check_Programs(db, problems);
     Check_Audio_Tracks(db, problems);
     Check_Rows_Match_Raw(db, problems);
+    // The program's own check must agree: it finds no error where these rules hold.
+    if (problems.isEmpty()) {
+        for (const CheckFinding &finding : Check_Database(db.raw).findings)
+            if (finding.severity == Severity::Error)
+                problems << "check: " + Q(finding.text);
+    }
     return problems;
 }
 

@@ -220,6 +220,8 @@ void TestMaintenance::invariant_check_sees_faults()
         Append_Audio_Track(*db, 0, 1002);
     else
         Append_Audio_Track(*db, 1, 1102);
+    Set_Program_Field(*db, 0, prog::Audio_Track_Total, fault == "apart" ? 2 : 3);
+    Set_Program_Field(*db, 1, prog::Audio_Track_Total, fault == "apart" ? 3 : 2);
     if (fault == "total")
         Set_Sat_Tp_Counts(db->raw, 3, 0, 2);
     else if (fault == "gap")

@@ -161,6 +161,8 @@ void TstProgramOrder::tracks_follow_their_program_in_bytes()
     Append_Audio_Track(*db, 0, 0x102, "DEU", 3);
     Append_Audio_Track(*db, 2, 0x103, "FRA");
     Set_Program_Field(*db, 0, prog::Current_Audio, 2);
+    Set_Program_Field(*db, 0, prog::Audio_Track_Total, 3);
+    Set_Program_Field(*db, 2, prog::Audio_Track_Total, 2);
     const ProgramRecord three = db->raw.programs[3];
 
     const std::vector<int> moved{0, 1, 2};
@@ -168,7 +170,7 @@ void TstProgramOrder::tracks_follow_their_program_in_bytes()
     QVERIFY(Reorder_Programs(*db, moved, order).ok);
 
     QCOMPARE(Program_Dump(*db).join('|'),
-             QStringLiteral("prog 0: sat tp 0 TV Two tracks 1|prog 1: sat tp 0 TV Zero tracks 1|"
+             QStringLiteral("prog 0: sat tp 0 TV Two tracks 2|prog 1: sat tp 0 TV Zero tracks 3|"
                             "prog 2: sat tp 0 TV One tracks 1|prog 3: sat tp 0 TV Three tracks 1"));
     QVERIFY(db->raw.programs[3] == three);
     // In-use bit 0, Program_Index bits 1..16, PID bits 17..29, the kept top bits, the tag.

@@ -1,0 +1,99 @@
+#include "cli/check_report.h"
+
+#include "cli/json_writer.h"
+#include "dbase/codecs.h"
+
+#include <iomanip>
+
+namespace orvane::cli {
+namespace {
+
+constexpr int kBarWidth = 20;
+constexpr int kMarkedPercent = 90;
+
+int Percent(const CapacityGauge &gauge)
+{
+    return gauge.limit > 0 ? gauge.used * 100 / gauge.limit : 0;
+}
+
+std::string Bar(const CapacityGauge &gauge)
+{
+    const int filled
+            = gauge.limit > 0 ? std::min(gauge.used, gauge.limit) * kBarWidth / gauge.limit : 0;
+    return '[' + std::string(static_cast<std::size_t>(filled), '#')
+           + std::string(static_cast<std::size_t>(kBarWidth - filled), '-') + ']';
+}
+
+// "! " in front of a bar that reached 90 % of its limit.
+void Print_Gauge(const CapacityGauge &gauge, std::ostream &out)
+{
+    out << (Percent(gauge) >= kMarkedPercent ? "! " : "  ") << std::left << std::setw(46)
+        << gauge.name << std::right << ' ' << Bar(gauge) << ' ' << std::setw(4) << gauge.used
+        << " / " << std::left << std::setw(4) << gauge.limit << std::right << ' ' << std::setw(3)
+        << Percent(gauge) << " %";
+    if (!gauge.detail.empty())
+        out << "  " << Latin1_To_Utf8(gauge.detail);
+    out << '\n';
+}
+
+void Print_Findings(const CheckReport &report, Severity severity, const char *title,
+                    std::ostream &out)
+{
+    const int count = report.count(severity);
+    out << '\n' << title << ": " << count << '\n';
+    for (const CheckFinding &finding : report.findings) {
+        if (finding.severity != severity)
+            continue;
+        out << "  " << Table_Key(finding.table);
+        if (finding.slot != kNoFindingSlot)
+            out << ' ' << finding.slot;
+        out << ": " << Latin1_To_Utf8(finding.text) << '\n';
+    }
+}
+
+} // namespace
+
+void Print_Check_Report(const CheckReport &report, std::ostream &out)
+{
+    out << "Capacity (\"!\" marks " << kMarkedPercent << " % of the limit or more)\n";
+    for (const CapacityGauge &gauge : report.capacity)
+        Print_Gauge(gauge, out);
+    Print_Findings(report, Severity::Error, "Errors", out);
+    Print_Findings(report, Severity::Warning, "Warnings", out);
+    Print_Findings(report, Severity::Info, "Information", out);
+}
+
+void Write_Check_Json(const CheckReport &report, std::ostream &out)
+{
+    JsonWriter json(out);
+    json.begin_object();
+    json.key("capacity");
+    json.begin_array();
+    for (const CapacityGauge &gauge : report.capacity) {
+        json.begin_object();
+        json.field("name", gauge.name);
+        json.field("used", std::int64_t{gauge.used});
+        json.field("limit", std::int64_t{gauge.limit});
+        json.end_object();
+    }
+    json.end_array();
+    json.key("findings");
+    json.begin_array();
+    for (const CheckFinding &finding : report.findings) {
+        json.begin_object();
+        json.field("severity", Severity_Key(finding.severity));
+        json.field("table", Table_Key(finding.table));
+        json.key("slot");
+        if (finding.slot == kNoFindingSlot)
+            json.value(nullptr);
+        else
+            json.value(std::int64_t{finding.slot});
+        json.field("text", finding.text);
+        json.end_object();
+    }
+    json.end_array();
+    json.end_object();
+    json.finish();
+}
+
+} // namespace orvane::cli
