@@ -258,6 +258,7 @@ private:
     void Find_Step(bool forward);
     void Show_Find_Step(const std::optional<FindCursor::Step> &step);
     void Close_Find_Bar();
+    void Show_Page_Tab();
 
     // The database check (Main_check.cpp).
     void Bind_Check();

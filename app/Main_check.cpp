@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QListWidget>
-#include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QTableView>
 #include <QUndoStack>
@@ -101,13 +100,7 @@ void TFormMain::Go_To_Finding(const CheckFinding &finding)
     if (m_files.opening_or_saving() || m_syncing || !m_view.Data_Loaded)
         return;
     const std::optional<GridId> grid = Show_Finding(m_views, finding);
-    {
-        // The lists follow the page already; the tab only has to show it. The focus leaves a
-        // hidden page for the first grid of the new one, whose row it must not click.
-        const QSignalBlocker blocker(m_page_control);
-        const QScopedValueRollback<bool> guard(m_syncing, true);
-        m_page_control->setCurrentIndex(m_view.View_Mode - 1);
-    }
+    Show_Page_Tab();
     Apply_Changes();
     raise();
     activateWindow();

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -95,11 +96,7 @@ void TFormMain::Show_Find_Step(const std::optional<FindCursor::Step> &step)
         return;
     }
     m_find_grid = Show_Program(m_views, step->slot);
-    {
-        // The lists follow the page already; the tab only has to show it.
-        const QSignalBlocker blocker(m_page_control);
-        m_page_control->setCurrentIndex(m_view.View_Mode - 1);
-    }
+    Show_Page_Tab();
     Apply_Changes();
     if (m_find_grid) {
         QTableView *view = Grid_View(*m_find_grid);
@@ -107,6 +104,15 @@ void TFormMain::Show_Find_Step(const std::optional<FindCursor::Step> &step)
     }
     m_find_bar->Show_Position(m_find_cursor.position(), m_find_cursor.count(),
                               QString::fromUtf8(Wrap_Note(step->wrap)));
+}
+
+// After the lists went to another page by themselves, the tab only has to show it. The focus
+// then leaves the hidden page for the first grid of the new one, whose row it must not click.
+void TFormMain::Show_Page_Tab()
+{
+    const QSignalBlocker blocker(m_page_control);
+    const QScopedValueRollback<bool> guard(m_syncing, true);
+    m_page_control->setCurrentIndex(m_view.View_Mode - 1);
 }
 
 void TFormMain::Close_Find_Bar()

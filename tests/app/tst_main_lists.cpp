@@ -339,6 +339,17 @@ void TestMainLists::findBarKeys()
     // nothing, and Escape returns to the field that had the focus.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
     QCOMPARE(bar->status_label()->text(), "2" + of);
+    // From a grid to a match on the other page and back: the focus that leaves the hidden page
+    // for a grid of the new one must not click a row there.
+    const std::pair<Qt::KeyboardModifier, std::size_t> steps[]
+            = {{Qt::ShiftModifier, 0},
+               {Qt::ShiftModifier, found.size() - 1},
+               {Qt::NoModifier, 0},
+               {Qt::NoModifier, 1}};
+    for (const auto &[modifier, match] : steps) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3, modifier);
+        QVERIFY(shown(found[match]));
+    }
     window.version_edit()->setFocus();
     QTest::keyClick(window.version_edit(), Qt::Key_F, Qt::ControlModifier);
     QCOMPARE(edit->selectedText(), QStringLiteral("rA"));
