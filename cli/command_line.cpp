@@ -33,13 +33,14 @@ struct CommandRule
     unsigned required_options;
 };
 
-constexpr std::array<CommandRule, 12> kCommands{{
+constexpr std::array<CommandRule, 13> kCommands{{
         {"info", 1, 0, kKindOption, 0},
         {"verify", 1, 0, kKindOption, 0},
         {"unpack", 2, 0, kKindOption, 0},
         {"pack", 2, 0, kKindOption | kLikeOption | kModeOption, kLikeOption | kModeOption},
         {"export", 1, 0, kKindOption, 0},
         {"check", 1, 0, kKindOption | kJsonFlag, 0},
+        {"import", 2, 0, kKindOption | kLikeOption, kLikeOption},
         {"sort", 2, 0, kKindOption | kByOption, kByOption},
         {"order", 2, 0, kKindOption | kLikeOption | kNamesFlag | kFavouritesFlag, kLikeOption},
         {"sample", 1, 0, kKindOption, kKindOption},
@@ -297,6 +298,8 @@ std::string Usage_Text()
            "  orvane-cli pack IMAGE --like FILE --mode 0|1|2|3 OUT  pack IMAGE like FILE\n"
            "  orvane-cli export FILE                                the tables as JSON\n"
            "  orvane-cli check FILE [--json]                        check the database\n"
+           "  orvane-cli import JSON --like FILE OUT                the tables of an export\n"
+           "             [--kind data|default]                      into a file like FILE\n"
            "  orvane-cli sort FILE --by name|service-id OUT         sort the programs\n"
            "  orvane-cli order FILE --like REFERENCE OUT            order the programs like\n"
            "             [--names] [--favourites]                   REFERENCE\n"
@@ -327,7 +330,13 @@ std::string Usage_Text()
            "the receiver's rules (errors), duplicates and bad names (warnings), and empty\n"
            "transponders and programs in no favourite group (information); it exits 1 when\n"
            "there are errors. --json prints the same as JSON.\n"
-           "Before pack, sample, read, sort and order replace an existing database file, they\n"
+           "import reads what export writes (the numbers it writes as texts may be numbers)\n"
+           "and checks every value first: on an error it prints the first 20 problems and\n"
+           "writes nothing. What the export does not carry (the bytes that no field owns, the\n"
+           "unused slots, the header and bank) comes from FILE; --kind names OUT's kind,\n"
+           "FILE's by default.\n"
+           "Before pack, sample, read, sort, order and import replace an existing database file, "
+           "they\n"
            "copy it into ~/.local/share/Orvane/backups/ (under $XDG_DATA_HOME when set),\n"
            "keeping the newest 30 of each file name; backups lists them, or only those of file\n"
            "NAME.\n"

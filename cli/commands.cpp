@@ -5,6 +5,7 @@
 #include "cli/check_report.h"
 #include "cli/export_json.h"
 #include "cli/info.h"
+#include "cli/json_import.h"
 #include "cli/link_commands.h"
 #include "dbase/backups.h"
 #include "dbase/decode.h"
@@ -12,6 +13,7 @@
 #include "dbase/messages.h"
 #include "dbase/order_like.h"
 #include "dbase/program_order.h"
+#include "dbase/table_import.h"
 #include "tools/sample_database.h"
 
 #include <algorithm>
@@ -203,6 +205,37 @@ int Run_Order(const CommandLine &line, std::ostream &out, std::ostream &err)
     return kExitOk;
 }
 
+// The largest JSON document import reads: an export of a full database is about 3 MB.
+constexpr std::size_t kLargestJson = std::size_t{64} << 20;
+
+// The tables of an export written into FILE's database, and saved as OUT of FILE's kind or of
+// the one --kind names, as pack would save it.
+int Run_Import(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
+{
+    Session session;
+    if (Outcome opened = Open(session, *line.like, std::nullopt); !opened)
+        return Refuse(err, opened.message);
+    Bytes json;
+    std::string reason;
+    if (!Read_Whole_File(line.files[0], json, reason, kLargestJson) || json.size() > kLargestJson)
+        return Refuse(err, "Can not read the JSON file,\r\r" + line.files[0] + "\r\r"
+                                   + (reason.empty() ? "It is larger than 64 MB." : reason));
+    const JsonImport imported = Read_Json_Import(std::string(json.begin(), json.end()));
+    if (!imported.errors.empty()) {
+        for (const std::string &error : imported.errors)
+            err << line.files[0] << ": " << error << '\n';
+        return kExitRefused;
+    }
+    ChannelDatabase &db = *session.db;
+    Import_Tables(db, imported.tables);
+    db.Save_Mode = Save_Mode_For(db.File_Kind, line.kind.value_or(db.File_Kind));
+    const SavedFiles saved = Save_Database_Bytes(db);
+    Outcome step = saved.outcome;
+    if (step)
+        step = Write_Database_File(line.files[1], saved.target, Backups_Folder());
+    return step ? kExitOk : Refuse(err, step.message);
+}
+
 int Run_Sample(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
 {
     const Bytes file = Sample_File_Bytes(*line.kind);
@@ -224,10 +257,11 @@ int Run_Command(const CommandLine &line, std::ostream &out, std::ostream &err)
 {
     using Handler = int (*)(const CommandLine &, std::ostream &, std::ostream &);
     static const std::pair<const char *, Handler> kHandlers[] = {
-            {"info", Run_Info},   {"verify", Run_Verify},   {"unpack", Run_Unpack},
-            {"pack", Run_Pack},   {"export", Run_Export},   {"sort", Run_Sort},
-            {"order", Run_Order}, {"sample", Run_Sample},   {"read", Run_Read},
-            {"write", Run_Write}, {"backups", Run_Backups}, {"check", Run_Check},
+            {"info", Run_Info},     {"verify", Run_Verify},   {"unpack", Run_Unpack},
+            {"pack", Run_Pack},     {"export", Run_Export},   {"sort", Run_Sort},
+            {"order", Run_Order},   {"sample", Run_Sample},   {"read", Run_Read},
+            {"write", Run_Write},   {"backups", Run_Backups}, {"check", Run_Check},
+            {"import", Run_Import},
     };
     for (const auto &[name, handler] : kHandlers) {
         if (line.command == name)

@@ -57,7 +57,9 @@ void Write_Sat_Transponder(JsonWriter &json, int slot, const TTp_Info_String &ro
     json.field("Tp_Number", row.Tp_Number);
     json.field("Frequency", row.Frequency);
     json.field("Symbol_Rate", row.Symbol_Rate);
+    json.field("Polarity_Code", row.Polarity);
     json.field("Polarity", row.Polarity_Text);
+    json.field("Fec_Code", row.Fec);
     json.field("Fec", row.Fec_Text);
     json.end_object();
 }
@@ -78,6 +80,7 @@ void Write_Program(JsonWriter &json, int slot, const TProg_Info_String &row)
     json.begin_object();
     json.field("slot", slot);
     json.field("Name", row.Name);
+    json.field("In_Use", row.In_Use);
     json.field("Is_Radio", row.Is_Radio);
     json.field("Free_To_Air", row.Free_To_Air);
     json.field("Locked", row.Locked);
@@ -103,6 +106,7 @@ void Write_Audio_Track(JsonWriter &json, int slot, const TAudio_Info_String &row
 {
     json.begin_object();
     json.field("slot", slot);
+    json.field("In_Use", row.In_Use);
     json.field("Program_Index", row.Program_Index);
     json.field("Audio_Pid", row.Audio_Pid);
     json.field("Tag", row.Tag);

@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <functional>
 #include <random>
 
 #include <sys/stat.h>
@@ -82,6 +83,11 @@ std::unique_ptr<ChannelDatabase> Opened(const QByteArray &file, FileKind kind)
     return Load_Database_Bytes(*db, To_Bytes(file)) ? std::move(db) : nullptr;
 }
 
+FileKind Kind_Of_Size(const QString &file)
+{
+    return file.startsWith("default") ? FileKind::Default : FileKind::ChannelData;
+}
+
 std::vector<ProgramRecord> Sorted_Program_Records(const ChannelDatabase &db)
 {
     std::vector<ProgramRecord> records(db.raw.programs.begin(), db.raw.programs.end());
@@ -122,6 +128,10 @@ private slots:
     void order_restores_a_scrambled_list();
     void export_converts_latin1_and_escapes();
     void hostile_counts_are_clamped();
+    void import_round_trips_data();
+    void import_round_trips();
+    void import_refuses_broken_documents_data();
+    void import_refuses_broken_documents();
     void sample_writes_the_bundled_files();
     void replaced_files_are_backed_up();
     void runs_leave_no_temporary_files();
@@ -493,7 +503,7 @@ void TestCli::export_lists_the_tables()
     fields.sort();
     QCOMPARE(fields.join(','),
              QString("Audio_Pid,Audio_Track_Total,Ca_System,Current_Audio,Favourite_Mask,"
-                     "Free_To_Air,Is_Radio,Locked,Name,Pcr_Pid,Pmt_Pid,Private_Pid,Sat_Slot,"
+                     "Free_To_Air,In_Use,Is_Radio,Locked,Name,Pcr_Pid,Pmt_Pid,Private_Pid,Sat_Slot,"
                      "Service_Id,Skipped,Tp_Index,Tp_Kind,Video_Pid,slot"));
     const TProg_Info_String &row = db->rows.programs[0];
     QCOMPARE(program["Name"].toString(), QString::fromLatin1(row.Name));
@@ -636,6 +646,198 @@ void TestCli::hostile_counts_are_clamped()
     const QJsonObject slot = report["findings"].toArray()[2].toObject();
     QCOMPARE(slot["table"].toString(), QString("programs"));
     QCOMPARE(slot["slot"].toInt(), Opened(Bytes_Of(m_data), FileKind::ChannelData)->Program_Count);
+}
+
+using JsonEdit = std::function<void(QJsonObject &)>;
+
+// Sets root[table][index][key] (or root[table][key] for an object) to value.
+JsonEdit Set(const char *table, int index, const char *key, const QJsonValue &value)
+{
+    return [=](QJsonObject &root) {
+        if (root[table].isObject()) {
+            QJsonObject object = root[table].toObject();
+            object[key] = value;
+            root[table] = object;
+            return;
+        }
+        QJsonArray array = root[table].toArray();
+        QJsonObject item = array[index].toObject();
+        if (value.isUndefined())
+            item.remove(key);
+        else
+            item[key] = value;
+        array[index] = item;
+        root[table] = array;
+    };
+}
+
+void TestCli::import_round_trips_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<JsonEdit>("edit");
+    QTest::addColumn<qsizetype>("changed_from"); // first changed image offset, -1 for none
+    QTest::addColumn<qsizetype>("changed_to");
+    const JsonEdit none = [](QJsonObject &) {};
+    QTest::newRow("Channel Data") << "data.bin" << none << qsizetype{-1} << qsizetype{-1};
+    QTest::newRow("Default") << "default.bin" << none << qsizetype{-1} << qsizetype{-1};
+    QTest::newRow("full database") << "full.bin" << none << qsizetype{-1} << qsizetype{-1};
+    // A new name of 15 characters and video PID of program 3 change its word 3 and its name
+    // with the NUL in byte 35, nothing else.
+    const auto program = [](int p, int offset) {
+        return static_cast<qsizetype>(kProgramsOffset + kProgramRecordSize * p + offset);
+    };
+    QTest::newRow("edited program") << "full.bin" << JsonEdit([](QJsonObject &root) {
+        Set("programs", 3, "Name", "Caf\u00e9 \\ new name")(root);
+        Set("programs", 3, "Video_Pid", 4000)(root);
+    }) << program(3, 12) << program(3, 35);
+}
+
+// What export writes, import reads back into the same image; an edit changes its field alone.
+void TestCli::import_round_trips()
+{
+    QFETCH(QString, file);
+    QFETCH(JsonEdit, edit);
+    QFETCH(qsizetype, changed_from);
+    QFETCH(qsizetype, changed_to);
+    if (!QFile::exists(path("full.bin"))) {
+        auto full = Make_Channel_Database();
+        Build_Full_Database(*full, FileKind::ChannelData);
+        write("full.bin", Save_Database_Bytes(*full).target);
+    }
+    QJsonObject json = export_of(file);
+    edit(json);
+    QFile document(path("edited.json"));
+    QVERIFY(document.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    document.write(QJsonDocument(json).toJson());
+    document.close();
+    const CliRun imported = run({"import", "edited.json", "--like", file, "imported.bin"});
+    QCOMPARE(imported.err, QByteArray());
+    QCOMPARE(imported.exit_code, 0);
+    const QByteArray before = Bytes_Of(Unpacked_Image(To_Bytes(read(file)), Kind_Of_Size(file)));
+    const QByteArray after
+            = Bytes_Of(Unpacked_Image(To_Bytes(read("imported.bin")), Kind_Of_Size(file)));
+    QCOMPARE(after.size(), before.size());
+    qsizetype first = -1;
+    qsizetype last = -1;
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        if (before[i] != after[i]) {
+            first = first < 0 ? i : first;
+            last = i;
+        }
+    }
+    QCOMPARE(first, changed_from);
+    QCOMPARE(last, changed_to);
+    if (changed_from < 0)
+        QVERIFY(read("imported.bin") == read(file));
+}
+
+void TestCli::import_refuses_broken_documents_data()
+{
+    QTest::addColumn<QByteArray>("document"); // taken as it is when not empty
+    QTest::addColumn<JsonEdit>("edit");       // else applied to the export of data.bin
+    QTest::addColumn<QByteArray>("message");
+    const auto row = [](const char *name, JsonEdit edit, const char *message) {
+        QTest::newRow(name) << QByteArray() << std::move(edit) << QByteArray(message);
+    };
+    QTest::newRow("not JSON") << QByteArray("{\n  \"counts\": [1,,2]\n}") << JsonEdit()
+                              << QByteArray("line 2, column 17: illegal value");
+    QTest::newRow("not an object") << QByteArray("[]") << JsonEdit()
+                                   << QByteArray("line 1, column 1: the document is not a JSON "
+                                                 "object");
+    row(
+            "table missing", [](QJsonObject &root) { root.remove("programs"); },
+            "programs: missing");
+    row("key missing", Set("programs", 0, "Name", QJsonValue::Undefined),
+        "programs[0].Name: missing");
+    row("not a text", Set("programs", 0, "Name", 5), "programs[0].Name: 5 is not a text");
+    row("not a number", Set("programs", 1, "Service_Id", "12a"),
+        "programs[1].Service_Id: \"12a\" is not a whole number from 0");
+    row("negative", Set("programs", 1, "Locked", -1),
+        "programs[1].Locked: -1 is not a whole number from 0");
+    row("PID", Set("programs", 12, "Video_Pid", "9000"),
+        "programs[12].Video_Pid: 9000 is above 8191");
+    row("flag", Set("programs", 2, "Skipped", 2), "programs[2].Skipped: 2 is above 1");
+    row("service id", Set("programs", 2, "Service_Id", 65536),
+        "programs[2].Service_Id: 65536 is above 65535");
+    row("frequency", Set("sat_transponders", 1, "Frequency", "16384"),
+        "sat_transponders[1].Frequency: 16384 is above 16383");
+    row("symbol rate", Set("sat_transponders", 1, "Symbol_Rate", 65536),
+        "sat_transponders[1].Symbol_Rate: 65536 is above 65535");
+    row("satellite index", Set("sat_transponders", 1, "Sat_Index", 60),
+        "sat_transponders[1].Sat_Index: 60 is above 59");
+    row("not Latin-1", Set("programs", 3, "Name", "\u20ac"),
+        "programs[3].Name: \"\xe2\x82\xac\" holds a character Latin-1 cannot hold");
+    row("name too long", Set("programs", 3, "Name", "sixteen letters!"),
+        "programs[3].Name: \"sixteen letters!\" is longer than 15 characters");
+    row(
+            "favourite name",
+            [](QJsonObject &root) {
+                QJsonArray names = root["favourite_groups"].toArray();
+                names[2] = "A name of sixteen";
+                root["favourite_groups"] = names;
+            },
+            "favourite_groups[2]: \"A name of sixteen\" is longer than 15 characters");
+    row("polarity text", Set("sat_transponders", 1, "Polarity", "H"),
+        "sat_transponders[1].Polarity: \"H\" does not match Polarity_Code 1 (\"V\")");
+    row("longitude", Set("satellites", 0, "Longitude", "19.25"),
+        "satellites[0].Longitude: \"19.25\" is not degrees with at most one decimal");
+    row("favourite mask", Set("programs", 0, "Favourite_Mask", "0102"),
+        "programs[0].Favourite_Mask: \"0102\" is not 16 digits 0 or 1");
+    row("transponder kind", Set("programs", 0, "Tp_Kind", 3),
+        "programs[0].Tp_Kind: 3 is neither 1 (satellite) nor 2 (terrestrial)");
+    row("program count", Set("counts", 0, "Program_Count", 5),
+        "counts.Program_Count: 5 does not match the 362 programs given");
+    row(
+            "per-satellite count",
+            [](QJsonObject &root) {
+                QJsonObject counts = root["counts"].toObject();
+                QJsonArray per = counts["Per_Sat_Count"].toArray();
+                per[0] = per[0].toInt() + 1;
+                counts["Per_Sat_Count"] = per;
+                root["counts"] = counts;
+            },
+            "counts.Per_Sat_Count[0]: 15 does not match the 14 transponders of the satellite "
+            "given");
+    row("slot out of range", Set("sat_transponders", 1, "slot", 2000),
+        "sat_transponders[1].slot: 2000 is outside 0..1999");
+    row("slot repeated", Set("programs", 5, "slot", 4), "programs[5].slot: 4 is given twice");
+    row("satellite slot", Set("programs", 0, "Sat_Slot", 7),
+        "programs[0].Sat_Slot: 7 does not match its transponder's satellite 0");
+    row("transponder not given", Set("programs", 0, "Tp_Index", 1999),
+        "programs[0].Tp_Index: satellite transponder 1999 is not given");
+    row("track of no program", Set("audio_tracks", 0, "Program_Index", 362),
+        "audio_tracks[0].Program_Index: program 362 is not given");
+    row(
+            "first 20 only",
+            [](QJsonObject &root) {
+                for (int p = 0; p < 30; ++p)
+                    Set("programs", p, "Pmt_Pid", 8192)(root);
+            },
+            "programs[0].Pmt_Pid: 8192 is above 8191");
+}
+
+// Nothing is written on an error: OUT keeps what it held.
+void TestCli::import_refuses_broken_documents()
+{
+    QFETCH(QByteArray, document);
+    QFETCH(JsonEdit, edit);
+    QFETCH(QByteArray, message);
+    if (document.isEmpty()) {
+        QJsonObject json = export_of("data.bin");
+        edit(json);
+        document = QJsonDocument(json).toJson();
+    }
+    QFile file(path("broken.json"));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(document);
+    file.close();
+    write("kept_out.bin", m_default);
+    const CliRun imported = run({"import", "broken.json", "--like", "data.bin", "kept_out.bin"});
+    QCOMPARE(imported.exit_code, 1);
+    const QList<QByteArray> lines = imported.err.trimmed().split('\n');
+    QCOMPARE(lines.front(), "broken.json: " + message);
+    QCOMPARE(lines.size(), QTest::currentDataTag() == QByteArray("first 20 only") ? 20 : 1);
+    QVERIFY(To_Bytes(read("kept_out.bin")) == m_default);
 }
 
 void TestCli::sample_writes_the_bundled_files()
