@@ -50,6 +50,8 @@ private:
         }
         if (m_result.error.empty() && !at_line_end())
             m_result.error = Place(record.number) + "text after the closing quote of a field";
+        if (!m_result.error.empty())
+            return;
         skip_line_end();
         m_result.records.push_back(std::move(record));
     }
