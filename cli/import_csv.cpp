@@ -20,7 +20,7 @@ int Run_Import_Csv(const CommandLine &line, std::ostream &out, std::ostream &err
     const ProgramListReport report = Apply_Program_List(*db, Parse_Program_List(text));
     if (!report.errors.empty()) {
         for (const std::string &error : report.errors)
-            err << error << '\n';
+            err << line.files[0] << ": " << error << '\n';
         return kExitRefused;
     }
     if (step = Save_In_Own_Kind(*db, line.files[1]); !step)

@@ -211,7 +211,7 @@ std::optional<std::string> Fault_Of(const ColumnRule &column, const std::string 
         if (!number)
             return "is not a number";
         if (*number > column.maximum)
-            return "is more than " + std::to_string(column.maximum);
+            return "is above " + std::to_string(column.maximum);
         return std::nullopt;
     }
     case Rule::Kind:
@@ -221,7 +221,7 @@ std::optional<std::string> Fault_Of(const ColumnRule &column, const std::string 
     case Rule::Name: {
         const std::optional<std::string> latin1 = Latin1_Of_Utf8(value);
         if (!latin1)
-            return "has a character that Latin-1 cannot hold";
+            return "holds a character Latin-1 cannot hold";
         if (latin1->size() > prog::kNameLength)
             return "is longer than " + std::to_string(prog::kNameLength) + " characters";
         return std::nullopt;

@@ -632,7 +632,7 @@ void TestCli::import_csv_checks_the_list_data()
     const int last = static_cast<int>(csv.count('\n'));
     const QByteArray rows = QByteArray::number(last - 1);
     const auto refused = [](const char *name, const QByteArray &text, const QByteArray &error) {
-        QTest::newRow(name) << text << 1 << error + '\n';
+        QTest::newRow(name) << text << 1 << "list.csv: " + error + '\n';
     };
     refused("header", Edited(csv, 1, 6, "SID"),
             R"(row 1.Service id: "SID" is not the column's name)");
@@ -640,9 +640,9 @@ void TestCli::import_csv_checks_the_list_data()
     refused("long name", Edited(csv, 2, 2, "Café Ünïcode Channel Name"),
             R"(row 2.Name: "Café Ünïcode Channel…" is longer than 15 characters)");
     refused("not Latin-1", Edited(csv, 2, 2, "Ω TV"),
-            R"(row 2.Name: "Ω TV" has a character that Latin-1 cannot hold)");
+            R"(row 2.Name: "Ω TV" holds a character Latin-1 cannot hold)");
     refused("not UTF-8", Edited(csv, 2, 2, "\xE9t\xE9"),
-            "row 2.Name: \"\xE9t\xE9\" has a character that Latin-1 cannot hold");
+            "row 2.Name: \"\xE9t\xE9\" holds a character Latin-1 cannot hold");
     refused("kind", Edited(csv, 4, 1, "tv"), R"(row 4.Kind: "tv" is not TV or Radio)");
     refused("locked", Edited(csv, 2, 13, "ja"), R"(row 2.Locked: "ja" is not yes or no)");
     refused("group 0", Edited(csv, 2, 15, "0 3"),
@@ -650,7 +650,7 @@ void TestCli::import_csv_checks_the_list_data()
     refused("group 17", Edited(csv, 2, 15, "16 17"),
             R"(row 2.Favourites: "16 17" is not a list of favourite groups 1 to 16)");
     refused("service id", Edited(csv, 2, 6, "12a"), R"(row 2.Service id: "12a" is not a number)");
-    refused("PID", Edited(csv, 2, 7, "8192"), R"(row 2.Video PID: "8192" is more than 8191)");
+    refused("PID", Edited(csv, 2, 7, "8192"), R"(row 2.Video PID: "8192" is above 8191)");
     refused("open quote", Edited(csv, last, 2, "\"Open"),
             "row " + QByteArray::number(last) + ": a quoted field is not closed");
     refused("stray quote", Edited(csv, 2, 2, "5\" TV"),
@@ -665,7 +665,8 @@ void TestCli::import_csv_checks_the_list_data()
     for (int row = 2; row <= 22; ++row) {
         many = Edited(many, row, 14, "x");
         if (row <= 21)
-            errors += "row " + QByteArray::number(row) + R"(.Skipped: "x" is not yes or no)" + '\n';
+            errors += "list.csv: row " + QByteArray::number(row)
+                      + R"(.Skipped: "x" is not yes or no)" + '\n';
     }
     QTest::newRow("20 of 21 faults") << many << 1 << errors;
     QTest::newRow("unmatched row") << Edited(csv, 3, 6, "65000") << 0
