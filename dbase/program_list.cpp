@@ -42,9 +42,9 @@ constexpr std::string_view kTerrestrialGroup = "Terrestrial group ";
 constexpr std::uint32_t kAnyNumber = std::numeric_limits<std::uint32_t>::max();
 constexpr std::uint32_t kGroupCount = 16;
 
-std::string Yes_No(std::uint32_t flag)
+std::string Yes_No(bool flag)
 {
-    return flag != 0 ? "yes" : "no";
+    return flag ? "yes" : "no";
 }
 
 std::string Groups_Text(std::uint32_t mask)
@@ -110,8 +110,8 @@ std::vector<std::string> Row_Of(const ChannelDatabase &db, int slot, int number)
     fields[kPmtPid] = std::to_string(Read_Field(record, prog::Pmt_Pid));
     fields[kPrivatePid] = std::to_string(Read_Field(record, prog::Private_Pid));
     fields[kScrambled] = Yes_No(Read_Field(record, prog::Free_To_Air) == 0);
-    fields[kLocked] = Yes_No(Read_Field(record, prog::Locked));
-    fields[kSkipped] = Yes_No(Read_Field(record, prog::Skipped));
+    fields[kLocked] = Yes_No(Read_Field(record, prog::Locked) != 0);
+    fields[kSkipped] = Yes_No(Read_Field(record, prog::Skipped) != 0);
     fields[kFavourites] = Groups_Text(Read_Field(record, prog::Favourite_Mask));
     return fields;
 }
@@ -389,7 +389,7 @@ void Order_Kind(ChannelDatabase &db, bool radio, const std::vector<MatchedRow> &
         placed[static_cast<std::size_t>(row.slot)] = 1;
     }
     std::copy_if(slots.begin(), slots.end(), std::back_inserter(order),
-                 [&](int slot) { return !placed[static_cast<std::size_t>(slot)]; });
+                 [&](int slot) { return placed[static_cast<std::size_t>(slot)] == 0; });
     Reorder_Programs(db, slots, order);
 }
 
