@@ -263,6 +263,11 @@ void TFormMain::Build_File_Menu()
     m_restore = m_file_menu->addAction(QStringLiteral("Restore a backup..."));
     m_restore->setObjectName(QStringLiteral("PMRestoreBackup"));
     connect(m_restore, &QAction::triggered, this, &TFormMain::Restore_BackupClick);
+    m_file_menu->addSeparator();
+    m_export_list = m_file_menu->addAction(QStringLiteral("Export program list..."));
+    connect(m_export_list, &QAction::triggered, this, &TFormMain::Export_Program_ListClick);
+    m_import_list = m_file_menu->addAction(QStringLiteral("Import program list..."));
+    connect(m_import_list, &QAction::triggered, this, &TFormMain::Import_Program_ListClick);
 }
 
 const PageWidgets &TFormMain::page_widgets(int view_mode) const

@@ -73,6 +73,10 @@ public:
     void Save_DataClick(FileKind target_kind);
     // File > "Restore a backup...": a backup chosen from the list opens as Open opens a file.
     void Restore_BackupClick();
+    // File > "Export program list..." and "Import program list..." (Main_program_list.cpp):
+    // the programs as a CSV file for a spreadsheet, and an edited one applied as one step.
+    void Export_Program_ListClick();
+    void Import_Program_ListClick();
     void TB_HelpClick();
     // The "Edit" tool button and its menu (Main_menu_edit.cpp).
     void TB_EditClick();
@@ -87,6 +91,8 @@ public:
     QAction *save_as_action() const { return m_save_as; }
     QAction *write_action() const { return m_write; }
     QAction *restore_action() const { return m_restore; }
+    QAction *export_list_action() const { return m_export_list; }
+    QAction *import_list_action() const { return m_import_list; }
     QAction *recent_action(int index) const { return m_recent[static_cast<std::size_t>(index)]; }
 
     // The edit dialogs' openers: a double click or Enter on a list, and the change commands of
@@ -304,6 +310,8 @@ private:
     QAction *m_save_as = nullptr;
     QAction *m_write = nullptr;
     QAction *m_restore = nullptr;
+    QAction *m_export_list = nullptr;
+    QAction *m_import_list = nullptr;
     QUndoStack *m_history = nullptr;
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;

@@ -48,6 +48,8 @@ void TFormMain::Enable_Save_Actions()
 {
     m_save->setEnabled(m_view.Data_Loaded);
     m_save_as->setEnabled(m_view.Data_Loaded);
+    m_export_list->setEnabled(m_view.Data_Loaded);
+    m_import_list->setEnabled(m_view.Data_Loaded);
 }
 
 void TFormMain::Reset_Views()

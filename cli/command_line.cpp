@@ -19,10 +19,12 @@ enum Option : unsigned {
     kNamesFlag = 32,
     kFavouritesFlag = 64,
     kJsonFlag = 128,
+    kCsvFlag = 256,
 };
 
-constexpr std::array<Option, 8> kOptions{kKindOption, kLikeOption, kModeOption,     kPortOption,
-                                         kByOption,   kNamesFlag,  kFavouritesFlag, kJsonFlag};
+constexpr std::array<Option, 9> kOptions{kKindOption,     kLikeOption, kModeOption,
+                                         kPortOption,     kByOption,   kNamesFlag,
+                                         kFavouritesFlag, kJsonFlag,   kCsvFlag};
 
 struct CommandRule
 {
@@ -33,12 +35,12 @@ struct CommandRule
     unsigned required_options;
 };
 
-constexpr std::array<CommandRule, 13> kCommands{{
+constexpr std::array<CommandRule, 14> kCommands{{
         {"info", 1, 0, kKindOption, 0},
         {"verify", 1, 0, kKindOption, 0},
         {"unpack", 2, 0, kKindOption, 0},
         {"pack", 2, 0, kKindOption | kLikeOption | kModeOption, kLikeOption | kModeOption},
-        {"export", 1, 0, kKindOption, 0},
+        {"export", 1, 0, kKindOption | kCsvFlag, 0},
         {"check", 1, 0, kKindOption | kJsonFlag, 0},
         {"import", 2, 0, kKindOption | kLikeOption, kLikeOption},
         {"sort", 2, 0, kKindOption | kByOption, kByOption},
@@ -47,6 +49,7 @@ constexpr std::array<CommandRule, 13> kCommands{{
         {"read", 1, 0, kKindOption | kPortOption, kKindOption | kPortOption},
         {"write", 1, 0, kKindOption | kPortOption, kPortOption},
         {"backups", 0, 1, 0, 0},
+        {"import-csv", 2, 0, kKindOption | kLikeOption, kLikeOption},
 }};
 
 const CommandRule *Find_Command(const std::string &name)
@@ -79,6 +82,8 @@ const char *Option_Name(unsigned option)
         return "--names";
     case kJsonFlag:
         return "--json";
+    case kCsvFlag:
+        return "--csv";
     default:
         return "--favourites";
     }
@@ -93,6 +98,8 @@ std::optional<Option> Flag_Named(const std::string &name)
         return kFavouritesFlag;
     if (name == "--json")
         return kJsonFlag;
+    if (name == "--csv")
+        return kCsvFlag;
     return std::nullopt;
 }
 
@@ -242,7 +249,11 @@ private:
         if (!mark(flag))
             return;
         CommandLine &line = m_result.line;
-        (flag == kNamesFlag ? line.names : flag == kJsonFlag ? line.json : line.favourites) = true;
+        (flag == kNamesFlag  ? line.names
+         : flag == kJsonFlag ? line.json
+         : flag == kCsvFlag  ? line.csv
+                             : line.favourites)
+                = true;
     }
 
     bool mark(unsigned option)
@@ -297,6 +308,7 @@ std::string Usage_Text()
            "  orvane-cli unpack FILE IMAGE                          write the unpacked image\n"
            "  orvane-cli pack IMAGE --like FILE --mode 0|1|2|3 OUT  pack IMAGE like FILE\n"
            "  orvane-cli export FILE                                the tables as JSON\n"
+           "  orvane-cli export --csv FILE                          the program list as CSV\n"
            "  orvane-cli check FILE [--json]                        check the database\n"
            "  orvane-cli import JSON --like FILE OUT                the tables of an export\n"
            "             [--kind data|default]                      into a file like FILE\n"
@@ -308,6 +320,8 @@ std::string Usage_Text()
            "  orvane-cli write --port PORT FILE                     write FILE into the receiver\n"
            "  orvane-cli backups [NAME]                             list the backups, newest "
            "first\n"
+           "  orvane-cli import-csv CSV --like FILE OUT             apply an edited program "
+           "list\n"
            "\n"
            "The kind of FILE follows from its size (262144 bytes Channel Data, 131072 Default)\n"
            "unless --kind data|default names it. Options may stand anywhere; \"--\" ends them.\n"
@@ -335,11 +349,15 @@ std::string Usage_Text()
            "writes nothing. What the export does not carry (the bytes that no field owns, the\n"
            "unused slots, the header and bank) comes from FILE; --kind names OUT's kind,\n"
            "FILE's by default.\n"
-           "Before pack, sample, read, sort, order and import replace an existing database file, "
-           "they\n"
-           "copy it into ~/.local/share/Orvane/backups/ (under $XDG_DATA_HOME when set),\n"
-           "keeping the newest 30 of each file name; backups lists them, or only those of file\n"
-           "NAME.\n"
+           "export --csv lists the TV, then the radio programs, one row each. import-csv\n"
+           "matches each row of CSV to a program of FILE as order does, and gives the matched\n"
+           "programs the rows' order, names, locked, skipped and favourite groups; rows that\n"
+           "match no program or several are listed and skipped. A fault in CSV (up to 20 are\n"
+           "shown) stops it before anything is written. It saves OUT as sort and order do.\n"
+           "Before pack, sample, read, sort, order, import and import-csv replace an existing\n"
+           "database file, they copy it into ~/.local/share/Orvane/backups/ (under\n"
+           "$XDG_DATA_HOME when set), keeping the newest 30 of each file name; backups lists\n"
+           "them, or only those of file NAME.\n"
            "\n"
            "Exit status: 0 success, 1 file refused or transfer failed, 2 wrong usage.\n";
 }

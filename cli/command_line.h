@@ -28,6 +28,7 @@ struct CommandLine
     bool names = false;      // order takes the reference's names
     bool favourites = false; // ... and its favourite groups
     bool json = false;       // check prints JSON
+    bool csv = false;        // export writes the program list as CSV
     bool help = false;
 };
 

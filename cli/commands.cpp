@@ -4,6 +4,7 @@
 #include "cli/backups_list.h"
 #include "cli/check_report.h"
 #include "cli/export_json.h"
+#include "cli/import_csv.h"
 #include "cli/info.h"
 #include "cli/json_import.h"
 #include "cli/link_commands.h"
@@ -12,6 +13,7 @@
 #include "dbase/file_io.h"
 #include "dbase/messages.h"
 #include "dbase/order_like.h"
+#include "dbase/program_list.h"
 #include "dbase/program_order.h"
 #include "dbase/table_import.h"
 #include "tools/sample_database.h"
@@ -28,14 +30,6 @@ struct Session
 {
     std::unique_ptr<ChannelDatabase> db = Make_Channel_Database();
 };
-
-// Messages keep "\r" for the line breaks of a message box; a terminal shows them as new lines.
-int Refuse(std::ostream &err, std::string message)
-{
-    std::replace(message.begin(), message.end(), '\r', '\n');
-    err << message << '\n';
-    return kExitRefused;
-}
 
 Outcome Open(Session &session, const std::string &path, std::optional<FileKind> forced)
 {
@@ -138,7 +132,10 @@ int Run_Export(const CommandLine &line, std::ostream &out, std::ostream &err)
     Session session;
     if (Outcome opened = Open(session, line.files[0], line.kind); !opened)
         return Refuse(err, opened.message);
-    Write_Export(*session.db, out);
+    if (line.csv)
+        out << Program_List_Csv(*session.db);
+    else
+        Write_Export(*session.db, out);
     out.flush();
     return out ? kExitOk : Refuse(err, "Can not write the export to the standard output.");
 }
@@ -162,17 +159,6 @@ int Run_Check(const CommandLine &line, std::ostream &out, std::ostream &err)
         return kExitOk;
     err << "The database has " << errors << (errors == 1 ? " error.\n" : " errors.\n");
     return kExitRefused;
-}
-
-// A changed database goes out as Save does: in the kind it was opened as, the file it
-// replaces backed up first.
-Outcome Save_In_Own_Kind(ChannelDatabase &db, const std::string &path)
-{
-    db.Save_Mode = Save_Mode_For(db.File_Kind, db.File_Kind);
-    const SavedFiles saved = Save_Database_Bytes(db);
-    if (!saved.outcome)
-        return saved.outcome;
-    return Write_Database_File(path, saved.target, Backups_Folder());
 }
 
 int Run_Sort(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
@@ -247,6 +233,25 @@ int Run_Sample(const CommandLine &line, std::ostream & /*out*/, std::ostream &er
 
 } // namespace
 
+// Messages keep "\r" for the line breaks of a message box; a terminal shows them as new lines.
+int Refuse(std::ostream &err, std::string message)
+{
+    std::replace(message.begin(), message.end(), '\r', '\n');
+    err << message << '\n';
+    return kExitRefused;
+}
+
+// A changed database goes out as Save does: in the kind it was opened as, the file it
+// replaces backed up first.
+Outcome Save_In_Own_Kind(ChannelDatabase &db, const std::string &path)
+{
+    db.Save_Mode = Save_Mode_For(db.File_Kind, db.File_Kind);
+    const SavedFiles saved = Save_Database_Bytes(db);
+    if (!saved.outcome)
+        return saved.outcome;
+    return Write_Database_File(path, saved.target, Backups_Folder());
+}
+
 int Usage_Error(std::ostream &err, const std::string &reason)
 {
     err << "orvane-cli: " << reason << "\n\n" << Usage_Text();
@@ -257,11 +262,11 @@ int Run_Command(const CommandLine &line, std::ostream &out, std::ostream &err)
 {
     using Handler = int (*)(const CommandLine &, std::ostream &, std::ostream &);
     static const std::pair<const char *, Handler> kHandlers[] = {
-            {"info", Run_Info},     {"verify", Run_Verify},   {"unpack", Run_Unpack},
-            {"pack", Run_Pack},     {"export", Run_Export},   {"sort", Run_Sort},
-            {"order", Run_Order},   {"sample", Run_Sample},   {"read", Run_Read},
-            {"write", Run_Write},   {"backups", Run_Backups}, {"check", Run_Check},
-            {"import", Run_Import},
+            {"info", Run_Info},     {"verify", Run_Verify},         {"unpack", Run_Unpack},
+            {"pack", Run_Pack},     {"export", Run_Export},         {"sort", Run_Sort},
+            {"order", Run_Order},   {"sample", Run_Sample},         {"read", Run_Read},
+            {"write", Run_Write},   {"backups", Run_Backups},       {"check", Run_Check},
+            {"import", Run_Import}, {"import-csv", Run_Import_Csv},
     };
     for (const auto &[name, handler] : kHandlers) {
         if (line.command == name)

@@ -1,6 +1,7 @@
 #include "cli/json_import.h"
 
 #include "dbase/display_rows.h"
+#include "dbase/messages.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -94,13 +95,13 @@ public:
 
     bool fail(const std::string &path, const std::string &problem)
     {
-        if (m_result.errors.size() < kMostImportErrors)
+        if (m_result.errors.size() < msg::kMaxListedErrors)
             m_result.errors.push_back(path + ": " + problem);
         return false;
     }
 
 private:
-    bool full() const { return m_result.errors.size() >= kMostImportErrors; }
+    bool full() const { return m_result.errors.size() >= msg::kMaxListedErrors; }
 
     QJsonObject Object(const QJsonObject &parent, const char *key)
     {

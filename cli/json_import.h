@@ -14,14 +14,12 @@
 
 namespace orvane::cli {
 
-// At most this many problems are reported; reading stops there.
-constexpr std::size_t kMostImportErrors = 20;
-
 struct JsonImport
 {
     TableImport tables;
     // "programs[12].Video_Pid: 9000 is above 8191", or the parser's message with the line and
-    // column of a document that is not JSON. Empty when the tables can be imported.
+    // column of a document that is not JSON; at most msg::kMaxListedErrors, reading stops there.
+    // Empty when the tables can be imported.
     std::vector<std::string> errors;
 };
 

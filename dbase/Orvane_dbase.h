@@ -21,5 +21,6 @@
 #include "dbase/messages.h"
 #include "dbase/order_like.h"
 #include "dbase/outcome.h"
+#include "dbase/program_list.h"
 #include "dbase/program_order.h"
 #include "dbase/record_writers.h"

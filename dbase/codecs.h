@@ -7,6 +7,7 @@
 #include "dbase/bytes.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,9 @@ std::string Tenths_Text(std::uint32_t tenths);
 
 // The database's 8-bit texts read as Latin-1, as UTF-8 for the screen and the terminal.
 std::string Latin1_To_Utf8(std::string_view latin1);
+// The Latin-1 bytes of a UTF-8 text, or nothing when it holds a character Latin-1 cannot hold
+// (or is not UTF-8).
+std::optional<std::string> Latin1_Of_Utf8(std::string_view utf8);
 
 // The text of a fixed-length field: its bytes up to the first NUL, or all of them.
 std::string_view Stored_Text(ByteView record, std::size_t offset, std::size_t length);

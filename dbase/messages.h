@@ -3,6 +3,7 @@
 // The channel database's messages, character for character as the user sees them. "\r\r"
 // separates the lines of a message box.
 
+#include <cstddef>
 #include <string>
 
 namespace orvane::msg {
@@ -13,6 +14,10 @@ inline constexpr const char *kFileWrong = "File wrong!";
 inline constexpr const char *kFileCrcWrong = "File CRC wrong!";
 inline constexpr const char *kDecompressError = "Decompress Error!";
 inline constexpr const char *kDataTooLarge = "Data too large, can not be saved!";
+
+// How many faults of an imported file (a JSON export, a program list) are reported: enough to
+// fix a column at once, few enough to read.
+inline constexpr std::size_t kMaxListedErrors = 20;
 
 // A file that could not be written, naming the file and the system's reason.
 inline std::string Save_Failed(const std::string &path, const std::string &reason)

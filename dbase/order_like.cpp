@@ -67,20 +67,27 @@ public:
         const std::optional<std::uint32_t> frequency = Tp_Frequency(db, slot);
         if (!frequency)
             return -1;
-        const ProgramKey key = Key_Of(db, slot);
+        const std::vector<int> found
+                = candidates(Key_Of(db, slot), *frequency,
+                             db.rows.programs[static_cast<std::size_t>(slot)].Name);
+        return found.size() == 1 ? found.front() : -1;
+    }
+
+    std::vector<int> candidates(const ProgramKey &key, std::uint32_t frequency,
+                                std::string_view name) const
+    {
         const auto first = std::lower_bound(m_entries.begin(), m_entries.end(), Entry{key, -1});
         std::vector<int> candidates;
         for (auto it = first; it != m_entries.end() && it->key == key; ++it) {
             const std::optional<std::uint32_t> theirs = Tp_Frequency(m_reference, it->slot);
-            if (theirs && Same_Frequency(key.tp_kind, *frequency, *theirs))
+            if (theirs && Same_Frequency(key.tp_kind, frequency, *theirs))
                 candidates.push_back(it->slot);
         }
         if (candidates.size() > 1)
             std::erase_if(candidates, [&](int candidate) {
-                return m_reference.rows.programs[static_cast<std::size_t>(candidate)].Name
-                       != db.rows.programs[static_cast<std::size_t>(slot)].Name;
+                return m_reference.rows.programs[static_cast<std::size_t>(candidate)].Name != name;
             });
-        return candidates.size() == 1 ? candidates.front() : -1;
+        return candidates;
     }
 
 private:
@@ -180,6 +187,19 @@ const char *List_Name(std::uint32_t tp_kind, bool radio)
 int Match_Program(const ChannelDatabase &db, int slot, const ChannelDatabase &reference)
 {
     return ReferenceIndex(reference).match(db, slot);
+}
+
+std::vector<std::vector<int>> Match_Programs(const ChannelDatabase &db,
+                                             std::span<const ProgramIdentity> identities)
+{
+    const ReferenceIndex index(db);
+    std::vector<std::vector<int>> matches;
+    matches.reserve(identities.size());
+    for (const ProgramIdentity &identity : identities)
+        matches.push_back(
+                index.candidates({identity.radio ? 1U : 0U, identity.tp_kind, identity.service_id},
+                                 identity.frequency, identity.name));
+    return matches;
 }
 
 OrderLikeReport Order_Like(ChannelDatabase &db, const ChannelDatabase &reference,

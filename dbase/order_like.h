@@ -7,6 +7,7 @@
 #include "dbase/channel_database.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,21 @@ constexpr std::uint32_t kSatFrequencyTolerance = 2;
 // satellites), and where that leaves several, the one with the same name. The reference slot,
 // or -1 when none or several remain.
 int Match_Program(const ChannelDatabase &db, int slot, const ChannelDatabase &reference);
+
+// A program as another list describes it, to be found among a database's programs.
+struct ProgramIdentity
+{
+    bool radio = false;
+    std::uint32_t tp_kind = 0;
+    std::uint32_t service_id = 0;
+    std::uint32_t frequency = 0; // MHz for a satellite transponder, kHz for a terrestrial one
+    std::string name;            // Latin-1
+};
+
+// For each identity, the used programs of db that Match_Program would take for it: none, the
+// one, or several that share the name too.
+std::vector<std::vector<int>> Match_Programs(const ChannelDatabase &db,
+                                             std::span<const ProgramIdentity> identities);
 
 struct OrderLikeOptions
 {

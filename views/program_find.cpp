@@ -107,27 +107,6 @@ std::vector<bool> Programs_With_Track(const ChannelDatabase &db, std::string_vie
 
 } // namespace
 
-std::optional<std::string> Latin1_Of_Utf8(std::string_view utf8)
-{
-    std::string latin1;
-    latin1.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        if (lead < 0x80) {
-            latin1.push_back(static_cast<char>(lead));
-            continue;
-        }
-        // Only the two-byte forms of U+0080..U+00FF (lead 0xC2 or 0xC3) fit into one byte.
-        if ((lead != 0xC2 && lead != 0xC3) || i + 1 >= utf8.size())
-            return std::nullopt;
-        const auto next = static_cast<unsigned char>(utf8[++i]);
-        if ((next & 0xC0) != 0x80)
-            return std::nullopt;
-        latin1.push_back(static_cast<char>(((lead & 0x03) << 6) | (next & 0x3F)));
-    }
-    return latin1;
-}
-
 unsigned char Fold_Latin1(unsigned char byte)
 {
     return kFold[byte];

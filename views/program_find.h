@@ -6,6 +6,7 @@
 // with nothing kept between searches; Show_Program then selects a match as the user's own
 // clicks would.
 
+#include "dbase/codecs.h" // Latin1_Of_Utf8
 #include "views/main_views.h"
 
 #include <optional>
@@ -30,10 +31,6 @@ bool Can_Show_Program(const ChannelDatabase &db, int slot);
 // finds programs by service id, by any of their PIDs and by their transponder's frequency. An
 // empty text finds nothing.
 std::vector<int> Find_Programs(const ChannelDatabase &db, std::string_view latin1_text);
-
-// The Latin-1 bytes of a UTF-8 text, or nothing when it holds a character Latin-1 cannot hold
-// (or is not UTF-8): such a text is in no name.
-std::optional<std::string> Latin1_Of_Utf8(std::string_view utf8);
 
 // Lower case of a Latin-1 byte: A-Z and 0xC0-0xDE except the multiplication sign.
 unsigned char Fold_Latin1(unsigned char byte);

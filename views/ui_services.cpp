@@ -28,15 +28,16 @@ QFileDialog::Options Dialog_Options()
     return QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog;
 }
 
-QString Run_File_Dialog(QWidget *parent, const QString &title, QFileDialog::AcceptMode mode)
+QString Run_File_Dialog(QWidget *parent, const QString &title, QFileDialog::AcceptMode mode,
+                        const Ui_Services::FileType *type = nullptr)
 {
     QFileDialog dialog(parent, title);
-    dialog.setOptions(Dialog_Options());
+    dialog.setOptions(type ? QFileDialog::DontUseNativeDialog : Dialog_Options());
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    dialog.setNameFilter(kDatabaseFileFilter);
-    dialog.setDefaultSuffix(kDatabaseFileSuffix);
+    dialog.setNameFilter(type ? type->filter : QString::fromLatin1(kDatabaseFileFilter));
+    dialog.setDefaultSuffix(type ? type->suffix : QString::fromLatin1(kDatabaseFileSuffix));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -95,6 +96,18 @@ public:
     QString Save_File_Name(QWidget *parent, const QString &title) override
     {
         return Run_File_Dialog(parent, title, QFileDialog::AcceptSave);
+    }
+
+    QString Open_Typed_File_Name(QWidget *parent, const QString &title,
+                                 const FileType &type) override
+    {
+        return Run_File_Dialog(parent, title, QFileDialog::AcceptOpen, &type);
+    }
+
+    QString Save_Typed_File_Name(QWidget *parent, const QString &title,
+                                 const FileType &type) override
+    {
+        return Run_File_Dialog(parent, title, QFileDialog::AcceptSave, &type);
     }
 
     int Choose_Row(QWidget *parent, const RowChoice &choice) override

@@ -26,6 +26,24 @@ public:
     // The file chosen in an open or save dialog, or an empty text when cancelled.
     virtual QString Open_File_Name(QWidget *parent, const QString &title) = 0;
     virtual QString Save_File_Name(QWidget *parent, const QString &title) = 0;
+    // The same for files other than databases: the dialog's name filter, and the suffix a
+    // saved name without one is given. A save asks before it overwrites. Without their own
+    // dialogs these are the database ones.
+    struct FileType
+    {
+        QString filter;
+        QString suffix;
+    };
+    virtual QString Open_Typed_File_Name(QWidget *parent, const QString &title,
+                                         const FileType & /*type*/)
+    {
+        return Open_File_Name(parent, title);
+    }
+    virtual QString Save_Typed_File_Name(QWidget *parent, const QString &title,
+                                         const FileType & /*type*/)
+    {
+        return Save_File_Name(parent, title);
+    }
 
     // A list to choose one row from (the backups), under a line of text that says what it
     // lists; the chosen row's index, or -1 when cancelled or the list is empty.

@@ -1,11 +1,13 @@
 // The order commands in the window: several rows chosen with the keyboard and moved with the
 // shortcuts while a satellite narrows the list, rows dropped between two others, several rows
-// deleted with one question, and the whole database ordered like another file. Every grid
-// model runs under the model tester.
+// deleted with one question, the whole database ordered like another file, and an edited
+// program list imported as one step. Every grid model runs under the model tester.
 
 #include "window_test_case.h"
 
+#include <QFile>
 #include <QMimeData>
+#include <QUndoStack>
 #include <QtTest>
 
 using namespace orvane;
@@ -68,6 +70,7 @@ private slots:
     void rows_dropped_between_rows();
     void several_rows_deleted_with_one_question();
     void order_like_another_file();
+    void program_list_imported_as_one_step();
 };
 
 void TestProgramOrder::keyboard_moves_within_the_narrowed_list()
@@ -207,6 +210,44 @@ void TestProgramOrder::order_like_another_file()
     m_f->window.Order_LikeClick();
     QCOMPARE(m_f->ui.errors(), QStringList{QStringLiteral("File wrong!")});
     QVERIFY(Db().raw.programs == sorted.programs);
+}
+
+// The first two TV rows swapped and the third renamed, through the File menu's export and
+// import; undo puts every byte back. A faulty list shows its faults and changes nothing.
+void TestProgramOrder::program_list_imported_as_one_step()
+{
+    const RawArrays sample = Db().raw;
+    const QStringList names = Tv_Names(m_f->window);
+    const QString path = m_f->Path(QStringLiteral("list.csv"));
+    m_f->ui.Push_Save_File(path);
+    m_f->window.export_list_action()->trigger();
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = file.readAll().split('\n');
+    file.close();
+    lines.swapItemsAt(1, 2);
+    lines[3].replace(names[2].toLatin1(), "Renamed");
+    QVERIFY(Write_File(path, lines.join('\n')));
+
+    m_f->ui.Push_Open_File(path);
+    m_f->window.import_list_action()->trigger();
+    QCOMPARE(m_f->ui.reports(),
+             QStringList{QStringLiteral("Applied %1 rows, 0 skipped.\n").arg(lines.size() - 2)});
+    QCOMPARE(Tv_Names(m_f->window).mid(0, 3), (QStringList{names[1], names[0], "Renamed"}));
+    QCOMPARE(m_f->window.history()->count(), 1);
+    QCOMPARE(m_f->window.history()->undoText(), QStringLiteral("Import program list"));
+    m_f->window.undo_action()->trigger();
+    QVERIFY(Db().raw.programs == sample.programs);
+    QCOMPARE(Tv_Names(m_f->window), names);
+
+    lines[2].replace(",no,no,", ",no,maybe,");
+    QVERIFY(Write_File(path, lines.join('\n')));
+    m_f->ui.Push_Open_File(path);
+    m_f->window.import_list_action()->trigger();
+    QCOMPARE(m_f->ui.errors(), QStringList{"The program list was not imported:\rrow 3.Locked: "
+                                           "\"maybe\" is not yes or no"});
+    QCOMPARE(m_f->window.history()->count(), 1);
+    QVERIFY(Db().raw.programs == sample.programs);
 }
 
 QTEST_MAIN(TestProgramOrder)

@@ -93,22 +93,26 @@ void TestSaveCommands::saveCommandsNeedDatabase()
 {
     WindowFixture f;
     f.window.Prepare_File_Menu();
-    QVERIFY(!f.window.save_action()->isEnabled());
-    QVERIFY(!f.window.save_as_action()->isEnabled());
+    const auto enabled = [&f] {
+        QList<bool> states;
+        for (const QAction *action : {f.window.save_action(), f.window.save_as_action(),
+                                      f.window.export_list_action(), f.window.import_list_action()})
+            states << action->isEnabled();
+        return states;
+    };
+    QCOMPARE(enabled(), QList<bool>(4, false));
 
     const QString path = f.Write_Sample(QStringLiteral("CD.BIN"), FileKind::ChannelData);
     QVERIFY(f.Open(path, FileKind::ChannelData));
     f.window.save_action()->setEnabled(false);
     emit f.window.file_menu()->aboutToShow(); // PM_FilePopup as the menu opens
-    QVERIFY(f.window.save_action()->isEnabled());
-    QVERIFY(f.window.save_as_action()->isEnabled());
+    QCOMPARE(enabled(), QList<bool>(4, true));
 
     f.Open(f.Path(QStringLiteral("NONE.BIN")), FileKind::ChannelData);
     f.window.save_action()->setEnabled(true);
     f.window.save_as_action()->setEnabled(true);
     emit f.window.file_menu()->aboutToShow();
-    QVERIFY(!f.window.save_action()->isEnabled());
-    QVERIFY(!f.window.save_as_action()->isEnabled());
+    QCOMPARE(enabled(), QList<bool>(4, false));
 }
 
 void TestSaveCommands::saveShortcutWithoutMenu_data()
@@ -160,7 +164,10 @@ void TestSaveCommands::fileMenuItems()
             "-",
             "Exit",
             "-",
-            "Restore a backup..."};
+            "Restore a backup...",
+            "-",
+            "Export program list...",
+            "Import program list..."};
     QCOMPARE(Menu_Dump(f.window.file_menu()), expected);
     const auto *help = f.window.findChild<QMenu *>(QStringLiteral("PM_Help"));
     QVERIFY(help);

@@ -103,6 +103,20 @@ Bytes Image_With_Huge_Counts(Bytes image)
     return image;
 }
 
+// The list with one field of a row (numbered as a spreadsheet does, the header 1) replaced; a
+// field of -1 drops the row's last field. The sample's fields hold no commas or quotes.
+QByteArray Edited(const QByteArray &csv, int row, int field, const QByteArray &value = {})
+{
+    QList<QByteArray> lines = csv.split('\n');
+    QList<QByteArray> fields = lines[row - 1].chopped(1).split(',');
+    if (field < 0)
+        fields.removeLast();
+    else
+        fields[field] = value;
+    lines[row - 1] = fields.join(',') + '\r';
+    return lines.join('\n');
+}
+
 } // namespace
 
 class TestCli : public QObject
@@ -127,6 +141,8 @@ private slots:
     void order_restores_a_scrambled_list_data();
     void order_restores_a_scrambled_list();
     void export_converts_latin1_and_escapes();
+    void import_csv_checks_the_list_data();
+    void import_csv_checks_the_list();
     void hostile_counts_are_clamped();
     void import_round_trips_data();
     void import_round_trips();
@@ -311,6 +327,8 @@ void TestCli::exit_status_data()
     row("check of a damaged file", "check bad_crc.bin", 1);
     row("json with export", "export --json data.bin", 2, "--json does not apply to export");
     row("json given a value", "check --json=yes data.bin", 2, "option --json takes no value");
+    row("csv with check", "check --csv data.bin", 2, "--csv does not apply to check");
+    row("import-csv without like", "import-csv list.csv out.bin", 2, "import-csv needs --like");
 }
 
 void TestCli::exit_status()
@@ -613,6 +631,75 @@ void TestCli::export_converts_latin1_and_escapes()
     QCOMPARE(name.mid(3, 1), QString::fromUtf8("é"));
     QCOMPARE(json["satellites"].toArray()[0].toObject()["Name"].toString(),
              QString::fromUtf8("Sat éÿ"));
+}
+
+void TestCli::import_csv_checks_the_list_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("output"); // standard error when refused, else output
+    const QByteArray csv = run({"export", "--csv", "data.bin"}).out;
+    const int last = static_cast<int>(csv.count('\n'));
+    const QByteArray rows = QByteArray::number(last - 1);
+    const auto refused = [](const char *name, const QByteArray &text, const QByteArray &error) {
+        QTest::newRow(name) << text << 1 << "list.csv: " + error + '\n';
+    };
+    refused("header", Edited(csv, 1, 6, "SID"),
+            R"(row 1.Service id: "SID" is not the column's name)");
+    refused("columns", Edited(csv, 3, -1), "row 3: 15 columns instead of 16");
+    refused("long name", Edited(csv, 2, 2, "Café Ünïcode Channel Name"),
+            R"(row 2.Name: "Café Ünïcode Channel…" is longer than 15 characters)");
+    refused("not Latin-1", Edited(csv, 2, 2, "Ω TV"),
+            R"(row 2.Name: "Ω TV" holds a character Latin-1 cannot hold)");
+    refused("not UTF-8", Edited(csv, 2, 2, "\xE9t\xE9"),
+            "row 2.Name: \"\xE9t\xE9\" holds a character Latin-1 cannot hold");
+    refused("kind", Edited(csv, 4, 1, "tv"), R"(row 4.Kind: "tv" is not TV or Radio)");
+    refused("locked", Edited(csv, 2, 13, "ja"), R"(row 2.Locked: "ja" is not yes or no)");
+    refused("group 0", Edited(csv, 2, 15, "0 3"),
+            R"(row 2.Favourites: "0 3" is not a list of favourite groups 1 to 16)");
+    refused("group 17", Edited(csv, 2, 15, "16 17"),
+            R"(row 2.Favourites: "16 17" is not a list of favourite groups 1 to 16)");
+    refused("service id", Edited(csv, 2, 6, "12a"), R"(row 2.Service id: "12a" is not a number)");
+    refused("PID", Edited(csv, 2, 7, "8192"), R"(row 2.Video PID: "8192" is above 8191)");
+    refused("open quote", Edited(csv, last, 2, "\"Open"),
+            "row " + QByteArray::number(last) + ": a quoted field is not closed");
+    refused("stray quote", Edited(csv, 2, 2, "5\" TV"),
+            "row 2: a quote in a field that is not quoted");
+    refused("after quote", Edited(csv, 2, 2, R"("A"B)"),
+            "row 2: text after the closing quote of a field");
+    refused("empty", "", "row 1: the header row is missing");
+    refused("one program twice", csv + csv.split('\n')[1] + '\n',
+            "row " + QByteArray::number(last + 1) + ": matches the same program as row 2");
+    QByteArray many = csv;
+    QByteArray errors;
+    for (int row = 2; row <= 22; ++row) {
+        many = Edited(many, row, 14, "x");
+        if (row <= 21)
+            errors += "list.csv: row " + QByteArray::number(row)
+                      + R"(.Skipped: "x" is not yes or no)" + '\n';
+    }
+    QTest::newRow("20 of 21 faults") << many << 1 << errors;
+    QTest::newRow("unmatched row") << Edited(csv, 3, 6, "65000") << 0
+                                   << "Applied " + QByteArray::number(last - 2)
+                                              + " rows, 1 skipped:\nrow 3: no program matches\n";
+    QTest::newRow("mark, LF, blank line")
+            << "\xEF\xBB\xBF" + QByteArray(csv).replace("\r\n", "\n") + '\n'
+            << 0 << "Applied " + rows + " rows, 0 skipped.\n";
+}
+
+// A refused list leaves OUT as it was.
+void TestCli::import_csv_checks_the_list()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(int, status);
+    QFETCH(QByteArray, output);
+    write("list.csv", To_Bytes(csv));
+    write("csv_out.bin", m_default);
+    const CliRun result = run({"import-csv", "list.csv", "--like", "data.bin", "csv_out.bin"});
+    QCOMPARE(result.exit_code, status);
+    QCOMPARE(status == 0 ? result.out : result.err, output);
+    QCOMPARE(status == 0 ? result.err : result.out, QByteArray());
+    QCOMPARE(read("csv_out.bin") == Bytes_Of(m_default), status != 0);
 }
 
 void TestCli::hostile_counts_are_clamped()

@@ -1,8 +1,10 @@
 // Program order: random reorders of a full database keep every rule of the layout and move
 // each program with its tracks, favourites and bytes; a small case spelled out in bytes; the
-// sort orders; and the matching rules of ordering like another file.
+// sort orders; the matching rules of ordering like another file; and the program list as CSV
+// going out and coming back edited.
 
 #include "channel_fixtures.h"
+#include "dbase/program_list_csv.h"
 #include "dbase_test_support.h"
 #include "tools/sample_database.h"
 
@@ -64,6 +66,27 @@ std::unique_ptr<ChannelDatabase> Matching_Base(std::uint32_t second_mhz = 12100)
     return db;
 }
 
+QStringList Texts(const std::vector<std::string> &lines)
+{
+    QStringList texts;
+    for (const std::string &line : lines)
+        texts << QString::fromStdString(line);
+    return texts;
+}
+
+// The used program records, sorted, with the fields a program list may change blanked.
+std::vector<ProgramRecord> Without_List_Fields(const ChannelDatabase &db)
+{
+    std::vector<ProgramRecord> records = Sorted_Records(db);
+    for (ProgramRecord &record : records) {
+        Write_Program_Name(record, "");
+        for (const BitField field : {prog::Locked, prog::Skipped, prog::Favourite_Mask})
+            Write_Field(record, field, 0);
+    }
+    std::sort(records.begin(), records.end());
+    return records;
+}
+
 } // namespace
 
 class TstProgramOrder : public QObject
@@ -80,6 +103,9 @@ private slots:
     void matching_rules_data();
     void matching_rules();
     void order_like_takes_order_names_and_favourites();
+    void program_list_round_trip();
+    void program_list_quoting_data();
+    void program_list_quoting();
 };
 
 void TstProgramOrder::random_reorders_keep_the_layout()
@@ -310,6 +336,82 @@ void TstProgramOrder::order_like_takes_order_names_and_favourites()
                             "Satellite TV 4 \"New A\", service id 9, 11778 MHz|"
                             "Satellite TV 5 \"New B\", service id 8, 11778 MHz|"));
     QVERIFY(Check_Invariants(*ours).isEmpty());
+}
+
+// The rows of both kinds shuffled together, two renamed, a flag and groups changed, one left
+// out: the list exported again is the edited one, each kind's rows in their new order and
+// numbered anew, and apart from order, names, flags and groups the image is the same.
+void TstProgramOrder::program_list_round_trip()
+{
+    auto db = Make_Channel_Database();
+    Build_Sample_Database(*db, FileKind::ChannelData);
+    const auto before = std::make_unique<ChannelDatabase>(*db);
+    const CsvText exported = Split_Csv(Program_List_Csv(*db));
+    std::vector<CsvRecord> rows(exported.records.begin() + 1, exported.records.end());
+    std::shuffle(rows.begin(), rows.end(), std::mt19937(20261209));
+    rows[0].fields[2] = "Caf\xC3\xA9, \"Z\xC3\xBCrich\"";
+    rows[1].fields[2] = "";
+    rows[2].fields[13] = rows[2].fields[13] == "yes" ? "no" : "yes";
+    rows[3].fields[15] = "2 16";
+    const CsvRecord dropped = rows[4];
+    rows.erase(rows.begin() + 4);
+    std::string edited = Csv_Line(exported.records[0].fields);
+    for (const CsvRecord &row : rows)
+        edited += Csv_Line(row.fields);
+    const auto radio_rows = std::stable_partition(
+            rows.begin(), rows.end(), [](const CsvRecord &row) { return row.fields[1] == "TV"; });
+    // A program the list leaves out follows the listed ones of its kind.
+    rows.insert(dropped.fields[1] == "TV" ? radio_rows : rows.end(), dropped);
+    std::string expected = Csv_Line(exported.records[0].fields);
+    std::array<int, 2> numbers{};
+    for (CsvRecord &row : rows) {
+        row.fields[0] = std::to_string(++numbers[row.fields[1] == "Radio" ? 1 : 0]);
+        expected += Csv_Line(row.fields);
+    }
+
+    const ProgramListReport report = Apply_Program_List(*db, Parse_Program_List(edited));
+    QCOMPARE(report.applied, static_cast<int>(rows.size()) - 1);
+    QCOMPARE(Texts(report.skipped) + Texts(report.errors), QStringList());
+    QCOMPARE(Program_List_Csv(*db), expected);
+    QVERIFY(Outside_Program_Tables(db->raw) == Outside_Program_Tables(before->raw));
+    QVERIFY(Without_List_Fields(*db) == Without_List_Fields(*before));
+    QCOMPARE(Check_Invariants(*db), QStringList());
+}
+
+void TstProgramOrder::program_list_quoting_data()
+{
+    QTest::addColumn<QByteArray>("name"); // as stored, Latin-1
+    QTest::addColumn<QByteArray>("field");
+    QTest::newRow("plain") << QByteArray("News") << QByteArray("News");
+    QTest::newRow("comma") << QByteArray("A,B") << QByteArray(R"("A,B")");
+    QTest::newRow("quotes") << QByteArray(R"(5" "TV")") << QByteArray(R"("5"" ""TV""")");
+    QTest::newRow("quote alone") << QByteArray("\"") << QByteArray(R"("""")");
+    QTest::newRow("line break") << QByteArray("a\r\nb") << QByteArray("\"a\r\nb\"");
+    QTest::newRow("Latin-1") << QByteArray("Caf\xE9 \xFF") << QByteArray("Caf\xC3\xA9 \xC3\xBF");
+    QTest::newRow("15 characters") << QByteArray("\xC0\xC1\xC2\xC3\xC4\xC5\xC6\xC7,\"ABCDE")
+                                   << QByteArray("\"\xC3\x80\xC3\x81\xC3\x82\xC3\x83\xC3\x84\xC3"
+                                                 "\x85\xC3\x86\xC3\x87,\"\"ABCDE\"");
+}
+
+// The row is written byte for byte, read back to the stored name, and applied to the same
+// database changes nothing; a twin program makes the row match two.
+void TstProgramOrder::program_list_quoting()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, field);
+    auto db = Matching_Base();
+    Add_Service(*db, 0, 7, name.toStdString());
+    const std::string csv = Program_List_Csv(*db);
+    QCOMPARE(QByteArray::fromStdString(csv.substr(csv.find("\r\n") + 2)),
+             "1,TV," + field + ",Sat 05,11778,V,7,256,512,256,32,0,no,no,no,\r\n");
+    const ProgramList list = Parse_Program_List(csv);
+    QCOMPARE(Texts(list.errors), QStringList());
+    QCOMPARE(QByteArray::fromStdString(list.entries.at(0).identity.name), name);
+    const Bytes image = Image_Of(db->raw);
+    QCOMPARE(Apply_Program_List(*db, list).applied, 1);
+    QVERIFY(Image_Of(db->raw) == image);
+    Add_Service(*db, 0, 7, name.toStdString());
+    QCOMPARE(Texts(Apply_Program_List(*db, list).skipped), QStringList{"row 2: 2 programs match"});
 }
 
 QTEST_APPLESS_MAIN(TstProgramOrder)
