@@ -33,7 +33,7 @@ struct CommandRule
     unsigned required_options;
 };
 
-constexpr std::array<CommandRule, 13> kCommands{{
+constexpr std::array<CommandRule, 14> kCommands{{
         {"info", 1, 0, kKindOption, 0},
         {"verify", 1, 0, kKindOption, 0},
         {"unpack", 2, 0, kKindOption, 0},
@@ -47,6 +47,7 @@ constexpr std::array<CommandRule, 13> kCommands{{
         {"read", 1, 0, kKindOption | kPortOption, kKindOption | kPortOption},
         {"write", 1, 0, kKindOption | kPortOption, kPortOption},
         {"backups", 0, 1, 0, 0},
+        {"help", 0, 1, 0, 0},
 }};
 
 const CommandRule *Find_Command(const std::string &name)
@@ -155,7 +156,7 @@ public:
     {
         while (m_ok && m_next < m_arguments.size())
             take(m_arguments[m_next++]);
-        if (m_ok && !m_result.line.help)
+        if (m_ok && !m_result.line.help && !m_result.line.version)
             check_command();
         m_result.ok = m_ok;
         return m_result;
@@ -177,6 +178,8 @@ private:
             m_only_names = true;
         } else if (argument == "--help" || argument == "-h") {
             m_result.line.help = true;
+        } else if (argument == "--version") {
+            m_result.line.version = true;
         } else {
             take_option(argument);
         }
@@ -341,7 +344,8 @@ std::string Usage_Text()
            "keeping the newest 30 of each file name; backups lists them, or only those of file\n"
            "NAME.\n"
            "\n"
-           "Exit status: 0 success, 1 file refused or transfer failed, 2 wrong usage.\n";
+           "Exit status: 0 success, 1 file refused or transfer failed, 2 wrong usage.\n"
+           "orvane-cli help COMMAND shows one command's usage; --version prints the version.\n";
 }
 
 FileKind Kind_Of(const std::string &path, std::optional<FileKind> forced)

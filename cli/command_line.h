@@ -29,6 +29,7 @@ struct CommandLine
     bool favourites = false; // ... and its favourite groups
     bool json = false;       // check prints JSON
     bool help = false;
+    bool version = false; // --version: print the version, whatever else is given
 };
 
 struct ParsedCommandLine
