@@ -16,10 +16,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
-# The long description: dpkg wants each of its lines to begin with a space, which CPack adds.
+# The long description, below the summary line that CPack puts first; CPack begins each of its
+# lines with the space that dpkg wants.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Orvane opens the channel database of a set-top receiver that tunes satellite
+    "Orvane opens the channel database of a set-top receiver that tunes satellite
 and terrestrial signals, shows its satellites, transponders, TV and radio
 programs and favourite groups as linked lists, lets you change, add, delete
 and reorder them, and saves the file exactly as the receiver expects it. It
