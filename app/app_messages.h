@@ -2,10 +2,12 @@
 
 // The main window's own texts, character for character.
 
+#include "orvane_version.h"
+
 namespace orvane::app_text {
 
-inline constexpr const char *kWindowCaption = "Orvane 1.0.7";
-inline constexpr const char *kApplicationTitle = "【Orvane 1.0.7】";
+inline constexpr const char *kWindowCaption = kOrvaneTitle;
+inline constexpr const char *kApplicationTitle = kOrvaneBracketedTitle;
 inline constexpr const char *kExitQuestion = "Setting not saved, exit anyway?";
 inline constexpr const char *kOpenQuestion = "Setting not saved, open another file anyway?";
 inline constexpr const char *kOverwriteQuestion = "The file has existed, are you sure to cover it?";

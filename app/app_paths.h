@@ -10,6 +10,7 @@
 // QStandardPaths elsewhere (XDG_DATA_HOME, XDG_CONFIG_HOME, setTestModeEnabled).
 
 #include <QString>
+#include <QStringList>
 
 namespace orvane {
 
@@ -32,11 +33,23 @@ QString Backups_Folder();
 QString Settings_File_Path_For(const QString &program_folder);
 QString Settings_File_Path();
 
-// The start-up copy of program_folder + "DEFAULT.BIN" to system_folder + "DEFAULT.BIN",
+// The folders where the start-up copy looks for DEFAULT.BIN, in that order: the program
+// folder (a build tree keeps it beside the executable), the data folder of an installation
+// relative to it ("<prefix>/bin/" gives "<prefix>/share/orvane/", so a moved or packaged tree
+// finds its own), then installed_data_folder, the one the build was configured to install
+// into. A folder named twice is listed once.
+QStringList Default_Bin_Folders(const QString &program_folder,
+                                const QString &installed_data_folder);
+QStringList Default_Bin_Folders();
+
+// The start-up copy of source_folder + "DEFAULT.BIN" to system_folder + "DEFAULT.BIN",
 // replacing an existing copy atomically (an interrupted copy leaves the old one whole). Best
-// effort: the program reports no failure; the result serves tests. Without a DEFAULT.BIN
-// beside the program nothing is copied and false is returned.
-bool Copy_Default_Bin(const QString &program_folder, const QString &system_folder);
+// effort: the program reports no failure; the result serves tests. Without a DEFAULT.BIN in
+// source_folder nothing is copied and false is returned.
+bool Copy_Default_Bin(const QString &source_folder, const QString &system_folder);
+// The copy from the first of source_folders whose DEFAULT.BIN can be read; a missing,
+// unreadable or oversized one passes on to the next folder.
+bool Copy_Default_Bin(const QStringList &source_folders, const QString &system_folder);
 bool Copy_Default_Bin();
 
 } // namespace orvane

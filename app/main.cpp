@@ -8,10 +8,12 @@
 #include "app/recent_files.h"
 #include "app/resources/resource_names.h"
 #include "app/single_instance.h"
+#include "app/start_options.h"
 #include "views/ui_services.h"
 
+#include "orvane_version.h"
+
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
@@ -20,29 +22,59 @@
 
 namespace {
 
-QString File_Argument(const QApplication &app)
+void Set_Application_Names()
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Channel database editor"));
-    parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A database file to open."),
-                                 QStringLiteral("[FILE]"));
-    parser.process(app);
-    const QStringList files = parser.positionalArguments();
-    return files.isEmpty() ? QString() : QFileInfo(files.constFirst()).absoluteFilePath();
+    QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(orvane::kOrvaneVersion));
+    // Lets the desktop match the window to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orvane.Orvane"));
+}
+
+// --help, --version and wrong usage, answered with a QCoreApplication only (the paths need its
+// executable folder): no display, window or instance socket is involved.
+int Answer_Without_Window(int argc, char *argv[], const orvane::StartOptions &options)
+{
+    using Action = orvane::StartOptions::Action;
+    QCoreApplication app(argc, argv);
+    Set_Application_Names();
+    if (options.action == Action::Version) {
+        std::fputs(qUtf8Printable(orvane::Start_Version_Text()), stdout);
+        return 0;
+    }
+    if (options.action == Action::Help) {
+        const orvane::StartHelpPaths paths{orvane::Settings_File_Path(),
+                                           orvane::Working_Copy_Path(), orvane::Backups_Folder(),
+                                           orvane::Default_Bin_Folders()};
+        std::fputs(qUtf8Printable(orvane::Start_Help_Text(paths)), stdout);
+        return 0;
+    }
+    std::fprintf(stderr, "orvane: %s\nTry 'orvane --help'.\n", qUtf8Printable(options.error));
+    return orvane::kStartUsageError;
+}
+
+QStringList Raw_Arguments(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    const orvane::StartOptions options = orvane::Parse_Start_Options(Raw_Arguments(argc, argv));
+    if (options.action != orvane::StartOptions::Action::Run)
+        return Answer_Without_Window(argc, argv, options);
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orvane"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.7"));
+    Set_Application_Names();
     QIcon icon(QString::fromLatin1(orvane::resource::kIcon256));
     icon.addFile(QString::fromLatin1(orvane::resource::kIcon48));
     QApplication::setWindowIcon(icon);
-    const QString file = File_Argument(app);
+    const QString file
+            = options.file.isEmpty() ? QString() : QFileInfo(options.file).absoluteFilePath();
 
     orvane::SingleInstance instance;
     if (!instance.Try_Become_Primary()) {

@@ -17,6 +17,8 @@
 // The check and the listen run under a QLockFile beside the socket, so that of two starts
 // racing each other exactly one becomes the primary.
 
+#include "orvane_version.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -27,7 +29,7 @@ class QLocalSocket;
 
 namespace orvane {
 
-inline constexpr const char *kMainWindowClassName = "【Orvane 1.0.7】";
+inline constexpr const char *kMainWindowClassName = kOrvaneBracketedTitle;
 inline constexpr quint32 kInstanceMessage = 0x1400;
 inline constexpr qsizetype kMaxInstancePathBytes = qsizetype{64} * 1024;
 inline constexpr char kInstanceAck = 0x06;

@@ -35,7 +35,7 @@ struct CommandRule
     unsigned required_options;
 };
 
-constexpr std::array<CommandRule, 14> kCommands{{
+constexpr std::array<CommandRule, 15> kCommands{{
         {"info", 1, 0, kKindOption, 0},
         {"verify", 1, 0, kKindOption, 0},
         {"unpack", 2, 0, kKindOption, 0},
@@ -50,6 +50,7 @@ constexpr std::array<CommandRule, 14> kCommands{{
         {"write", 1, 0, kKindOption | kPortOption, kPortOption},
         {"backups", 0, 1, 0, 0},
         {"import-csv", 2, 0, kKindOption | kLikeOption, kLikeOption},
+        {"help", 0, 1, 0, 0},
 }};
 
 const CommandRule *Find_Command(const std::string &name)
@@ -162,7 +163,7 @@ public:
     {
         while (m_ok && m_next < m_arguments.size())
             take(m_arguments[m_next++]);
-        if (m_ok && !m_result.line.help)
+        if (m_ok && !m_result.line.help && !m_result.line.version)
             check_command();
         m_result.ok = m_ok;
         return m_result;
@@ -184,6 +185,8 @@ private:
             m_only_names = true;
         } else if (argument == "--help" || argument == "-h") {
             m_result.line.help = true;
+        } else if (argument == "--version") {
+            m_result.line.version = true;
         } else {
             take_option(argument);
         }
@@ -359,7 +362,8 @@ std::string Usage_Text()
            "$XDG_DATA_HOME when set), keeping the newest 30 of each file name; backups lists\n"
            "them, or only those of file NAME.\n"
            "\n"
-           "Exit status: 0 success, 1 file refused or transfer failed, 2 wrong usage.\n";
+           "Exit status: 0 success, 1 file refused or transfer failed, 2 wrong usage.\n"
+           "orvane-cli help COMMAND shows one command's usage; --version prints the version.\n";
 }
 
 FileKind Kind_Of(const std::string &path, std::optional<FileKind> forced)

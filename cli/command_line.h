@@ -30,6 +30,7 @@ struct CommandLine
     bool json = false;       // check prints JSON
     bool csv = false;        // export writes the program list as CSV
     bool help = false;
+    bool version = false; // --version: print the version, whatever else is given
 };
 
 struct ParsedCommandLine

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs everything Orvane needs to build, test, fuzz and benchmark.
+# Installs everything Orvane needs to build, test, fuzz and benchmark, and the validators that
+# check its installed tree.
 # Idempotent: when every package is already installed it does nothing.
 set -euo pipefail
 
@@ -10,6 +11,7 @@ PACKAGES=(
     libgtest-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev clang-format clang-tidy
     xvfb fonts-liberation fonts-wqy-microhei
+    desktop-file-utils appstream man-db groff-base
 )
 
 missing=()

@@ -2,6 +2,8 @@
 
 #include "views/row_chooser.h"
 
+#include "orvane_version.h"
+
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -19,7 +21,7 @@ const char *const kDatabaseFileSuffix = "BIN";
 
 namespace {
 
-constexpr const char *kBoxTitle = "Orvane 1.0.7";
+constexpr const char *kBoxTitle = kOrvaneTitle;
 
 // The file dialogs use Qt's own widgets, whose name filters match .bin in any letter case, and
 // behave the same on every desktop; the program asks its own overwrite question.

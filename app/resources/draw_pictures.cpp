@@ -2,7 +2,11 @@
 // the tab images. The PNG files it writes are kept in this folder and compiled into the
 // program through orvane.qrc; run it again after changing a drawing:
 //     cmake --build --preset dev --target orvane_draw_pictures
-//     QT_QPA_PLATFORM=offscreen build/dev/bin/orvane_draw_pictures app/resources
+//     QT_QPA_PLATFORM=offscreen build/dev/bin/orvane_draw_pictures app/resources packaging/icons
+// The second folder gets the icon in the sizes a desktop's icon theme asks for (icon_16.png to
+// icon_256.png); packaging/icons/orvane.svg is the same drawing, for any other size.
+
+#include "orvane_version.h"
 
 #include <QDir>
 #include <QFont>
@@ -136,7 +140,7 @@ void Draw_Start_Picture(QPainter &p)
     p.setFont(title);
     p.setPen(QColor(0xf4, 0xf7, 0xfa));
     p.drawText(QRectF(400, 300, 420, 80), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Orvane 1.0.7"));
+               QString::fromUtf8(orvane::kOrvaneTitle));
     QFont subtitle(QStringLiteral("Liberation Sans"));
     subtitle.setPixelSize(22);
     p.setFont(subtitle);
@@ -307,5 +311,12 @@ int main(int argc, char **argv)
     ok &= Save(Render({30, 21}, 30, Draw_Tab_Mast), folder, "tab_terrestrial.png");
     ok &= Save(Render({16, 16}, 16, Draw_Pencil), folder, "menu_change.png");
     ok &= Save(Render({16, 16}, 16, Draw_Cross), folder, "menu_delete.png");
+    if (argc > 2) {
+        const QString theme_folder = QString::fromLocal8Bit(argv[2]);
+        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QByteArray name = "icon_" + QByteArray::number(size) + ".png";
+            ok &= Save(Render({size, size}, 256, Draw_Icon), theme_folder, name.constData());
+        }
+    }
     return ok ? 0 : 1;
 }

@@ -52,6 +52,10 @@ private slots:
     void copy_default_bin_data();
     void copy_default_bin();
     void copy_default_bin_onto_itself();
+    void default_bin_folders_data();
+    void default_bin_folders();
+    void copy_default_bin_search_order_data();
+    void copy_default_bin_search_order();
 
 private:
     QTemporaryDir m_home;
@@ -162,6 +166,68 @@ void TestAppPaths::copy_default_bin_onto_itself()
     QCOMPARE(File_Bytes(folder.filePath(QStringLiteral("DEFAULT.BIN"))), file);
     // A system folder that cannot exist fails quietly.
     QVERIFY(!Copy_Default_Bin(folder.path(), folder.filePath(QStringLiteral("DEFAULT.BIN"))));
+}
+
+void TestAppPaths::default_bin_folders_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QStringList>("folders");
+    QTest::newRow("build tree") << "/src/build/ci/bin/"
+                                << "/usr/local/share/orvane"
+                                << QStringList{"/src/build/ci/bin/", "/src/build/ci/share/orvane/",
+                                               "/usr/local/share/orvane/"};
+    QTest::newRow("installed where configured")
+            << "/usr/local/bin"
+            << "/usr/local/share/orvane/"
+            << QStringList{"/usr/local/bin/", "/usr/local/share/orvane/"};
+    QTest::newRow("packaged under another prefix")
+            << "/usr/bin/"
+            << "/usr/local/share/orvane"
+            << QStringList{"/usr/bin/", "/usr/share/orvane/", "/usr/local/share/orvane/"};
+    QTest::newRow("no installed folder")
+            << "/opt/o/bin/"
+            << "" << QStringList{"/opt/o/bin/", "/opt/o/share/orvane/"};
+}
+
+void TestAppPaths::default_bin_folders()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, installed);
+    QFETCH(QStringList, folders);
+    QCOMPARE(Default_Bin_Folders(program, installed), folders);
+}
+
+void TestAppPaths::copy_default_bin_search_order_data()
+{
+    // Bit i: folder i holds a DEFAULT.BIN; bit i + 3: ... one that cannot be read (a folder).
+    QTest::addColumn<int>("present");
+    for (int present = 0; present < 64; ++present) {
+        if ((present & (present >> 3)) == 0)
+            QTest::addRow("files %d, unreadable %d", present & 7, present >> 3) << present;
+    }
+}
+
+void TestAppPaths::copy_default_bin_search_order()
+{
+    QFETCH(int, present);
+    QTemporaryDir sources[3];
+    QTemporaryDir system;
+    QStringList folders;
+    int expected = -1; // the first folder with a readable DEFAULT.BIN
+    for (int i = 0; i < 3; ++i) {
+        const QString file = sources[i].filePath(QStringLiteral("DEFAULT.BIN"));
+        if (present & (8 << i))
+            QVERIFY(QDir().mkdir(file));
+        if (present & (1 << i)) {
+            Write_Bytes(file, Pattern(131072, i));
+            expected = expected < 0 ? i : expected;
+        }
+        folders << sources[i].path();
+    }
+    QCOMPARE(Copy_Default_Bin(folders, system.path()), expected >= 0);
+    QCOMPARE(File_Bytes(system.filePath(QStringLiteral("DEFAULT.BIN"))),
+             expected >= 0 ? Pattern(131072, expected) : QByteArray("<missing>"));
 }
 
 QTEST_GUILESS_MAIN(TestAppPaths)

@@ -297,6 +297,13 @@ void TestCli::exit_status_data()
     row("backups of a name", "backups data.bin", 0);
     row("backups of two names", "backups data.bin default.bin", 2);
     row("help", "--help", 0);
+    row("version", "--version", 0);
+    row("version over a wrong command", "frobnicate --version", 0);
+    row("help of a command", "help import", 0);
+    row("help alone", "help", 0);
+    row("help of an unknown command", "help frobnicate", 2, "unknown command 'frobnicate'");
+    row("help of two commands", "help info verify", 2, "help takes at most 1 file name");
+    row("help with an option", "help info --kind data", 2, "--kind does not apply to help");
     row("sort by service id", "sort --by=service-id default.bin sorted.bin", 0);
     row("order like the other kind", "order data.bin --favourites --like default.bin o.bin --names",
         0);
