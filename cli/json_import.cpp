@@ -1,5 +1,6 @@
 #include "cli/json_import.h"
 
+#include "dbase/codecs.h"
 #include "dbase/display_rows.h"
 #include "dbase/messages.h"
 
@@ -155,13 +156,10 @@ private:
     {
         if (!value.isString())
             return refuse(path, value.isUndefined() ? "missing" : Shown(value) + " is not a text");
-        std::string latin1;
-        for (const QChar c : value.toString()) {
-            if (c.unicode() > 0xFF)
-                return refuse(path, Shown(value) + " holds a character Latin-1 cannot hold");
-            latin1 += static_cast<char>(c.unicode());
-        }
-        if (latin1.size() > longest)
+        std::optional<std::string> latin1 = Latin1_Of_Utf8(value.toString().toStdString());
+        if (!latin1)
+            return refuse(path, Shown(value) + " holds a character Latin-1 cannot hold");
+        if (latin1->size() > longest)
             return refuse(path, Shown(value) + " is longer than " + std::to_string(longest)
                                         + " characters");
         return latin1;
