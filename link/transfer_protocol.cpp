@@ -317,6 +317,17 @@ bool TransferProtocol::Read_From_Receiver(const std::string &file_name, FileKind
         m_host.File_Error(link_text::Write_Failed_Text(file_name, reason));
         return false;
     }
+    if (!Receive_File(kind))
+        return false;
+    if (!Save_Received(target, backups_folder, size))
+        return fail(nullptr);
+    show(link_text::kUpdateSuccess);
+    return true;
+}
+
+bool TransferProtocol::Receive_File(FileKind kind)
+{
+    const std::size_t size = Expected_Size_For(kind);
     if (!connect(Read_Request(kind)))
         return false;
     if (!Receive_Image(size))
@@ -328,9 +339,6 @@ bool TransferProtocol::Read_From_Receiver(const std::string &file_name, FileKind
     show(link_text::kVerifySuccess);
     Send_Command(LinkCommand::REFS);
     Send_Command(LinkCommand::RWFS);
-    if (!Save_Received(target, backups_folder, size))
-        return fail(nullptr);
-    show(link_text::kUpdateSuccess);
     return true;
 }
 

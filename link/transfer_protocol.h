@@ -94,6 +94,11 @@ public:
     bool Send_File_Data(const std::string &file_name, std::size_t size);
     bool Send_Crc_Table(std::size_t size);
 
+    // A read up to its file: the handshake, the blocks and their check, and the receiver told
+    // that the file arrived. On true, Transfer_Buffer() holds the file. Read_From_Receiver runs
+    // it between opening the file and writing it.
+    bool Receive_File(FileKind kind);
+
     // The two transfers the communication dialog and the command line run. A read backs up
     // the file it replaces into backups_folder (none when empty).
     bool Read_From_Receiver(const std::string &file_name, FileKind kind,
