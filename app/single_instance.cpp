@@ -7,11 +7,7 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
-#include <QStringDecoder>
 #include <QTimer>
-#include <QtEndian>
-
-#include <optional>
 
 #include <unistd.h>
 
@@ -19,18 +15,9 @@ namespace orvane {
 
 namespace {
 
-constexpr qsizetype kHeaderBytes = 8;
-constexpr qsizetype kMaxMessageBytes = kHeaderBytes + kMaxInstancePathBytes;
 constexpr int kLivenessTimeoutMs = 500;    // a live primary accepts at once
 constexpr int kLockTimeoutMs = 5000;       // another start holds the lock only briefly
 constexpr int kConnectionTimeoutMs = 3000; // a sender delivers its message at once
-
-void Append_U32(QByteArray &bytes, quint32 value)
-{
-    char le[4];
-    qToLittleEndian(value, le);
-    bytes.append(le, 4);
-}
 
 // The socket waits take an int: the deadline comes from an int timeout, so what remains of it
 // (or -1, forever) always fits.
@@ -39,55 +26,7 @@ int Remaining_Ms(const QDeadlineTimer &deadline)
     return static_cast<int>(deadline.remainingTime());
 }
 
-quint32 U32_At(const QByteArray &bytes, qsizetype offset)
-{
-    return qFromLittleEndian<quint32>(bytes.constData() + offset);
-}
-
-// Strict UTF-8: a byte sequence that is not UTF-8 gives nullopt instead of replacement marks.
-std::optional<QString> From_Strict_Utf8(QByteArrayView bytes)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
-    return text;
-}
-
-// The primary opens what it is given without asking, so only an absolute path is taken.
-bool Is_Acceptable_Path(const QString &path)
-{
-    return path.isEmpty() || (!path.contains(QChar(0)) && QDir::isAbsolutePath(path));
-}
-
 } // namespace
-
-QByteArray Encode_Instance_Message(const QString &file_path)
-{
-    const QByteArray path = file_path.toUtf8();
-    QByteArray bytes;
-    Append_U32(bytes, kInstanceMessage);
-    Append_U32(bytes, quint32(path.size()));
-    return bytes + path;
-}
-
-DecodedInstanceMessage Decode_Instance_Message(const QByteArray &received)
-{
-    using State = DecodedInstanceMessage::State;
-    if (received.size() >= 4 && U32_At(received, 0) != kInstanceMessage)
-        return {State::Malformed, {}};
-    if (received.size() < kHeaderBytes)
-        return {State::Incomplete, {}};
-    const quint32 length = U32_At(received, 4);
-    if (length > quint32(kMaxInstancePathBytes))
-        return {State::Malformed, {}};
-    if (received.size() < kHeaderBytes + qsizetype(length))
-        return {State::Incomplete, {}};
-    const auto path = From_Strict_Utf8(QByteArrayView(received).sliced(kHeaderBytes, length));
-    if (!path || !Is_Acceptable_Path(*path))
-        return {State::Malformed, {}};
-    return {State::Complete, *path};
-}
 
 QString SingleInstance::Server_Name_From(const QString &window_class_name)
 {
@@ -178,7 +117,7 @@ bool SingleInstance::Listen()
 void SingleInstance::On_New_Connection()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        socket->setReadBufferSize(kMaxMessageBytes);
+        socket->setReadBufferSize(kMaxInstanceMessageBytes);
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { On_Ready_Read(socket); });
         // A sender that stalls is dropped; the timer dies with the socket.
@@ -194,7 +133,8 @@ void SingleInstance::On_New_Connection()
 void SingleInstance::On_Ready_Read(QLocalSocket *socket)
 {
     using State = DecodedInstanceMessage::State;
-    const DecodedInstanceMessage message = Decode_Instance_Message(socket->peek(kMaxMessageBytes));
+    const DecodedInstanceMessage message
+            = Decode_Instance_Message(socket->peek(kMaxInstanceMessageBytes));
     if (message.state == State::Incomplete)
         return;
     disconnect(socket, &QLocalSocket::readyRead, this, nullptr);

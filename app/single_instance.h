@@ -5,24 +5,19 @@
 // name "【Orvane 1.0.7】", for example "orvane-1.0.7-1000"; only the user may connect. A later
 // start connects, hands over its message and ends without a window.
 //
-// Protocol, one message per connection (all numbers little-endian):
-//   sender  -> primary: u32 message number 0x1400, u32 length N (0..65536), N bytes of UTF-8:
-//                       the absolute path of a file to open, or nothing (N = 0)
-//   primary -> sender:  one byte 0x06 once the message was taken
-// The primary drops a connection whose message number, length or path is malformed (not
-// UTF-8, a NUL character, a relative path), and one that has not delivered a whole message
-// within a few seconds. It never waits on a connection: everything runs from the event loop.
+// One message per connection (instance_message.h). The primary drops a connection whose
+// message is malformed, and one that has not delivered a whole message within a few seconds.
+// It never waits on a connection: everything runs from the event loop.
 //
 // A socket left behind by a crashed primary (nobody accepts on it) is removed and replaced.
 // The check and the listen run under a QLockFile beside the socket, so that of two starts
 // racing each other exactly one becomes the primary.
 
+#include "app/instance_message.h"
 #include "orvane_version.h"
 
-#include <QByteArray>
 #include <QObject>
 #include <QString>
-#include <QtGlobal>
 
 class QLocalServer;
 class QLocalSocket;
@@ -30,20 +25,6 @@ class QLocalSocket;
 namespace orvane {
 
 inline constexpr const char *kMainWindowClassName = kOrvaneBracketedTitle;
-inline constexpr quint32 kInstanceMessage = 0x1400;
-inline constexpr qsizetype kMaxInstancePathBytes = qsizetype{64} * 1024;
-inline constexpr char kInstanceAck = 0x06;
-
-// The wire form of a message, and its reading from the bytes received so far.
-QByteArray Encode_Instance_Message(const QString &file_path);
-
-struct DecodedInstanceMessage
-{
-    enum class State { Incomplete, Malformed, Complete };
-    State state = State::Incomplete;
-    QString file_path; // when Complete
-};
-DecodedInstanceMessage Decode_Instance_Message(const QByteArray &received);
 
 class SingleInstance : public QObject
 {
