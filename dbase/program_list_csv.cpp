@@ -92,10 +92,11 @@ private:
 
     char peek() const { return m_at < m_text.size() ? m_text[m_at] : '\0'; }
 
+    // Asked at every byte of a field: two comparisons, no substring.
     bool at_line_end() const
     {
         return m_at >= m_text.size() || m_text[m_at] == '\n'
-               || m_text.substr(m_at).starts_with("\r\n");
+               || (m_text[m_at] == '\r' && m_at + 1 < m_text.size() && m_text[m_at + 1] == '\n');
     }
 
     void skip_line_end()
