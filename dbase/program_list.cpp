@@ -222,6 +222,9 @@ std::optional<std::string> Fault_Of(const ColumnRule &column, const std::string 
         const std::optional<std::string> latin1 = Latin1_Of_Utf8(value);
         if (!latin1)
             return "holds a character Latin-1 cannot hold";
+        // A stored name ends at its first NUL: the bytes after it would be kept but never shown.
+        if (latin1->find('\0') != std::string::npos)
+            return "holds a NUL character, which would end the stored name";
         if (latin1->size() > prog::kNameLength)
             return "is longer than " + std::to_string(prog::kNameLength) + " characters";
         return std::nullopt;

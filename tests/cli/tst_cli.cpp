@@ -660,6 +660,8 @@ void TestCli::import_csv_checks_the_list_data()
             R"(row 2.Name: "Ω TV" holds a character Latin-1 cannot hold)");
     refused("not UTF-8", Edited(csv, 2, 2, "\xE9t\xE9"),
             "row 2.Name: \"\xE9t\xE9\" holds a character Latin-1 cannot hold");
+    refused("NUL", Edited(csv, 2, 2, QByteArray("Ab\0cd", 5)),
+            R"(row 2.Name: "Ab?cd" holds a NUL character, which would end the stored name)");
     refused("kind", Edited(csv, 4, 1, "tv"), R"(row 4.Kind: "tv" is not TV or Radio)");
     refused("locked", Edited(csv, 2, 13, "ja"), R"(row 2.Locked: "ja" is not yes or no)");
     refused("group 0", Edited(csv, 2, 15, "0 3"),
