@@ -9,10 +9,10 @@
 // rows that agree with its raw records, which a save and a second open show.
 
 #include "fuzz/commands_input.h"
-#include "fuzz/fuzz_check.h"
 #include "fuzz/image_checks.h"
 #include "fuzz/image_input.h"
 #include "fuzz/list_checks.h"
+#include "fuzz/property_check.h"
 
 #include "dbase/record_writers.h"
 #include "views/structural_edits.h"

@@ -10,8 +10,8 @@
 // be refused and is then tried padded with 0xFF (or cut) to both file sizes, so that short inputs,
 // which the fuzzer mutates fastest, still describe a whole container.
 
-#include "fuzz/fuzz_check.h"
 #include "fuzz/image_checks.h"
+#include "fuzz/property_check.h"
 
 #include <cstring>
 

@@ -1,20 +1,27 @@
 // Writes the seed corpora of the fuzz targets: valid files of both kinds (the bundled sample,
 // a database filled to every table's limit, a container in the second half, an empty
-// database) into DIR/container, their unpacked images into DIR/image, and every command on
-// both pages of the sample, the full and the empty image into DIR/commands. Two seeds hold
-// only header, marker, length and compressed data: fuzz_container pads them to a whole file
-// and recomputes their checksums, so the fuzzer works on the compressed stream in a few KB.
+// database, the sample with entries the check's repairs remove) into DIR/container, their
+// unpacked images into DIR/image (which fuzz_reorder and fuzz_check read too), and every command on
+// both pages of the sample, the full and the empty image into DIR/commands. Two seeds hold only
+// header, marker, length and compressed data: fuzz_container pads them to a whole file and
+// recomputes their checksums, so the fuzzer works on the compressed stream in a few KB. The seeds
+// of the other inputs (the imports, the serial line, the instance message and the settings file)
+// are written by the parts in seeds.h.
 
+#include "dbase/database_check.h"
+#include "dbase/maintenance.h"
+#include "dbase/record_writers.h"
 #include "fuzz/commands_input.h"
 #include "fuzz/image_input.h"
+#include "fuzz/seeds.h"
 #include "tools/sample_database.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 
 using namespace orvane;
+using orvane::fuzz::Write_File;
 namespace fs = std::filesystem;
 
 namespace {
@@ -57,6 +64,32 @@ Bytes Container_Only(const Bytes &file)
     return {file.begin(), file.begin() + static_cast<std::ptrdiff_t>(end)};
 }
 
+// The sample with what the check's repairs remove and nothing it calls an error: the first
+// program's transponder without its programs, and a twin of the program that comes first then.
+void Build_Repairable_Sample(ChannelDatabase &db)
+{
+    Build_Sample_Database(db, FileKind::ChannelData);
+    const ProgramRecord first = db.raw.programs[0];
+    std::vector<int> on_transponder;
+    for (int slot = 0; slot < db.Program_Count; ++slot) {
+        const ProgramRecord &record = db.raw.programs[static_cast<std::size_t>(slot)];
+        if (Read_Field(record, prog::Tp_Kind) == Read_Field(first, prog::Tp_Kind)
+            && Read_Field(record, prog::Tp_Index) == Read_Field(first, prog::Tp_Index))
+            on_transponder.push_back(slot);
+    }
+    Delete_Programs(db, on_transponder);
+    const ProgramRecord &twin = db.raw.programs[0];
+    ProgramValues values;
+    values.is_radio = Read_Field(twin, prog::Is_Radio) != 0;
+    values.service_id = Read_Field(twin, prog::Service_Id);
+    values.name = db.rows.programs[0].Name;
+    Create_Program(db, Read_Field(twin, prog::Tp_Kind),
+                   static_cast<int>(Read_Field(twin, prog::Tp_Index)), values);
+    if (Check_Database(db.raw).count(Severity::Error) != 0
+        || Duplicate_Program_Slots(db.raw).empty() || Empty_Sat_Transponder_Slots(db.raw).empty())
+        throw std::runtime_error("the repairable sample has errors or nothing to repair");
+}
+
 std::vector<Seed> Make_Seeds()
 {
     using namespace orvane::fuzz;
@@ -79,18 +112,11 @@ std::vector<Seed> Make_Seeds()
             {"full_default.bin", Saved_File(full(FileKind::Default), FileKind::Default, 0),
              kOptionDefaultKind},
             {"empty_default.bin", empty, kOptionDefaultKind, kEmptyDatabaseCommands},
+            {"sample_repairable.bin", Saved_File(Build_Repairable_Sample, FileKind::ChannelData, 0),
+             0, Command_Bit(CommandId::DelAllEmptyTp)},
             {"sample_container_only.bin", Container_Only(sample_default), 0},
             {"empty_container_only.bin", Container_Only(empty), 0},
     };
-}
-
-void Write_File(const fs::path &path, ByteView bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char *>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush())
-        throw std::runtime_error("cannot write " + path.string());
 }
 
 // The unpacked image of a whole file, with the setting fuzz_image reads from its last bytes.
@@ -156,6 +182,24 @@ void Write_Command_Seeds(const fs::path &folder, const std::string &name, const 
 
 } // namespace
 
+namespace orvane::fuzz {
+
+void Write_File(const fs::path &path, ByteView bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char *>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    if (!out.flush())
+        throw std::runtime_error("cannot write " + path.string());
+}
+
+void Write_Text(const fs::path &path, const std::string &text)
+{
+    Write_File(path, ByteView(reinterpret_cast<const std::uint8_t *>(text.data()), text.size()));
+}
+
+} // namespace orvane::fuzz
+
 int main(int argc, char **argv)
 {
     if (argc != 2) {
@@ -164,7 +208,8 @@ int main(int argc, char **argv)
     }
     try {
         const fs::path root = argv[1];
-        for (const char *corpus : {"container", "image", "commands"})
+        for (const char *corpus :
+             {"container", "image", "commands", "import", "link", "instance", "settings"})
             fs::create_directories(root / corpus);
         for (const Seed &seed : Make_Seeds()) {
             Write_File(root / "container" / seed.name, seed.file);
@@ -175,6 +220,10 @@ int main(int argc, char **argv)
             Write_File(root / "image" / (stem + ".img"), image);
             Write_Command_Seeds(root / "commands", stem, image, seed.commands);
         }
+        fuzz::Write_Import_Seeds(root / "import", root / "import.dict");
+        fuzz::Write_Link_Seeds(root / "link");
+        fuzz::Write_Instance_Seeds(root / "instance");
+        fuzz::Write_Settings_Seeds(root / "settings");
     } catch (const std::exception &error) {
         std::fprintf(stderr, "fuzz_seeds: %s\n", error.what());
         return 1;

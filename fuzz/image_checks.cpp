@@ -2,7 +2,7 @@
 #include "fuzz/image_input.h"
 #include "fuzz/list_checks.h"
 
-#include "fuzz/fuzz_check.h"
+#include "fuzz/property_check.h"
 
 #include <algorithm>
 #include <array>

@@ -24,9 +24,10 @@ void Run_Image_Checks(ChannelDatabase &db);
 // order of other slots, must be refused with nothing moved. Leaves db reordered.
 void Check_Program_Reorders(ChannelDatabase &db, ByteView image);
 
-// Runs the database check: it must leave the image as it was and report only entries inside
-// their tables. On an image without errors it then runs the two repairs and checks that they
-// leave nothing to repair and no error. Leaves db repaired.
+// Runs the database check over db's raw arrays: it must leave them as they were and report only
+// entries inside their tables. On an image without errors it then runs the two repairs: with
+// something to repair they must leave nothing to repair and no error (the rows are decoded for
+// them), with nothing they must change nothing. Leaves db repaired.
 void Check_Database_Report(ChannelDatabase &db);
 
 enum class RowSet {

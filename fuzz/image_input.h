@@ -6,6 +6,7 @@
 // programs.
 
 #include "dbase/Orvane_dbase.h"
+#include "fuzz/property_check.h"
 
 #include <algorithm>
 #include <cstring>
@@ -22,9 +23,20 @@ constexpr std::uint8_t kOptionSecondBank = 2;                           // else 
 // The image an input of `size` bytes stands for, in a buffer that is reused.
 inline void Fill_Image(Bytes &image, const std::uint8_t *data, std::size_t size)
 {
+    const std::size_t copied = std::min(size, kImageSize);
     image.resize(kImageSize);
-    std::fill(image.begin(), image.end(), 0xFF);
-    std::memcpy(image.data(), data, std::min(size, kImageSize));
+    std::memcpy(image.data(), data, copied);
+    std::memset(image.data() + copied, 0xFF, kImageSize - copied);
+}
+
+// The choice bytes must lie outside every record region: they would otherwise change the
+// records they stand beside and be saved with them.
+inline void Check_Image_Input_Layout()
+{
+    for (std::size_t offset = kReorderInImage; offset < kImageSize; ++offset)
+        FUZZ_CHECK(std::ranges::none_of(Image_Regions(), [offset](const ImageRegion &region) {
+            return offset >= region.offset && offset < region.offset + region.size;
+        }));
 }
 
 // The file kind, bank and header that the image's last bytes give.

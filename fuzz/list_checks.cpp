@@ -3,8 +3,8 @@
 // has its fixed number of lines and shows the PID of the program's current audio track.
 
 #include "fuzz/list_checks.h"
-#include "fuzz/fuzz_check.h"
 #include "fuzz/image_checks.h"
+#include "fuzz/property_check.h"
 
 #include "dbase/record_writers.h"
 
