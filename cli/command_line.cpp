@@ -346,7 +346,8 @@ std::string Usage_Text()
            "check shows how full each table is (\"!\" marks 90 % of a limit) and what breaks\n"
            "the receiver's rules (errors), duplicates and bad names (warnings), and empty\n"
            "transponders and programs in no favourite group (information); it exits 1 when\n"
-           "there are errors. --json prints the same as JSON.\n"
+           "there are errors and 2 when FILE cannot be opened. --json prints the same as\n"
+           "JSON, and {\"error\": message} for a FILE it cannot open.\n"
            "import reads what export writes (the numbers it writes as texts may be numbers)\n"
            "and checks every value first: on an error it prints the first 20 problems and\n"
            "writes nothing. What the export does not carry (the bytes that no field owns, the\n"
@@ -362,7 +363,8 @@ std::string Usage_Text()
            "$XDG_DATA_HOME when set), keeping the newest 30 of each file name; backups lists\n"
            "them, or only those of file NAME.\n"
            "\n"
-           "Exit status: 0 success, 1 file refused or transfer failed, 2 wrong usage.\n"
+           "Exit status: 0 success, 1 file refused or transfer failed, 2 wrong usage (and a\n"
+           "FILE check cannot open).\n"
            "orvane-cli help COMMAND shows one command's usage; --version prints the version.\n";
 }
 

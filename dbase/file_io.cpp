@@ -206,15 +206,32 @@ std::optional<std::size_t> File_Size(const std::string &path)
     return static_cast<std::size_t>(info.st_size);
 }
 
+// The buffer grows with what the file holds, up to one byte past max_size: a file that says it
+// is larger is refused without a read, and memory follows the file, not the limit.
 bool Read_Whole_File(const std::string &path, Bytes &bytes, std::string &reason,
                      std::size_t max_size)
 {
+    constexpr std::size_t kFirstChunk = 65536;
     const int fd = Open_Regular_File(path, reason);
     if (fd < 0)
         return false;
-    bytes.resize(max_size + 1);
+    struct stat info
+    {};
+    const std::size_t said = ::fstat(fd, &info) == 0 ? static_cast<std::size_t>(info.st_size) : 0;
+    const std::size_t limit = max_size + 1;
+    if (said > max_size) {
+        ::close(fd);
+        bytes.assign(limit, 0);
+        return true;
+    }
+    bytes.resize(std::min(limit, std::max(said + 1, kFirstChunk)));
     std::size_t done = 0;
-    while (done < bytes.size()) {
+    for (;;) {
+        if (done == bytes.size()) {
+            if (bytes.size() == limit)
+                break;
+            bytes.resize(std::min(limit, bytes.size() * 2));
+        }
         const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
@@ -230,6 +247,24 @@ bool Read_Whole_File(const std::string &path, Bytes &bytes, std::string &reason,
     }
     ::close(fd);
     bytes.resize(done);
+    return true;
+}
+
+bool Read_Document(const std::string &path, std::string &text, std::string &reason)
+{
+    if (const std::optional<std::size_t> size = File_Size(path); size && *size > kMaxDocumentSize) {
+        reason = "It holds " + std::to_string(*size) + " bytes; a document may hold at most "
+                 + std::to_string(kMaxDocumentSize >> 20) + " MB.";
+        return false;
+    }
+    Bytes bytes;
+    if (!Read_Whole_File(path, bytes, reason, kMaxDocumentSize))
+        return false;
+    if (bytes.size() > kMaxDocumentSize) { // it grew since its size was taken
+        reason = "It holds more than " + std::to_string(kMaxDocumentSize >> 20) + " MB.";
+        return false;
+    }
+    text.assign(bytes.begin(), bytes.end());
     return true;
 }
 

@@ -31,6 +31,14 @@ std::optional<std::size_t> File_Size(const std::string &path);
 bool Read_Whole_File(const std::string &path, Bytes &bytes, std::string &reason,
                      std::size_t max_size);
 
+// The largest document an import reads (a JSON export, a program list): an export of a full
+// database is about 1.5 MB.
+inline constexpr std::size_t kMaxDocumentSize = std::size_t{16} << 20;
+
+// Reads a document of at most kMaxDocumentSize bytes. A larger one is refused by its size
+// before anything is read, the reason giving the size.
+bool Read_Document(const std::string &path, std::string &text, std::string &reason);
+
 // Opens the regular file at path for reading; -1 with the reason for anything else.
 int Open_Regular_File(const std::string &path, std::string &reason);
 
