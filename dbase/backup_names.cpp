@@ -149,6 +149,17 @@ std::optional<BackupFile> Parse_History_Name(const std::string &entry)
     return backup;
 }
 
+std::optional<std::string> Parse_Origin(std::string text)
+{
+    if (!text.ends_with('\n'))
+        return std::nullopt;
+    text.pop_back();
+    // A file name may hold a line break; only the last one ends the line.
+    if (!text.starts_with('/') || text.find('\0') != std::string::npos)
+        return std::nullopt;
+    return text;
+}
+
 std::optional<std::string> Read_Origin(const std::string &history_folder)
 {
     Bytes bytes;
@@ -156,14 +167,7 @@ std::optional<std::string> Read_Origin(const std::string &history_folder)
     const std::string path = history_folder + "/" + kOriginFileName;
     if (!Read_Whole_File(path, bytes, reason, kLongestOrigin) || bytes.size() > kLongestOrigin)
         return std::nullopt;
-    std::string origin(bytes.begin(), bytes.end());
-    if (!origin.ends_with('\n'))
-        return std::nullopt;
-    origin.pop_back();
-    // A file name may hold a line break; only the last one ends the line.
-    if (!origin.starts_with('/') || origin.find('\0') != std::string::npos)
-        return std::nullopt;
-    return origin;
+    return Parse_Origin(std::string(bytes.begin(), bytes.end()));
 }
 
 } // namespace orvane

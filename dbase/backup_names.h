@@ -27,8 +27,11 @@ std::string History_Backup_Name(const std::string &short_name, int sequence,
 // The sequence, the stamp and the short name of a history backup's entry.
 std::optional<BackupFile> Parse_History_Name(const std::string &entry);
 
-// The origin a history folder names: an absolute path and a line break; nothing when its origin
-// file is missing, unreadable or holds anything else.
+// The origin an origin file's text names: an absolute path and a line break; nothing for
+// anything else.
+std::optional<std::string> Parse_Origin(std::string text);
+// The origin a history folder names; nothing when its origin file is missing, unreadable or
+// holds no origin.
 std::optional<std::string> Read_Origin(const std::string &history_folder);
 
 } // namespace orvane

@@ -34,7 +34,7 @@ inline constexpr std::size_t kBackupsKept = 30;
 struct BackupFile
 {
     std::string path;      // the backup itself
-    std::string origin;    // the absolute path of the file it was taken of; empty when unknown
+    std::string origin;    // the absolute path of the file it was taken from; empty when unknown
     std::string file_name; // the name of that file (shortened when the origin is unknown)
     std::string stamp;     // "20261209-142501", local time when it was made
     int sequence = 1;      // the file's count of backups; in a flat one, 2, 3, ... in a second
@@ -48,12 +48,12 @@ std::string Stamp_Text(const std::string &stamp);
 // The parts of a flat backup's folder entry; nothing when the entry is no flat backup.
 std::optional<BackupFile> Parse_Backup_Name(const std::string &entry);
 
-// The form in which a backup names the file it was taken of: absolute, the links of its last
+// The form in which a backup names the file it was taken from: absolute, the links of its last
 // component followed as a write follows them, and the links of its folders resolved. Turns what
 // a user typed into the origin List_Backups takes.
 std::string Origin_Path(const std::string &path);
 
-// The file a backup was taken of, from its history folder; empty for a flat backup or a copy
+// The file a backup was taken from, from its history folder; empty for a flat backup or a copy
 // kept elsewhere.
 std::string Origin_Of_Backup(const std::string &backup_path);
 
