@@ -102,7 +102,7 @@ std::vector<BackupFile> List_Backups(const std::string &folder, const std::strin
         return {};
     while (const dirent *entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
-        const std::string path = folder + "/" + name;
+        const std::string path = std::string(folder).append("/").append(name);
         if (name == "." || name == "..")
             continue;
         if (!Is_Folder(path)) {

@@ -642,7 +642,8 @@ void TestFileLevel::replaced_file_keeps_owner()
 
 // Each row is a series of writes through the real write path: "FILE" writes new bytes, "FILE
 // same" the bytes FILE holds, "FILE full" fails on a full disk, "TZ=..." moves the time zone.
-// The backups of every file must hold what HistoryModel says, newest first.
+// The backups of every file must hold what HistoryModel says, newest first, and a flat backup
+// of an earlier version stays, listed without an origin.
 void TestFileLevel::backups_keep_the_newest_data()
 {
     QTest::addColumn<QStringList>("steps");
@@ -665,6 +666,8 @@ void TestFileLevel::backups_keep_the_newest()
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkpath("a") && QDir(dir.path()).mkpath("b"));
     const std::string backups = Path(dir, "backups");
+    QVERIFY(QDir(dir.path()).mkpath("backups"));
+    Write_File(backups + "/CD.BIN.20200101-000000.bak", View("flat"));
     const QByteArray zone = qgetenv("TZ");
     const auto restore_zone = qScopeGuard([&] { Set_Time_Zone(zone); });
     std::map<QString, HistoryModel> models;
@@ -694,6 +697,9 @@ void TestFileLevel::backups_keep_the_newest()
         QCOMPARE(Read_File(path), model.current);
         QCOMPARE(Backup_Contents(backups, path), model.Kept());
     }
+    const std::vector<BackupFile> all = List_Backups(backups);
+    QVERIFY(!all.empty() && all.back().origin.empty() && all.back().file_name == "CD.BIN");
+    QCOMPARE(Read_File(all.back().path), QByteArray("flat"));
 }
 
 // Two writers of one file at once, many rounds: every version that was replaced is in the
