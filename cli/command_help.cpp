@@ -52,7 +52,11 @@ constexpr CommandNotes kNotes[] = {
         {"write", "Writes FILE into the receiver on PORT (a device path or COM1..COM10).\n"
                   "Exits 0 on \"Update Success!\", 1 otherwise; Ctrl-C cancels.\n"},
         {"backups", "Lists the backups of replaced database files, newest first, or only those\n"
-                    "of file NAME: time, file name, size, kind, TV and radio programs, path.\n"},
+                    "of FILE: time, the path of the file it was taken from, size, kind, TV and\n"
+                    "radio programs, and the backup's path.\n"},
+        {"restore", "Writes the database of BACKUP (it must open as a database file) into FILE,\n"
+                    "by default the file BACKUP was taken from; a backup of an earlier version\n"
+                    "does not know that file and needs FILE. What FILE held is backed up first.\n"},
         {"help", "Shows the usage of COMMAND, or of every command without one.\n"},
 };
 

@@ -8,6 +8,7 @@
 #include "cli/info.h"
 #include "cli/json_import.h"
 #include "cli/link_commands.h"
+#include "cli/restore.h"
 #include "dbase/backups.h"
 #include "dbase/decode.h"
 #include "dbase/file_io.h"
@@ -296,7 +297,7 @@ int Run_Command(const CommandLine &line, std::ostream &out, std::ostream &err)
             {"pack", Run_Pack},     {"export", Run_Export},         {"sort", Run_Sort},
             {"order", Run_Order},   {"sample", Run_Sample},         {"read", Run_Read},
             {"write", Run_Write},   {"backups", Run_Backups},       {"check", Run_Check},
-            {"import", Run_Import}, {"import-csv", Run_Import_Csv},
+            {"import", Run_Import}, {"import-csv", Run_Import_Csv}, {"restore", Run_Restore},
     };
     for (const auto &[name, handler] : kHandlers) {
         if (line.command == name)

@@ -158,11 +158,9 @@ Outcome Save_Database_File(ChannelDatabase &db, const std::string &target_path,
         return Outcome::failure(msg::Save_Failed(target_path, reason));
     if (!Write_File_Atomically(working_copy_path, files.working_copy, reason))
         return Outcome::failure(msg::Save_Failed(working_copy_path, reason));
-    if (Outcome backed_up = Back_Up_Replaced_File(target, backups_folder); !backed_up)
-        return backed_up;
-    if (!target.Append(files.target, reason) || !target.Commit(reason))
-        return Outcome::failure(msg::Save_Failed(target_path, reason));
-    return Outcome::success();
+    return Replace_Backed_Up(target, files.target, backups_folder, [&](const std::string &why) {
+        return msg::Save_Failed(target_path, why);
+    });
 }
 
 ProgramTally Count_Programs(const ChannelDatabase &db)

@@ -4,6 +4,7 @@
 // both pages of the sample, the full and the empty image into DIR/commands. Two seeds hold
 // only header, marker, length and compressed data: fuzz_container pads them to a whole file
 // and recomputes their checksums, so the fuzzer works on the compressed stream in a few KB.
+// DIR/backup_names holds the entries and the origin text of a backups folder.
 
 #include "fuzz/commands_input.h"
 #include "fuzz/image_input.h"
@@ -154,6 +155,23 @@ void Write_Command_Seeds(const fs::path &folder, const std::string &name, const 
         }
 }
 
+void Write_Backup_Name_Seeds(const fs::path &folder)
+{
+    const std::string long_name = std::string(90, 'n') + "\xC3\xA9" + std::string(40, 'e') + ".BIN";
+    const std::string seeds[] = {
+            "CD.BIN.20261209-142501.bak",
+            "CD.BIN.20261209-142501-2.bak",
+            "CD.BIN.000042.20261209-142501.bak",
+            "/home/user/CHANNEL_DATA.BIN\n",
+            long_name,
+    };
+    int number = 0;
+    for (const std::string &seed : seeds) {
+        Write_File(folder / ("seed" + std::to_string(++number)),
+                   ByteView(reinterpret_cast<const std::uint8_t *>(seed.data()), seed.size()));
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -164,8 +182,9 @@ int main(int argc, char **argv)
     }
     try {
         const fs::path root = argv[1];
-        for (const char *corpus : {"container", "image", "commands"})
+        for (const char *corpus : {"container", "image", "commands", "backup_names"})
             fs::create_directories(root / corpus);
+        Write_Backup_Name_Seeds(root / "backup_names");
         for (const Seed &seed : Make_Seeds()) {
             Write_File(root / "container" / seed.name, seed.file);
             if (seed.file.size() != kDefaultFileSize && seed.file.size() != kChannelDataFileSize)

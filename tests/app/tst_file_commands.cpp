@@ -6,6 +6,7 @@
 
 #include "app/app_messages.h"
 #include "app/file_commands.h"
+#include "dbase/backups.h"
 #include "dbase/database_check.h"
 #include "dbase/messages.h"
 #include "views/main_views.h"
@@ -405,9 +406,9 @@ void TestFileCommands::restoreBackupOpensIt()
     f.ui.Push_Choice(0);
     f.ui.Push_Answer(true);
     f.files.Restore_BackupClick();
-    const QStringList backups = QDir(f.Backups()).entryList(QDir::Files);
-    QCOMPARE(backups.size(), 1);
-    QCOMPARE(f.files.current_file(), QDir(f.Backups()).filePath(backups.first()));
+    const std::vector<BackupFile> backups = List_Backups(f.Backups().toStdString());
+    QCOMPARE(backups.size(), std::size_t(1));
+    QCOMPARE(f.files.current_file(), QString::fromStdString(backups.front().path));
     QVERIFY(f.view.Data_Loaded);
     QVERIFY(!f.view.Data_Modified);
     QVERIFY2(f.ui.failures().isEmpty(), qPrintable(f.ui.failures().join('\n')));

@@ -298,6 +298,11 @@ void TestCli::exit_status_data()
     row("backups", "backups", 0);
     row("backups of a name", "backups data.bin", 0);
     row("backups of two names", "backups data.bin default.bin", 2);
+    row("restore into a file", "restore data.bin restored.bin", 0);
+    row("restore of no database", "restore bad_crc.bin restored.bin", 1);
+    row("restore of a file without origin", "restore default.bin", 2,
+        "the file default.bin was taken from is not known; name FILE");
+    row("restore without backup", "restore", 2, "restore takes 1 or 2 file names");
     row("help", "--help", 0);
     row("version", "--version", 0);
     row("version over a wrong command", "frobnicate --version", 0);
@@ -1063,24 +1068,37 @@ void TestCli::sample_writes_the_bundled_files()
 }
 
 // pack and sample copy the file they replace into the backups folder; backups lists them,
-// newest first, with what they hold.
+// newest first, with what they hold and the path of the file they were taken from (only that
+// file's when one is named); restore puts one back and backs up what it replaces.
 void TestCli::replaced_files_are_backed_up()
 {
     const QStringList pack{"pack", "image.bin", "--like", "data.bin", "--mode", "2", "b.bin"};
     QCOMPARE(run(pack).exit_code, 0);                                  // new file: no backup
     QCOMPARE(run({"sample", "--kind", "data", "b.bin"}).exit_code, 0); // replaces the Default
     QCOMPARE(run(pack).exit_code, 0);                                  // replaces the Channel Data
-    const CliRun listed = run({"backups", path("b.bin")});
-    QCOMPARE(listed.exit_code, 0);
-    const QList<QByteArray> lines = listed.out.trimmed().split('\n');
-    QCOMPARE(lines.size(), 2);
+    QVERIFY(QDir(m_dir.path()).mkdir("other"));
+    for (const char *kind : {"data", "default"})
+        QCOMPARE(run({"sample", "--kind", kind, "other/b.bin"}).exit_code, 0);
+    const QString folder = QFileInfo(m_dir.path()).canonicalFilePath() + '/';
     const QString backups = path("data/Orvane/backups/");
-    QVERIFY2(lines[0].contains("  b.bin  262144 bytes  Channel Data  TV ")
+    const auto listed = [&] { return run({"backups", "b.bin"}).out.trimmed().split('\n'); };
+    QList<QByteArray> lines = listed();
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines[0].contains(qPrintable("  " + folder + "b.bin  262144 bytes  Channel Data  TV "))
                      && lines[0].contains(qPrintable(backups + "b.bin.")),
              lines[0].constData());
-    QVERIFY2(lines[1].contains("  b.bin  131072 bytes  Default  TV "), lines[1].constData());
+    QVERIFY2(lines[1].contains(qPrintable("  " + folder + "b.bin  131072 bytes  Default  TV ")),
+             lines[1].constData());
+
+    const QByteArray backup = lines[0].mid(lines[0].lastIndexOf("  ") + 2);
+    const CliRun restored = run({"restore", backup});
+    QCOMPARE(restored.out, (folder + "b.bin: restored from ").toUtf8() + backup + '\n');
+    QVERIFY(To_Bytes(read("b.bin")) == m_data);
+    lines = listed();
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines[0].contains("  131072 bytes  Default  TV "), lines[0].constData());
     QCOMPARE(run({"backups", "other.bin"}).out,
-             "no backups in " + backups.chopped(1).toUtf8() + '\n');
+             "no backups of " + (folder + "other.bin in " + backups.chopped(1)).toUtf8() + '\n');
 }
 
 void TestCli::runs_leave_no_temporary_files()
