@@ -23,6 +23,7 @@ struct BackupFile
 {
     std::string path;      // the backup itself
     std::string file_name; // the name of the file it was taken of
+    std::string origin;    // the absolute path of that file; empty when unknown
     std::string stamp;     // "20261209-142501"
     int sequence = 1;      // 2, 3, ... for further backups within the same second
     std::uintmax_t size = 0;
