@@ -17,6 +17,18 @@ std::unique_ptr<ChannelDatabase> Make_Channel_Database()
     return std::make_unique<ChannelDatabase>();
 }
 
+FileState File_State_Of(const ChannelDatabase &db)
+{
+    return {db.File_Kind, db.File_Header, db.container.bank};
+}
+
+void Set_File_State(ChannelDatabase &db, const FileState &state)
+{
+    db.Set_File_Kind(state.kind);
+    db.File_Header = state.header;
+    db.container.bank = state.bank;
+}
+
 int Save_Mode_For(FileKind open_kind, FileKind target_kind)
 {
     if (target_kind == FileKind::ChannelData)
