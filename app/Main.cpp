@@ -74,7 +74,12 @@ TFormMain::TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent)
     Reset_Views(); // FormCreate
 }
 
-TFormMain::~TFormMain() = default;
+// The history is a child that QWidget deletes after this class's members are gone; its last
+// signals (a clear on destruction) must not reach them.
+TFormMain::~TFormMain()
+{
+    disconnect(m_history, nullptr, this, nullptr);
+}
 
 void TFormMain::Build_Window()
 {

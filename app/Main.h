@@ -71,7 +71,7 @@ public:
     void LastFileName1Click(int index);
     void PMSaveClick();
     void Save_DataClick(FileKind target_kind);
-    // File > "Restore a backup...": a backup chosen from the list opens as Open opens a file.
+    // File > "Restore a backup...": a backup chosen from the list goes back into its file.
     void Restore_BackupClick();
     // File > "Export program list..." and "Import program list..." (Main_program_list.cpp):
     // the programs as a CSV file for a spreadsheet, and an edited one applied as one step.
@@ -174,6 +174,7 @@ private:
     bool Send_File(const QString &file, FileKind kind) override;
     void Database_Opened() override;
     void Database_Saved() override;
+    void Database_Unsaved() override;
     void Show_Check_Window() override { Check_DatabaseClick(); }
 
     std::unique_ptr<TFormUpgrade> Show_Link_Dialog(const char *caption);
@@ -240,7 +241,7 @@ private:
 
     // The edit history (Main_history.cpp).
     void Build_History();
-    void Record_Step(const QString &caption, const std::function<void()> &command);
+    void Record_Step(const QString &caption, const std::function<void()> &command) override;
     void Restore_Step(const ImageChange &change, bool to_before, const CurrentEntries &entries);
 
     // Context menus (Main_menus.cpp).

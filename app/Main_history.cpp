@@ -1,7 +1,9 @@
 // TFormMain: the edit history. Every command that changes the open database runs through
-// Record_Step, which keeps the bytes it changed as one step of the undo stack; undo and redo
-// put them back, rebuild the lists of the page and choose the entries of the step again. The
-// modified flag follows the stack's clean state: the last open or save.
+// Record_Step, which keeps the bytes it changed (and the file's kind, header and bank, which a
+// restored backup changes too) as one step of the undo stack; undo and redo put them back,
+// rebuild the lists of the page and choose the entries of the step again. The modified flag
+// follows the stack's clean state: the last open or save (none after a backup was restored
+// where its file did not open).
 
 #include "app/Main.h"
 
@@ -39,9 +41,10 @@ void TFormMain::Record_Step(const QString &caption, const std::function<void()> 
         return;
     }
     const auto before = std::make_unique<RawArrays>(m_db->raw);
+    const FileState file_before = File_State_Of(*m_db);
     const CurrentEntries entries_before = Current_Entries(m_views);
     command();
-    ImageChange change = Image_Change_Between(*before, m_db->raw);
+    ImageChange change = Database_Change_Between(*before, file_before, *m_db);
     if (change.empty())
         return;
     m_history->push(new EditStep(
@@ -55,6 +58,8 @@ void TFormMain::Restore_Step(const ImageChange &change, bool to_before,
                              const CurrentEntries &entries)
 {
     Apply_Image_Change(*m_db, change, to_before);
+    if (change.file)
+        m_files.Update_Version_Panel();
     Show_Entries(m_views, entries);
     Apply_Changes();
 }
@@ -68,6 +73,11 @@ void TFormMain::Database_Opened()
 void TFormMain::Database_Saved()
 {
     m_history->setClean();
+}
+
+void TFormMain::Database_Unsaved()
+{
+    m_history->resetClean();
 }
 
 } // namespace orvane

@@ -2,7 +2,6 @@
 
 #include "app/Face.h"
 #include "app/app_messages.h"
-#include "dbase/backups.h"
 #include "dbase/database_check.h"
 #include "dbase/decode.h"
 #include "dbase/file_io.h"
@@ -22,30 +21,6 @@ namespace {
 std::string Local_Path(const QString &path)
 {
     return QFile::encodeName(path).toStdString();
-}
-
-// The backups as the restore list shows them: time, file, kind and programs.
-Ui_Services::RowChoice Backup_Choice(const QString &folder, const std::vector<BackupFile> &backups)
-{
-    Ui_Services::RowChoice choice;
-    choice.title = QStringLiteral("Restore a backup");
-    choice.text = QStringLiteral("Backups of replaced database files in %1, newest first. The "
-                                 "chosen one opens as a database; save it to keep it.")
-                          .arg(folder);
-    choice.columns = {QStringLiteral("Time"), QStringLiteral("File"), QStringLiteral("Kind"),
-                      QStringLiteral("TV"), QStringLiteral("Radio")};
-    for (const BackupFile &backup : backups) {
-        const DatabaseSummary summary = Summarise_Database_File(backup.path);
-        QStringList row{QString::fromStdString(Stamp_Text(backup.stamp)),
-                        QFile::decodeName(backup.file_name.c_str())};
-        if (summary.outcome)
-            row << QString::fromLatin1(File_Kind_Name(summary.kind))
-                << QString::number(summary.programs.tv) << QString::number(summary.programs.radio);
-        else
-            row << QStringLiteral("not a database file") << QString() << QString();
-        choice.rows << row;
-    }
-    return choice;
 }
 
 } // namespace
@@ -139,10 +114,22 @@ bool FileCommands::Open_Database_File(const QString &path, FileKind kind)
             m_ui.Error_Box(m_host.Dialog_Parent(), QString::fromStdString(checked.message));
             return false;
         }
-        if (!m_ui.Ask_Yes(m_host.Dialog_Parent(), QString::fromUtf8(app_text::kOpenQuestion),
-                          Ui_Services::Buttons::YesCancel))
+        if (!Changes_May_Be_Dropped())
             return false;
     }
+    return Open_Checked_File(path, kind, checked);
+}
+
+bool FileCommands::Changes_May_Be_Dropped()
+{
+    return m_ui.Ask_Yes(m_host.Dialog_Parent(), QString::fromUtf8(app_text::kOpenQuestion),
+                        Ui_Services::Buttons::YesCancel);
+}
+
+// The open itself, once the unsaved changes may go: the loaded database is dropped even when
+// the file then fails to open.
+bool FileCommands::Open_Checked_File(const QString &path, FileKind kind, const Outcome &checked)
+{
     const QScopedValueRollback<bool> busy(m_busy, true);
     m_db.Set_File_Kind(kind);
     m_current_file = path;
@@ -157,12 +144,8 @@ bool FileCommands::Open_Database_File(const QString &path, FileKind kind)
         outcome = Load_Database_File(m_db, Local_Path(path), Local_Path(m_paths.working_copy));
         Update_Version_Panel(); // the header is read before the checks
         if (outcome) {
-            m_view.Data_Loaded = true;
-            m_host.Show_File_Label(QString::fromUtf8(app_text::kOpenedLabel)
-                                   + QFileInfo(path).fileName());
             Remember_Opened_File(path);
-            m_views.Show_All_Lists();
-            m_host.Show_Lists();
+            Show_Opened_Database(path);
         }
     }
     if (!outcome) {
@@ -174,33 +157,55 @@ bool FileCommands::Open_Database_File(const QString &path, FileKind kind)
     return true;
 }
 
+void FileCommands::Show_Opened_Database(const QString &path)
+{
+    m_view.Data_Loaded = true;
+    m_host.Show_File_Label(QString::fromUtf8(app_text::kOpenedLabel) + QFileInfo(path).fileName());
+    m_views.Show_All_Lists();
+    m_host.Show_Lists();
+}
+
 std::unique_ptr<ChannelDatabase> FileCommands::Open_Reference_File(const QString &title)
 {
     const QString path = m_ui.Open_File_Name(m_host.Dialog_Parent(), title);
-    if (path.isEmpty())
-        return nullptr;
-    auto reference = Make_Channel_Database();
+    return path.isEmpty() ? nullptr : Open_Database_Copy(path);
+}
+
+// A database file opened in memory beside the open one (a reference, a backup), of the kind its
+// size gives; none when it does not open, which was reported.
+std::unique_ptr<ChannelDatabase> FileCommands::Open_Database_Copy(const QString &path)
+{
+    auto copy = Make_Channel_Database();
     const std::string local = Local_Path(path);
     Outcome opened;
     {
         const QScopedValueRollback<bool> busy(m_busy, true);
         const auto wait = m_host.Please_Wait(kPleaseWaitOpening);
-        opened = Load_Database_Copy(*reference, local,
+        opened = Load_Database_Copy(*copy, local,
                                     Kind_For_File_Size(File_Size(local), FileKind::ChannelData));
     }
     if (!opened) {
         m_ui.Error_Box(m_host.Dialog_Parent(), QString::fromStdString(opened.message));
         return nullptr;
     }
-    return reference;
+    return copy;
 }
 
+// A backup is no file to come back to: it is restored into its own file instead.
 void FileCommands::Remember_Opened_File(const QString &path)
 {
+    if (In_Backups_Folder(path))
+        return;
     const RecentFiles recent = Read_Recent_Files(m_paths.settings_file);
     const RecentFiles updated = Add_Recent_File(recent, path);
     if (updated.names != recent.names)
         Store_Recent_Files(updated);
+}
+
+bool FileCommands::In_Backups_Folder(const QString &path) const
+{
+    const QString folder = QFileInfo(m_paths.backups_folder).canonicalFilePath();
+    return !folder.isEmpty() && QFileInfo(path).canonicalPath() == folder;
 }
 
 void FileCommands::Store_Recent_Files(const RecentFiles &recent)
@@ -267,19 +272,6 @@ void FileCommands::Save_DataClick(FileKind target_kind)
     m_host.Show_File_Label(QString::fromUtf8(app_text::kSavedLabel) + QFileInfo(target).fileName());
     m_current_file = target;
     Open_Database_File(target, target_kind);
-}
-
-void FileCommands::Restore_BackupClick()
-{
-    if (busy())
-        return;
-    const std::vector<BackupFile> backups = List_Backups(Local_Path(m_paths.backups_folder));
-    const int chosen = m_ui.Choose_Row(m_host.Dialog_Parent(),
-                                       Backup_Choice(m_paths.backups_folder, backups));
-    if (chosen < 0 || chosen >= static_cast<int>(backups.size()))
-        return;
-    Open_File_Of_Its_Kind(
-            QFile::decodeName(backups[static_cast<std::size_t>(chosen)].path.c_str()));
 }
 
 // The kind of the read goes to the transfer only: the loaded database keeps its own kind (and

@@ -1,23 +1,25 @@
 #pragma once
 
-// The file commands of the main window: Open (from the menu, the recent files, a second start
-// or the backups), Save, Save as, the question before unsaved changes are dropped, and the
-// file steps of the receiver commands (the file a read writes and opens, the save before a
-// write). They keep the current file, the typed version text and the busy state; the window
-// binds them to its menus and shows their results through a FileCommandHost, so that the whole
-// flow runs in tests without a window.
+// The file commands of the main window: Open (from the menu, the recent files or a second
+// start), Save, Save as, restoring a backup into the file it was taken from, the question before
+// unsaved changes are dropped, and the file steps of the receiver commands (the file a read
+// writes and opens, the save before a write). They keep the current file, the typed version text
+// and the busy state; the window binds them to its menus and shows their results through a
+// FileCommandHost, so that the whole flow runs in tests without a window.
 
 #include "app/recent_files.h"
 #include "dbase/channel_database.h"
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QWidget;
 
 namespace orvane {
 
+struct BackupFile;
 class MainViews;
 class Ui_Services;
 struct ViewState;
@@ -57,10 +59,16 @@ public:
     virtual bool Receive_File(const QString &target, FileKind kind, const QString &backups_folder)
             = 0;
     virtual bool Send_File(const QString &file, FileKind kind) = 0;
-    // A database was opened (from a file, a read or a backup), or the open one saved: the
-    // edit history starts afresh, or marks the state on disk.
+    // A database was opened (from a file or a read), or the open one saved: the edit history
+    // starts afresh, or marks the state on disk.
     virtual void Database_Opened() {}
     virtual void Database_Saved() {}
+    // The open database differs from its file though no step of the history made it so (a
+    // backup restored where its file did not open): no undo leads back to the file.
+    virtual void Database_Unsaved() {}
+    // Runs command, which changes the open database, as one step of the edit history, so that
+    // undo and redo put back exactly what it changed.
+    virtual void Record_Step(const QString &caption, const std::function<void()> &command) = 0;
     // The database check's window, opened when a write was stopped for the errors it lists.
     virtual void Show_Check_Window() {}
 };
@@ -86,7 +94,7 @@ public:
     // Opens a database file of the given kind. Asks first when the loaded database has unsaved
     // changes; returns whether a database was opened.
     bool Open_Database_File(const QString &path, FileKind kind);
-    // A file named without a kind (a second start, a backup): its size gives the kind.
+    // A file named without a kind (a second start, a recent file): its size gives the kind.
     bool Open_File_Of_Its_Kind(const QString &path);
 
     // File menu.
@@ -95,7 +103,15 @@ public:
     void Open_Recent_File(const QString &path);
     void PMSaveClick();
     void Save_DataClick(FileKind target_kind);
+    // "Restore a backup...": the backup chosen in the list goes back into its file.
     void Restore_BackupClick();
+    // The backup's database becomes the content of the file it was taken from (asked for in the
+    // save dialog when the backup does not name it): that file opens as Open opens it, asking
+    // first when there are unsaved changes, and the backup's content replaces the opened one as
+    // one step of the edit history; a file that is not there or does not open gives a window
+    // over that path with the backup's content, modified, and no history. Nothing is written
+    // before the next Save. Returns whether the backup was restored.
+    bool Restore_Backup(const BackupFile &backup);
     // A database file chosen to compare with, opened in memory beside the open one (either
     // kind, from its size); none when cancelled or when it does not open, which was reported.
     std::unique_ptr<ChannelDatabase> Open_Reference_File(const QString &title);
@@ -106,9 +122,21 @@ public:
     // working copy when it closes. Never while an open or a save runs.
     bool Close_Allowed();
 
+    // The version field of a "Default" file as its header holds it (after an open, a restore, or
+    // an undo or redo of a restore).
+    void Update_Version_Panel();
+
 private:
     void Apply_Version_Edit();
-    void Update_Version_Panel();
+    bool Changes_May_Be_Dropped();
+    bool Open_Checked_File(const QString &path, FileKind kind, const Outcome &checked);
+    void Show_Opened_Database(const QString &path);
+    std::unique_ptr<ChannelDatabase> Open_Database_Copy(const QString &path);
+    QString Restore_Target(const BackupFile &backup);
+    bool Open_Restore_Target(const QString &path);
+    void Restore_Content(const ChannelDatabase &backup);
+    void Show_Restored_Database(const QString &path, const ChannelDatabase &backup);
+    bool In_Backups_Folder(const QString &path) const;
     bool Save_To(const QString &target);
     bool Save_Before_Write();
     bool Write_Despite_Errors();

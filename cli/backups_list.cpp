@@ -23,22 +23,29 @@ std::string Contents_Text(const std::string &path)
 void Print_Backups(const std::string &folder, const std::vector<BackupFile> &backups,
                    std::ostream &out)
 {
-    if (backups.empty()) {
-        out << "no backups in " << folder << '\n';
-        return;
-    }
     for (const BackupFile &backup : backups) {
-        out << Stamp_Text(backup.stamp) << "  " << backup.file_name << "  " << backup.size
-            << " bytes  " << Contents_Text(backup.path) << "  " << backup.path << '\n';
+        const std::string &taken_of = backup.origin.empty() ? backup.file_name : backup.origin;
+        out << Stamp_Text(backup.stamp) << "  " << taken_of << "  " << backup.size << " bytes  "
+            << Contents_Text(backup.path) << "  " << backup.path << '\n';
     }
+    if (backups.empty())
+        out << "no backups in " << folder << '\n';
 }
 
 int Run_Backups(const CommandLine &line, std::ostream &out, std::ostream & /*err*/)
 {
     const std::string folder = Backups_Folder();
-    // A path names the file as well as its bare name does.
-    const std::string name = line.files.empty() ? std::string() : Name_Of(line.files[0]);
-    Print_Backups(folder, List_Backups(folder, name), out);
+    if (line.files.empty()) {
+        Print_Backups(folder, List_Backups(folder), out);
+        return kExitOk;
+    }
+    // The file as a write of this path would replace it: links and relative folders resolved.
+    const std::string origin = Origin_Path(line.files[0]);
+    const std::vector<BackupFile> backups = List_Backups(folder, origin);
+    if (backups.empty())
+        out << "no backups of " << origin << " in " << folder << '\n';
+    else
+        Print_Backups(folder, backups, out);
     return kExitOk;
 }
 

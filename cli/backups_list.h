@@ -1,7 +1,8 @@
 #pragma once
 
-// `orvane-cli backups [NAME]`: the backups of replaced database files, newest first, one line
-// each: time, file name, size, kind, programs, and the backup's path for a copy back.
+// `orvane-cli backups [FILE]`: the backups of replaced database files, or of FILE only, newest
+// first, one line each: time, the path of the file it was taken from (the file name alone for a
+// flat backup of an earlier version), size, kind, programs, and the backup's path.
 
 #include "cli/command_line.h"
 #include "dbase/backups.h"

@@ -3,6 +3,9 @@
 #include "cli/json_writer.h"
 #include "dbase/codecs.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <iomanip>
 
 namespace orvane::cli {
@@ -94,6 +97,13 @@ void Write_Check_Json(const CheckReport &report, std::ostream &out)
     json.end_array();
     json.end_object();
     json.finish();
+}
+
+// A path's bytes are the file system's, UTF-8 on this platform.
+void Write_Check_Error_Json(const std::string &message, std::ostream &out)
+{
+    const QJsonObject error{{QStringLiteral("error"), QString::fromUtf8(message)}};
+    out << QJsonDocument(error).toJson(QJsonDocument::Indented).toStdString();
 }
 
 } // namespace orvane::cli

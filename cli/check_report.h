@@ -6,10 +6,13 @@
 #include "dbase/database_check.h"
 
 #include <ostream>
+#include <string>
 
 namespace orvane::cli {
 
 void Print_Check_Report(const CheckReport &report, std::ostream &out);
 void Write_Check_Json(const CheckReport &report, std::ostream &out);
+// What --json prints for a file it could not check: {"error": message}.
+void Write_Check_Error_Json(const std::string &message, std::ostream &out);
 
 } // namespace orvane::cli

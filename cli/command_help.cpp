@@ -30,8 +30,10 @@ constexpr CommandNotes kNotes[] = {
                    "--csv, the program list as CSV, in the form import-csv reads back.\n"},
         {"check", "Shows how full each table is (\"!\" marks 90 % of a limit) and what breaks\n"
                   "the receiver's rules (errors), duplicates and bad names (warnings), and empty\n"
-                  "transponders and programs in no favourite group (information). Exits 1 when\n"
-                  "there are errors. --json prints the same as JSON.\n"},
+                  "transponders and programs in no favourite group (information). Exits 0\n"
+                  "without errors, 1 when the database has errors, 2 when FILE cannot be\n"
+                  "opened. --json prints the same as JSON, and {\"error\": message} for a FILE\n"
+                  "it cannot open.\n"},
         {"import", "Reads what export writes and checks every value first: on an error it prints\n"
                    "the first 20 problems and writes nothing. What the export does not carry\n"
                    "comes from FILE; --kind names OUT's kind, FILE's by default.\n"},
@@ -50,7 +52,11 @@ constexpr CommandNotes kNotes[] = {
         {"write", "Writes FILE into the receiver on PORT (a device path or COM1..COM10).\n"
                   "Exits 0 on \"Update Success!\", 1 otherwise; Ctrl-C cancels.\n"},
         {"backups", "Lists the backups of replaced database files, newest first, or only those\n"
-                    "of file NAME: time, file name, size, kind, TV and radio programs, path.\n"},
+                    "of FILE: time, the path of the file it was taken from, size, kind, TV and\n"
+                    "radio programs, and the backup's path.\n"},
+        {"restore", "Writes the database of BACKUP (it must open as a database file) into FILE,\n"
+                    "by default the file BACKUP was taken from; a backup of an earlier version\n"
+                    "does not know that file and needs FILE. What FILE held is backed up first.\n"},
         {"help", "Shows the usage of COMMAND, or of every command without one.\n"},
 };
 

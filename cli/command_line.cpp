@@ -35,7 +35,7 @@ struct CommandRule
     unsigned required_options;
 };
 
-constexpr std::array<CommandRule, 15> kCommands{{
+constexpr std::array<CommandRule, 16> kCommands{{
         {"info", 1, 0, kKindOption, 0},
         {"verify", 1, 0, kKindOption, 0},
         {"unpack", 2, 0, kKindOption, 0},
@@ -49,6 +49,7 @@ constexpr std::array<CommandRule, 15> kCommands{{
         {"read", 1, 0, kKindOption | kPortOption, kKindOption | kPortOption},
         {"write", 1, 0, kKindOption | kPortOption, kPortOption},
         {"backups", 0, 1, 0, 0},
+        {"restore", 1, 1, 0, 0},
         {"import-csv", 2, 0, kKindOption | kLikeOption, kLikeOption},
         {"help", 0, 1, 0, 0},
 }};
@@ -147,8 +148,12 @@ std::optional<int> Mode_From(const std::string &value)
 std::string File_Count_Text(const CommandRule &rule)
 {
     const std::size_t most = rule.file_count + rule.optional_files;
-    const std::string count
-            = rule.optional_files == 0 ? std::to_string(most) : "at most " + std::to_string(most);
+    std::string count = std::to_string(most);
+    if (rule.optional_files > 0)
+        count = rule.file_count == 0
+                        ? "at most " + count
+                        : std::to_string(rule.file_count)
+                                  + (rule.optional_files == 1 ? " or " : " to ") + count;
     return count + " file name" + (most == 1 ? "" : "s");
 }
 
@@ -321,8 +326,9 @@ std::string Usage_Text()
            "  orvane-cli sample --kind data|default OUT             write the sample database\n"
            "  orvane-cli read --port PORT --kind data|default OUT   read OUT from the receiver\n"
            "  orvane-cli write --port PORT FILE                     write FILE into the receiver\n"
-           "  orvane-cli backups [NAME]                             list the backups, newest "
+           "  orvane-cli backups [FILE]                             list the backups, newest "
            "first\n"
+           "  orvane-cli restore BACKUP [FILE]                      put a backup back\n"
            "  orvane-cli import-csv CSV --like FILE OUT             apply an edited program "
            "list\n"
            "\n"
@@ -346,7 +352,8 @@ std::string Usage_Text()
            "check shows how full each table is (\"!\" marks 90 % of a limit) and what breaks\n"
            "the receiver's rules (errors), duplicates and bad names (warnings), and empty\n"
            "transponders and programs in no favourite group (information); it exits 1 when\n"
-           "there are errors. --json prints the same as JSON.\n"
+           "there are errors and 2 when FILE cannot be opened. --json prints the same as\n"
+           "JSON, and {\"error\": message} for a FILE it cannot open.\n"
            "import reads what export writes (the numbers it writes as texts may be numbers)\n"
            "and checks every value first: on an error it prints the first 20 problems and\n"
            "writes nothing. What the export does not carry (the bytes that no field owns, the\n"
@@ -357,12 +364,14 @@ std::string Usage_Text()
            "programs the rows' order, names, locked, skipped and favourite groups; rows that\n"
            "match no program or several are listed and skipped. A fault in CSV (up to 20 are\n"
            "shown) stops it before anything is written. It saves OUT as sort and order do.\n"
-           "Before pack, sample, read, sort, order, import and import-csv replace an existing\n"
-           "database file, they copy it into ~/.local/share/Orvane/backups/ (under\n"
-           "$XDG_DATA_HOME when set), keeping the newest 30 of each file name; backups lists\n"
-           "them, or only those of file NAME.\n"
+           "Before pack, sample, read, sort, order, import, import-csv and restore replace an\n"
+           "existing database file, they copy it into ~/.local/share/Orvane/backups/ (under\n"
+           "$XDG_DATA_HOME when set), keeping the newest 30 of each file; backups lists them\n"
+           "with the path of the file each was taken from, or only those of FILE. restore\n"
+           "writes the database of BACKUP into FILE, by default the file it was taken from.\n"
            "\n"
-           "Exit status: 0 success, 1 file refused or transfer failed, 2 wrong usage.\n"
+           "Exit status: 0 success, 1 file refused or transfer failed, 2 wrong usage (and a\n"
+           "FILE check cannot open).\n"
            "orvane-cli help COMMAND shows one command's usage; --version prints the version.\n";
 }
 

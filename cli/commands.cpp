@@ -8,6 +8,7 @@
 #include "cli/info.h"
 #include "cli/json_import.h"
 #include "cli/link_commands.h"
+#include "cli/restore.h"
 #include "dbase/backups.h"
 #include "dbase/decode.h"
 #include "dbase/file_io.h"
@@ -33,7 +34,7 @@ struct Session
 
 Outcome Open(Session &session, const std::string &path, std::optional<FileKind> forced)
 {
-    return Load_Database_Copy(*session.db, path, Kind_Of(path, forced));
+    return Load_For_Command(*session.db, path, forced);
 }
 
 Outcome Write_Output(const std::string &path, ByteView bytes)
@@ -105,7 +106,7 @@ int Run_Pack(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
     const std::string &like = *line.like;
     const FileKind kind = Kind_Of(like, line.kind);
     if (Outcome checked = Check_Database_File(like, Expected_Size_For(kind)); !checked)
-        return Refuse(err, checked.message);
+        return Refuse(err, Opening_Refused(like, kind, checked.message));
     if (!Mode_Fits_Kind(*line.mode, kind)) {
         return Usage_Error(err, "mode " + std::to_string(*line.mode) + " does not apply to a \""
                                         + File_Kind_Name(kind) + "\" file");
@@ -144,8 +145,13 @@ int Run_Export(const CommandLine &line, std::ostream &out, std::ostream &err)
 int Run_Check(const CommandLine &line, std::ostream &out, std::ostream &err)
 {
     Session session;
-    if (Outcome opened = Open(session, line.files[0], line.kind); !opened)
-        return Refuse(err, opened.message);
+    if (Outcome opened = Open(session, line.files[0], line.kind); !opened) {
+        // A script tells a file it could not check (2) from a database with errors (1).
+        if (line.json)
+            Write_Check_Error_Json(Terminal_Text(opened.message), out);
+        Refuse(err, opened.message);
+        return kExitUsage;
+    }
     const CheckReport report = Check_Database(session.db->raw);
     if (line.json)
         Write_Check_Json(report, out);
@@ -191,9 +197,6 @@ int Run_Order(const CommandLine &line, std::ostream &out, std::ostream &err)
     return kExitOk;
 }
 
-// The largest JSON document import reads: an export of a full database is about 3 MB.
-constexpr std::size_t kLargestJson = std::size_t{64} << 20;
-
 // The tables of an export written into FILE's database, and saved as OUT of FILE's kind or of
 // the one --kind names, as pack would save it.
 int Run_Import(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
@@ -201,19 +204,18 @@ int Run_Import(const CommandLine &line, std::ostream & /*out*/, std::ostream &er
     Session session;
     if (Outcome opened = Open(session, *line.like, std::nullopt); !opened)
         return Refuse(err, opened.message);
-    Bytes json;
-    std::string reason;
-    if (!Read_Whole_File(line.files[0], json, reason, kLargestJson) || json.size() > kLargestJson)
-        return Refuse(err, "Can not read the JSON file,\r\r" + line.files[0] + "\r\r"
-                                   + (reason.empty() ? "It is larger than 64 MB." : reason));
-    const JsonImport imported = Read_Json_Import(std::string(json.begin(), json.end()));
+    std::string json;
+    if (std::string reason; !Read_Document(line.files[0], json, reason))
+        return Refuse(err, "Can not read the JSON file,\r\r" + line.files[0] + "\r\r" + reason);
+    const JsonImport imported = Read_Json_Import(json);
     if (!imported.errors.empty()) {
         for (const std::string &error : imported.errors)
             err << line.files[0] << ": " << error << '\n';
         return kExitRefused;
     }
     ChannelDatabase &db = *session.db;
-    Import_Tables(db, imported.tables);
+    if (Outcome fits = Import_Tables(db, imported.tables); !fits)
+        return Refuse(err, line.files[0] + ": " + fits.message);
     db.Save_Mode = Save_Mode_For(db.File_Kind, line.kind.value_or(db.File_Kind));
     const SavedFiles saved = Save_Database_Bytes(db);
     Outcome step = saved.outcome;
@@ -234,11 +236,40 @@ int Run_Sample(const CommandLine &line, std::ostream & /*out*/, std::ostream &er
 } // namespace
 
 // Messages keep "\r" for the line breaks of a message box; a terminal shows them as new lines.
-int Refuse(std::ostream &err, std::string message)
+std::string Terminal_Text(std::string message)
 {
     std::replace(message.begin(), message.end(), '\r', '\n');
-    err << message << '\n';
+    return message;
+}
+
+int Refuse(std::ostream &err, std::string message)
+{
+    err << Terminal_Text(std::move(message)) << '\n';
     return kExitRefused;
+}
+
+// The program's own messages name no file where a single file is open; a command may open two,
+// so the path follows on a line of its own, and a file of the wrong size says its size.
+std::string Opening_Refused(const std::string &path, FileKind kind, std::string message)
+{
+    if (message.find(path) != std::string::npos)
+        return message;
+    message += '\r' + path;
+    const std::optional<std::size_t> size = File_Size(path);
+    if (message.starts_with(msg::kFileWrong) && size)
+        message += "\rIt holds " + std::to_string(*size) + " bytes; a \"" + File_Kind_Name(kind)
+                   + "\" file holds " + std::to_string(Expected_Size_For(kind)) + " bytes.";
+    return message;
+}
+
+Outcome Load_For_Command(ChannelDatabase &db, const std::string &path,
+                         std::optional<FileKind> forced)
+{
+    const FileKind kind = Kind_Of(path, forced);
+    Outcome opened = Load_Database_Copy(db, path, kind);
+    if (!opened)
+        opened.message = Opening_Refused(path, kind, std::move(opened.message));
+    return opened;
 }
 
 // A changed database goes out as Save does: in the kind it was opened as, the file it
@@ -266,7 +297,7 @@ int Run_Command(const CommandLine &line, std::ostream &out, std::ostream &err)
             {"pack", Run_Pack},     {"export", Run_Export},         {"sort", Run_Sort},
             {"order", Run_Order},   {"sample", Run_Sample},         {"read", Run_Read},
             {"write", Run_Write},   {"backups", Run_Backups},       {"check", Run_Check},
-            {"import", Run_Import}, {"import-csv", Run_Import_Csv},
+            {"import", Run_Import}, {"import-csv", Run_Import_Csv}, {"restore", Run_Restore},
     };
     for (const auto &[name, handler] : kHandlers) {
         if (line.command == name)

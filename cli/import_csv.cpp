@@ -14,7 +14,7 @@ int Run_Import_Csv(const CommandLine &line, std::ostream &out, std::ostream &err
     std::string text;
     Outcome step = Read_Program_List_File(line.files[0], text);
     if (step)
-        step = Load_Database_Copy(*db, *line.like, Kind_Of(*line.like, line.kind));
+        step = Load_For_Command(*db, *line.like, line.kind);
     if (!step)
         return Refuse(err, step.message);
     const ProgramListReport report = Apply_Program_List(*db, Parse_Program_List(text));

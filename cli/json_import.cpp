@@ -1,5 +1,6 @@
 #include "cli/json_import.h"
 
+#include "cli/json_scan.h"
 #include "dbase/codecs.h"
 #include "dbase/display_rows.h"
 #include "dbase/messages.h"
@@ -21,33 +22,12 @@ constexpr std::uint32_t kU32 = 0xFFFFFFFF;
 constexpr std::uint32_t kFlag = 1;
 constexpr std::uint32_t kNibble = 15;
 
-// A value as the document holds it, for a message.
-std::string Shown(const QJsonValue &value)
-{
-    switch (value.type()) {
-    case QJsonValue::String:
-        return '"' + value.toString().toStdString() + '"';
-    case QJsonValue::Double: {
-        const double number = value.toDouble();
-        return number == std::floor(number) && std::abs(number) < 1e15
-                       ? std::to_string(static_cast<long long>(number))
-                       : std::to_string(number);
-    }
-    case QJsonValue::Bool:
-        return value.toBool() ? "true" : "false";
-    case QJsonValue::Array:
-        return "an array";
-    case QJsonValue::Object:
-        return "an object";
-    default:
-        return "null";
-    }
-}
-
-// A number as a message shows it, whether the document gave it as a number or as digits.
+// A number that the document wrote as a double shows it: whole numbers of up to 15 digits.
 std::string Shown_Number(double number)
 {
-    return Shown(QJsonValue(number));
+    if (number == std::floor(number) && std::abs(number) < 1e15)
+        return std::to_string(static_cast<long long>(number));
+    return QByteArray::number(number, 'g', 17).toStdString();
 }
 
 bool All_Digits(const QString &text)
@@ -77,8 +57,9 @@ std::string Place_Of(const std::string &text, int offset)
 class Reader
 {
 public:
-    explicit Reader(JsonImport &result)
+    Reader(JsonImport &result, const JsonScan::NumberTexts &number_texts)
         : m_result(result)
+        , m_number_texts(number_texts)
     {}
 
     void read(const QJsonObject &root)
@@ -104,11 +85,34 @@ public:
 private:
     bool full() const { return m_result.errors.size() >= msg::kMaxListedErrors; }
 
+    // A value as the document wrote it, for a message: a number in its own digits, a text
+    // quoted and cut short.
+    std::string shown(const QJsonValue &value, const std::string &path) const
+    {
+        switch (value.type()) {
+        case QJsonValue::String:
+            return msg::Quoted_Value(value.toString().toStdString());
+        case QJsonValue::Double: {
+            const auto written = m_number_texts.find(path);
+            return written != m_number_texts.end() ? written->second
+                                                   : Shown_Number(value.toDouble());
+        }
+        case QJsonValue::Bool:
+            return value.toBool() ? "true" : "false";
+        case QJsonValue::Array:
+            return "an array";
+        case QJsonValue::Object:
+            return "an object";
+        default:
+            return "null";
+        }
+    }
+
     QJsonObject Object(const QJsonObject &parent, const char *key)
     {
         const QJsonValue value = parent.value(QLatin1String(key));
         if (!value.isObject())
-            fail(key, value.isUndefined() ? "missing" : Shown(value) + " is not an object");
+            fail(key, value.isUndefined() ? "missing" : shown(value, key) + " is not an object");
         return value.toObject();
     }
 
@@ -116,7 +120,7 @@ private:
     {
         const QJsonValue value = parent.value(QLatin1String(key));
         if (!value.isArray())
-            fail(key, value.isUndefined() ? "missing" : Shown(value) + " is not an array");
+            fail(key, value.isUndefined() ? "missing" : shown(value, key) + " is not an array");
         return value.toArray();
     }
 
@@ -138,9 +142,10 @@ private:
         else if (value.isString() && All_Digits(value.toString()))
             number = static_cast<double>(value.toString().toULongLong());
         if (number < 0 || number != std::floor(number))
-            return refuse(path, Shown(value) + " is not a whole number from 0");
+            return refuse(path, shown(value, path) + " is not a whole number from 0");
         if (number > most)
-            return refuse(path, Shown_Number(number) + " is above " + std::to_string(most));
+            return refuse(path, (value.isDouble() ? shown(value, path) : Shown_Number(number))
+                                        + " is above " + std::to_string(most));
         return static_cast<std::uint32_t>(number);
     }
 
@@ -155,12 +160,13 @@ private:
                                     std::size_t longest)
     {
         if (!value.isString())
-            return refuse(path, value.isUndefined() ? "missing" : Shown(value) + " is not a text");
+            return refuse(path,
+                          value.isUndefined() ? "missing" : shown(value, path) + " is not a text");
         std::optional<std::string> latin1 = Latin1_Of_Utf8(value.toString().toStdString());
         if (!latin1)
-            return refuse(path, Shown(value) + " holds a character Latin-1 cannot hold");
+            return refuse(path, shown(value, path) + " holds a character Latin-1 cannot hold");
         if (latin1->size() > longest)
-            return refuse(path, Shown(value) + " is longer than " + std::to_string(longest)
+            return refuse(path, shown(value, path) + " is longer than " + std::to_string(longest)
                                         + " characters");
         return latin1;
     }
@@ -171,16 +177,19 @@ private:
         return text(object.value(QLatin1String(key)), path + '.' + key, longest);
     }
 
-    // A slot from 0 to most, not given before in its table.
-    std::optional<int> slot(const QJsonObject &object, const std::string &path, int most,
+    // A slot of a table of `size` slots, below `used` where the table must be dense (programs
+    // and audio tracks use 0..count-1), and not given before.
+    std::optional<int> slot(const QJsonObject &object, const std::string &path, int size, int used,
                             std::set<int> &seen)
     {
-        const std::optional<std::uint32_t> value = number(object, path, "slot", kU16);
+        const std::optional<std::uint32_t> value
+                = number(object, path, "slot", static_cast<std::uint32_t>(size - 1));
         if (!value)
             return std::nullopt;
         const auto slot = static_cast<int>(*value);
-        if (slot > most) {
-            fail(path + ".slot", std::to_string(slot) + " is outside 0.." + std::to_string(most));
+        if (slot >= used) {
+            fail(path + ".slot",
+                 std::to_string(slot) + " is outside 0.." + std::to_string(used - 1));
             return std::nullopt;
         }
         if (!seen.insert(slot).second) {
@@ -190,6 +199,12 @@ private:
         return slot;
     }
 
+    // The slots a dense table of `size` slots may use for the items of its array.
+    static int Dense_Slots(const QJsonArray &array, int size)
+    {
+        return static_cast<int>(std::min<qsizetype>(array.size(), size));
+    }
+
     // Each item of an array as an object, with its path ("programs[3]").
     template<typename Read>
     void each(const QJsonArray &array, const char *name, Read read)
@@ -197,7 +212,7 @@ private:
         for (qsizetype i = 0; i < array.size() && !full(); ++i) {
             const std::string path = std::string(name) + '[' + std::to_string(i) + ']';
             if (!array[i].isObject())
-                fail(path, Shown(array[i]) + " is not an object");
+                fail(path, shown(array[i], path) + " is not an object");
             else
                 read(array[i].toObject(), path);
         }
@@ -212,7 +227,7 @@ private:
         if (!value.isArray() || value.toArray().size() != static_cast<qsizetype>(N)) {
             fail(where, value.isUndefined()
                                 ? "missing"
-                                : Shown(value) + " is not an array of " + std::to_string(N));
+                                : shown(value, where) + " is not an array of " + std::to_string(N));
             return;
         }
         const QJsonArray array = value.toArray();
@@ -227,10 +242,10 @@ private:
         const auto count = [&](const char *key, std::uint32_t most) {
             return static_cast<int>(number(counts, "counts", key, most).value_or(0));
         };
-        m_sat_total = count("Sat_Total_Count", kU16);
-        m_ter_total = count("Ter_Total_Count", kU16);
-        m_program_count = count("Program_Count", kU16);
-        m_track_count = count("Audio_Track_Count", kU16);
+        m_sat_total = count("Sat_Total_Count", kSatTransponderSlots);
+        m_ter_total = count("Ter_Total_Count", kTerTransponderSlots);
+        m_program_count = count("Program_Count", kProgramSlots);
+        m_track_count = count("Audio_Track_Count", kAudioTrackSlots);
         numbers(counts, "counts", "Per_Sat_Count", kU16, m_result.tables.per_sat_count);
         numbers(counts, "counts", "Per_Group_Count", kU16, m_result.tables.per_group_count);
     }
@@ -247,10 +262,10 @@ private:
         const QString whole = point < 0 ? text : text.left(point);
         const QString tenth = point < 0 ? QStringLiteral("0") : text.mid(point + 1);
         if (!value.isString() || !All_Digits(whole) || tenth.size() != 1 || !All_Digits(tenth))
-            return refuse(where, Shown(value) + " is not degrees with at most one decimal");
+            return refuse(where, shown(value, where) + " is not degrees with at most one decimal");
         const unsigned long long tenths = whole.toULongLong() * 10 + tenth.toUInt();
         if (tenths > kU16)
-            return refuse(where, Shown(value) + " is above 6553.5");
+            return refuse(where, shown(value, where) + " is above 6553.5");
         return static_cast<std::uint32_t>(tenths);
     }
 
@@ -259,7 +274,7 @@ private:
         std::set<int> seen;
         each(array, "satellites", [&](const QJsonObject &o, const std::string &path) {
             SatelliteImport in;
-            const auto s = slot(o, path, kSatelliteCount - 1, seen);
+            const auto s = slot(o, path, kSatelliteCount, kSatelliteCount, seen);
             const auto name = text(o, path, "Name", sat::kNameLength);
             const auto longitude = tenths(o, path);
             const auto u8 = [&](const char *key, std::uint32_t most) {
@@ -288,9 +303,10 @@ private:
     {
         const QJsonValue value = o.value(QLatin1String(key));
         if (value.toString().toStdString() != expected)
-            fail(path + '.' + key, (value.isUndefined() ? std::string("missing") : Shown(value))
-                                           + " does not match " + code_key + ' '
-                                           + std::to_string(code) + " (\"" + expected + "\")");
+            fail(path + '.' + key,
+                 (value.isUndefined() ? std::string("missing") : shown(value, path + '.' + key))
+                         + " does not match " + code_key + ' ' + std::to_string(code) + " (\""
+                         + expected + "\")");
     }
 
     void read_sat_tps(const QJsonArray &array)
@@ -298,7 +314,7 @@ private:
         std::set<int> seen;
         each(array, "sat_transponders", [&](const QJsonObject &o, const std::string &path) {
             SatTpImport in;
-            const auto s = slot(o, path, kSatTransponderSlots - 1, seen);
+            const auto s = slot(o, path, kSatTransponderSlots, kSatTransponderSlots, seen);
             const auto satellite = number(o, path, "Sat_Index", kSatelliteCount - 1);
             in.tp_number = number(o, path, "Tp_Number", kU8).value_or(0);
             in.frequency = number(o, path, "Frequency", sat_tp::Frequency.max_value()).value_or(0);
@@ -325,7 +341,7 @@ private:
         std::set<int> seen;
         each(array, "ter_transponders", [&](const QJsonObject &o, const std::string &path) {
             TerTpImport in;
-            const auto s = slot(o, path, kTerTransponderSlots - 1, seen);
+            const auto s = slot(o, path, kTerTransponderSlots, kTerTransponderSlots, seen);
             const auto group = number(o, path, "Group_Index", kTerGroupCount - 1);
             in.tp_number = number(o, path, "Tp_Number", kU8).value_or(0);
             in.frequency = number(o, path, "Frequency", kU32).value_or(0);
@@ -359,7 +375,8 @@ private:
                 return c == u'0' || c == u'1';
             })) {
             fail(path + ".Favourite_Mask",
-                 (value.isUndefined() ? std::string("missing") : Shown(value))
+                 (value.isUndefined() ? std::string("missing")
+                                      : shown(value, path + ".Favourite_Mask"))
                          + " is not 16 digits 0 or 1");
             return std::nullopt;
         }
@@ -369,10 +386,10 @@ private:
     void read_programs(const QJsonArray &array)
     {
         std::set<int> seen;
-        const int last = static_cast<int>(array.size()) - 1;
+        const int used = Dense_Slots(array, kProgramSlots);
         each(array, "programs", [&](const QJsonObject &o, const std::string &path) {
             ProgramImport in;
-            const auto s = slot(o, path, last, seen);
+            const auto s = slot(o, path, kProgramSlots, used, seen);
             const auto name = text(o, path, "Name", prog::kNameLength);
             const auto kind = number(o, path, "Tp_Kind", prog::Tp_Kind.max_value());
             const auto tp = number(o, path, "Tp_Index", prog::Tp_Index.max_value());
@@ -415,10 +432,10 @@ private:
     void read_tracks(const QJsonArray &array)
     {
         std::set<int> seen;
-        const int last = static_cast<int>(array.size()) - 1;
+        const int used = Dense_Slots(array, kAudioTrackSlots);
         each(array, "audio_tracks", [&](const QJsonObject &o, const std::string &path) {
             TrackImport in;
-            const auto s = slot(o, path, last, seen);
+            const auto s = slot(o, path, kAudioTrackSlots, used, seen);
             const auto tag = text(o, path, "Tag", audio::kTagLength);
             in.in_use = number(o, path, "In_Use", kFlag).value_or(0);
             in.program_index = number(o, path, "Program_Index", kU16).value_or(0);
@@ -486,7 +503,8 @@ private:
             const int expected = sat ? sat_of_tp[tp] : 0;
             if (!sat_slot.isDouble() || sat_slot.toDouble() != expected)
                 fail(path + ".Sat_Slot",
-                     (sat_slot.isUndefined() ? std::string("missing") : Shown(sat_slot))
+                     (sat_slot.isUndefined() ? std::string("missing")
+                                             : shown(sat_slot, path + ".Sat_Slot"))
                              + " does not match its transponder's satellite "
                              + std::to_string(expected));
         }
@@ -499,6 +517,7 @@ private:
     }
 
     JsonImport &m_result;
+    const JsonScan::NumberTexts &m_number_texts;
     int m_sat_total = 0;
     int m_ter_total = 0;
     int m_program_count = 0;
@@ -516,11 +535,16 @@ JsonImport Read_Json_Import(const std::string &json_text)
     const QJsonDocument document = QJsonDocument::fromJson(
             QByteArray::fromRawData(json_text.data(), static_cast<qsizetype>(json_text.size())),
             &error);
-    Reader reader(result);
+    JsonScan scan;
+    if (error.error == QJsonParseError::NoError && document.isObject())
+        scan = Scan_Json(json_text);
+    Reader reader(result, scan.number_texts);
     if (error.error != QJsonParseError::NoError)
         reader.fail(Place_Of(json_text, error.offset), error.errorString().toStdString());
     else if (!document.isObject())
         reader.fail("line 1, column 1", "the document is not a JSON object");
+    else if (!scan.faults.empty())
+        result.errors = std::move(scan.faults);
     else
         reader.read(document.object());
     return result;

@@ -1,188 +1,146 @@
 #include "dbase/backups.h"
 
+#include "dbase/backup_history.h"
+#include "dbase/backup_names.h"
 #include "dbase/messages.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cerrno>
-#include <cstring>
 #include <dirent.h>
 #include <filesystem>
-#include <unistd.h>
+#include <sys/stat.h>
 
 namespace orvane {
 namespace {
 
-constexpr const char *kBackupSuffix = ".bak";
-constexpr std::size_t kStampLength = 15; // "YYYYMMDD-HHMMSS"
-constexpr std::size_t kCopyChunk = 65536;
-
-bool All_Digits(const std::string &text)
-{
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) {
-        return std::isdigit(c);
-    });
-}
-
-bool Is_Stamp(const std::string &text)
-{
-    return text.size() == kStampLength && text[8] == '-' && All_Digits(text.substr(0, 8))
-           && All_Digits(text.substr(9));
-}
-
-std::string Backup_Name(const std::string &file_name, const std::string &stamp, int sequence)
-{
-    const std::string tail = sequence > 1 ? "-" + std::to_string(sequence) : "";
-    return file_name + "." + stamp + tail + kBackupSuffix;
-}
-
 bool Newer(const BackupFile &a, const BackupFile &b)
 {
-    if (a.stamp != b.stamp)
-        return a.stamp > b.stamp;
-    if (a.sequence != b.sequence)
-        return a.sequence > b.sequence;
-    return a.file_name < b.file_name;
+    return std::tie(a.stamp, a.sequence, b.path) > std::tie(b.stamp, b.sequence, a.path);
 }
 
-Outcome Make_Folder(const std::string &folder)
+// The flat backups of earlier versions, directly in the backups folder.
+void Add_Flat_Backup(const std::string &folder, const std::string &entry,
+                     std::vector<BackupFile> &flat)
 {
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error)
-        return Outcome::failure(msg::Backup_Failed(folder, error.message()));
-    return Outcome::success();
+    std::optional<BackupFile> backup = Parse_Backup_Name(entry);
+    if (!backup)
+        return;
+    backup->path = folder + "/" + entry;
+    struct stat info
+    {};
+    if (::lstat(backup->path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return;
+    backup->size = static_cast<std::uintmax_t>(info.st_size);
+    flat.push_back(std::move(*backup));
 }
 
-// The first name of this second that no backup uses yet.
-std::string Free_Backup_Path(const std::string &folder, const std::string &file_name,
-                             const std::string &stamp)
+bool Is_Folder(const std::string &path)
 {
-    for (int sequence = 1;; ++sequence) {
-        std::string path = folder + "/" + Backup_Name(file_name, stamp, sequence);
-        if (::access(path.c_str(), F_OK) != 0)
-            return path;
-    }
+    struct stat info
+    {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool Copy_Into(const std::string &source, AtomicFileWriter &writer, std::string &reason)
+// Every history keeps its own order (its sequence); the histories are interleaved by the time
+// of their newest remaining backup.
+std::vector<BackupFile> Newest_First(std::vector<std::vector<BackupFile>> &histories)
 {
-    const int fd = Open_Regular_File(source, reason);
-    if (fd < 0)
-        return false;
-    Bytes chunk(kCopyChunk);
-    bool ok = true;
+    std::vector<BackupFile> merged;
+    std::vector<std::size_t> next(histories.size(), 0);
     for (;;) {
-        const ssize_t n = ::read(fd, chunk.data(), chunk.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            reason = std::strerror(errno);
-            ok = false;
+        std::size_t chosen = histories.size();
+        for (std::size_t h = 0; h < histories.size(); ++h) {
+            if (next[h] < histories[h].size()
+                && (chosen == histories.size()
+                    || Newer(histories[h][next[h]], histories[chosen][next[chosen]])))
+                chosen = h;
         }
-        if (n <= 0)
-            break;
-        if (!writer.Append(ByteView(chunk).first(static_cast<std::size_t>(n)), reason)) {
-            ok = false;
-            break;
-        }
+        if (chosen == histories.size())
+            return merged;
+        merged.push_back(std::move(histories[chosen][next[chosen]++]));
     }
-    ::close(fd);
-    return ok;
 }
 
-void Keep_Newest(const std::string &folder, const std::string &file_name)
+Outcome Write_And_Commit(AtomicFileWriter &writer, ByteView bytes,
+                         const WriteFailedText &write_failed)
 {
-    const std::vector<BackupFile> backups = List_Backups(folder, file_name);
-    for (std::size_t i = kBackupsKept; i < backups.size(); ++i)
-        ::unlink(backups[i].path.c_str());
+    std::string reason;
+    if (!writer.Append(bytes, reason) || !writer.Commit(reason))
+        return Outcome::failure(write_failed(reason));
+    return Outcome::success();
 }
 
 } // namespace
 
-std::string Backup_Stamp(std::time_t when)
+std::string Origin_Path(const std::string &path)
 {
-    std::tm local{};
-    ::localtime_r(&when, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
-    return text;
+    std::string resolved;
+    if (std::string reason; !Resolve_Links(path, resolved, reason))
+        resolved = path;
+    std::error_code error;
+    std::filesystem::path folder = std::filesystem::absolute(Folder_Of(resolved), error);
+    const std::filesystem::path real = std::filesystem::weakly_canonical(folder, error);
+    folder = error ? folder.lexically_normal() : real;
+    std::string origin = folder.string();
+    if (!origin.ends_with('/'))
+        origin += '/';
+    return origin + Name_Of(resolved);
 }
 
-std::string Stamp_Text(const std::string &stamp)
+std::string Origin_Of_Backup(const std::string &backup_path)
 {
-    if (!Is_Stamp(stamp))
-        return stamp;
-    return stamp.substr(0, 4) + "-" + stamp.substr(4, 2) + "-" + stamp.substr(6, 2) + " "
-           + stamp.substr(9, 2) + ":" + stamp.substr(11, 2) + ":" + stamp.substr(13, 2);
+    if (!Parse_History_Name(Name_Of(backup_path)))
+        return {};
+    return Read_Origin(Folder_Of(backup_path)).value_or(std::string());
 }
 
-std::optional<BackupFile> Parse_Backup_Name(const std::string &entry)
+std::vector<BackupFile> List_Backups(const std::string &folder, const std::string &origin)
 {
-    if (!entry.ends_with(kBackupSuffix))
-        return std::nullopt;
-    const std::string body = entry.substr(0, entry.size() - std::strlen(kBackupSuffix));
-    const auto dot = body.find_last_of('.');
-    if (dot == std::string::npos || dot == 0)
-        return std::nullopt;
-    BackupFile backup;
-    backup.file_name = body.substr(0, dot);
-    const std::string when = body.substr(dot + 1);
-    backup.stamp = when.substr(0, kStampLength);
-    if (!Is_Stamp(backup.stamp))
-        return std::nullopt;
-    if (when.size() > kStampLength) {
-        const std::string sequence = when.substr(kStampLength + 1);
-        if (when[kStampLength] != '-' || !All_Digits(sequence) || sequence.size() > 6)
-            return std::nullopt;
-        backup.sequence = std::stoi(sequence);
-    }
-    return backup;
-}
-
-std::vector<BackupFile> List_Backups(const std::string &folder, const std::string &file_name)
-{
-    std::vector<BackupFile> backups;
+    std::vector<std::vector<BackupFile>> histories;
+    std::vector<BackupFile> flat;
     DIR *dir = ::opendir(folder.c_str());
     if (dir == nullptr)
-        return backups;
+        return {};
     while (const dirent *entry = ::readdir(dir)) {
-        std::optional<BackupFile> backup = Parse_Backup_Name(entry->d_name);
-        if (!backup || (!file_name.empty() && backup->file_name != file_name))
+        const std::string name = entry->d_name;
+        const std::string path = std::string(folder).append("/").append(name);
+        if (name == "." || name == "..")
             continue;
-        backup->path = folder + "/" + entry->d_name;
-        struct stat info
-        {};
-        if (::lstat(backup->path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        if (!Is_Folder(path)) {
+            if (origin.empty())
+                Add_Flat_Backup(folder, name, flat);
             continue;
-        backup->size = static_cast<std::uintmax_t>(info.st_size);
-        backups.push_back(std::move(*backup));
+        }
+        const std::string owner = Read_Origin(path).value_or(std::string());
+        if (origin.empty() || owner == origin)
+            histories.push_back(History_Backups(path, owner));
     }
     ::closedir(dir);
-    std::sort(backups.begin(), backups.end(), Newer);
-    return backups;
+    std::sort(flat.begin(), flat.end(), Newer);
+    histories.push_back(std::move(flat));
+    return Newest_First(histories);
 }
 
-Outcome Back_Up_File(const std::string &source, const std::string &folder, std::time_t now)
+Outcome Replace_Backed_Up(AtomicFileWriter &writer, ByteView bytes,
+                          const std::string &backups_folder, const WriteFailedText &write_failed)
 {
-    if (Outcome made = Make_Folder(folder); !made)
-        return made;
-    Remove_Stale_Temporaries(folder, {});
-    const std::string file_name = Name_Of(source);
-    AtomicFileWriter writer;
-    std::string reason;
-    if (!writer.Open(Free_Backup_Path(folder, file_name, Backup_Stamp(now)), reason)
-        || !Copy_Into(source, writer, reason) || !writer.Commit(reason))
-        return Outcome::failure(msg::Backup_Failed(folder, reason));
-    Keep_Newest(folder, file_name);
+    if (backups_folder.empty())
+        return Write_And_Commit(writer, bytes, write_failed);
+    BackupHistory history;
+    if (Outcome opened = history.Open(backups_folder, Origin_Path(writer.target())); !opened)
+        return opened;
+    // What stands at the target now is what the other writers left: that is what is replaced.
+    if (std::string reason; !writer.Recheck_Target(reason))
+        return Outcome::failure(write_failed(reason));
+    if (writer.target_exists()) {
+        if (Outcome backed_up = history.Back_Up(writer.target()); !backed_up)
+            return backed_up;
+    }
+    if (Outcome written = Write_And_Commit(writer, bytes, write_failed); !written) {
+        history.Withdraw();
+        return written;
+    }
+    history.Rotate();
     return Outcome::success();
-}
-
-Outcome Back_Up_Replaced_File(const AtomicFileWriter &writer, const std::string &backups_folder)
-{
-    if (backups_folder.empty() || !writer.target_exists())
-        return Outcome::success();
-    return Back_Up_File(writer.target(), backups_folder, std::time(nullptr));
 }
 
 Outcome Write_Database_File(const std::string &path, ByteView bytes,
@@ -192,11 +150,8 @@ Outcome Write_Database_File(const std::string &path, ByteView bytes,
     std::string reason;
     if (!writer.Open(path, reason))
         return Outcome::failure(msg::Save_Failed(path, reason));
-    if (Outcome backed_up = Back_Up_Replaced_File(writer, backups_folder); !backed_up)
-        return backed_up;
-    if (!writer.Append(bytes, reason) || !writer.Commit(reason))
-        return Outcome::failure(msg::Save_Failed(path, reason));
-    return Outcome::success();
+    return Replace_Backed_Up(writer, bytes, backups_folder,
+                             [&](const std::string &why) { return msg::Save_Failed(path, why); });
 }
 
 } // namespace orvane

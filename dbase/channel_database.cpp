@@ -17,6 +17,18 @@ std::unique_ptr<ChannelDatabase> Make_Channel_Database()
     return std::make_unique<ChannelDatabase>();
 }
 
+FileState File_State_Of(const ChannelDatabase &db)
+{
+    return {db.File_Kind, db.File_Header, db.container.bank};
+}
+
+void Set_File_State(ChannelDatabase &db, const FileState &state)
+{
+    db.Set_File_Kind(state.kind);
+    db.File_Header = state.header;
+    db.container.bank = state.bank;
+}
+
 int Save_Mode_For(FileKind open_kind, FileKind target_kind)
 {
     if (target_kind == FileKind::ChannelData)
@@ -158,11 +170,9 @@ Outcome Save_Database_File(ChannelDatabase &db, const std::string &target_path,
         return Outcome::failure(msg::Save_Failed(target_path, reason));
     if (!Write_File_Atomically(working_copy_path, files.working_copy, reason))
         return Outcome::failure(msg::Save_Failed(working_copy_path, reason));
-    if (Outcome backed_up = Back_Up_Replaced_File(target, backups_folder); !backed_up)
-        return backed_up;
-    if (!target.Append(files.target, reason) || !target.Commit(reason))
-        return Outcome::failure(msg::Save_Failed(target_path, reason));
-    return Outcome::success();
+    return Replace_Backed_Up(target, files.target, backups_folder, [&](const std::string &why) {
+        return msg::Save_Failed(target_path, why);
+    });
 }
 
 ProgramTally Count_Programs(const ChannelDatabase &db)

@@ -35,6 +35,20 @@ struct ChannelDatabase
 
 std::unique_ptr<ChannelDatabase> Make_Channel_Database();
 
+// What a save writes besides the raw arrays: the kind of file, its header (the version text
+// among it) and the bank a "Channel Data" file keeps its image in. The rest of the container
+// and the checksums are worked out afresh by every save.
+struct FileState
+{
+    FileKind kind = FileKind::ChannelData;
+    FileHeader header{};
+    std::size_t bank = 0;
+
+    bool operator==(const FileState &) const = default;
+};
+FileState File_State_Of(const ChannelDatabase &db);
+void Set_File_State(ChannelDatabase &db, const FileState &state);
+
 // The save mode of a command: Save writes the open file's own kind, the Save As commands
 // name the target kind. Mode 0 Channel Data to Channel Data, 1 Default to Channel Data,
 // 2 and 3 to Default.

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -59,34 +60,6 @@ void Sync_Folder(const std::string &folder)
     }
 }
 
-// Follows the links of the last component until a file, a missing entry or another object is
-// reached; a relative link counts from the folder of the link.
-bool Resolve_Links(const std::string &path, std::string &resolved, std::string &reason)
-{
-    std::string current = path;
-    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
-        struct stat info
-        {};
-        if (::lstat(current.c_str(), &info) != 0) {
-            if (errno != ENOENT)
-                return Fail(reason, errno);
-            resolved = current;
-            return true;
-        }
-        if (!S_ISLNK(info.st_mode)) {
-            resolved = current;
-            return true;
-        }
-        char buffer[PATH_MAX];
-        const ssize_t n = ::readlink(current.c_str(), buffer, sizeof buffer - 1);
-        if (n < 0)
-            return Fail(reason, errno);
-        std::string next(buffer, static_cast<std::size_t>(n));
-        current = next.starts_with('/') ? next : Folder_Of(current).append("/").append(next);
-    }
-    return Fail(reason, ELOOP);
-}
-
 // A file its owner made read-only is refused as an in-place write would refuse it, even for a
 // user (root) whom the system would let through.
 bool Writable(const std::string &path, const struct stat &info, std::string &reason)
@@ -115,6 +88,20 @@ void Keep_Owner(int fd, const struct stat &info)
         return;
 }
 
+// Gives the complete file at from the name to, failing with EEXIST where anything stands
+// there. Where the file system cannot rename without replacing, a second link does the same.
+bool Place_New(const std::string &from, const std::string &to)
+{
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return false;
+    if (::link(from.c_str(), to.c_str()) != 0)
+        return false;
+    ::unlink(from.c_str());
+    return true;
+}
+
 bool Is_Random_Tail(const std::string &text)
 {
     if (text.size() != kRandomLength)
@@ -124,7 +111,19 @@ bool Is_Random_Tail(const std::string &text)
     });
 }
 
+// A temporary file younger than this may belong to a write that has created it and not yet
+// locked it; a killed write's file only has to go before the folder fills up.
+constexpr time_t kStaleAfterSeconds = 60;
+
+bool Old_Enough(const struct stat &info)
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return info.st_mtim.tv_sec + kStaleAfterSeconds < now.tv_sec;
+}
+
 // A temporary file whose writer died carries no lock; the lock of a running write keeps it.
+// The age comes first: taking the lock of a fresh file would make its writer wait for it.
 void Remove_If_Stale(const std::string &path)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
@@ -134,14 +133,42 @@ void Remove_If_Stale(const std::string &path)
     {};
     struct stat named
     {};
-    if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0
-        && ::lstat(path.c_str(), &named) == 0 && named.st_ino == held.st_ino
-        && named.st_dev == held.st_dev)
+    if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && Old_Enough(held)
+        && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::lstat(path.c_str(), &named) == 0
+        && named.st_ino == held.st_ino && named.st_dev == held.st_dev)
         ::unlink(path.c_str());
     ::close(fd);
 }
 
 } // namespace
+
+// Follows the links of the last component until a file, a missing entry or another object is
+// reached; a relative link counts from the folder of the link.
+bool Resolve_Links(const std::string &path, std::string &resolved, std::string &reason)
+{
+    std::string current = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat info
+        {};
+        if (::lstat(current.c_str(), &info) != 0) {
+            if (errno != ENOENT)
+                return Fail(reason, errno);
+            resolved = current;
+            return true;
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            resolved = current;
+            return true;
+        }
+        char buffer[PATH_MAX];
+        const ssize_t n = ::readlink(current.c_str(), buffer, sizeof buffer - 1);
+        if (n < 0)
+            return Fail(reason, errno);
+        std::string next(buffer, static_cast<std::size_t>(n));
+        current = next.starts_with('/') ? next : Folder_Of(current).append("/").append(next);
+    }
+    return Fail(reason, ELOOP);
+}
 
 // O_NONBLOCK: opening a FIFO must not wait for a writer; it is refused once open.
 int Open_Regular_File(const std::string &path, std::string &reason)
@@ -206,15 +233,32 @@ std::optional<std::size_t> File_Size(const std::string &path)
     return static_cast<std::size_t>(info.st_size);
 }
 
+// The buffer grows with what the file holds, up to one byte past max_size: a file that says it
+// is larger is refused without a read, and memory follows the file, not the limit.
 bool Read_Whole_File(const std::string &path, Bytes &bytes, std::string &reason,
                      std::size_t max_size)
 {
+    constexpr std::size_t kFirstChunk = 65536;
     const int fd = Open_Regular_File(path, reason);
     if (fd < 0)
         return false;
-    bytes.resize(max_size + 1);
+    struct stat info
+    {};
+    const std::size_t said = ::fstat(fd, &info) == 0 ? static_cast<std::size_t>(info.st_size) : 0;
+    const std::size_t limit = max_size + 1;
+    if (said > max_size) {
+        ::close(fd);
+        bytes.assign(limit, 0);
+        return true;
+    }
+    bytes.resize(std::min(limit, std::max(said + 1, kFirstChunk)));
     std::size_t done = 0;
-    while (done < bytes.size()) {
+    for (;;) {
+        if (done == bytes.size()) {
+            if (bytes.size() == limit)
+                break;
+            bytes.resize(std::min(limit, bytes.size() * 2));
+        }
         const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
@@ -230,6 +274,24 @@ bool Read_Whole_File(const std::string &path, Bytes &bytes, std::string &reason,
     }
     ::close(fd);
     bytes.resize(done);
+    return true;
+}
+
+bool Read_Document(const std::string &path, std::string &text, std::string &reason)
+{
+    if (const std::optional<std::size_t> size = File_Size(path); size && *size > kMaxDocumentSize) {
+        reason = "It holds " + std::to_string(*size) + " bytes; a document may hold at most "
+                 + std::to_string(kMaxDocumentSize >> 20) + " MB.";
+        return false;
+    }
+    Bytes bytes;
+    if (!Read_Whole_File(path, bytes, reason, kMaxDocumentSize))
+        return false;
+    if (bytes.size() > kMaxDocumentSize) { // it grew since its size was taken
+        reason = "It holds more than " + std::to_string(kMaxDocumentSize >> 20) + " MB.";
+        return false;
+    }
+    text.assign(bytes.begin(), bytes.end());
     return true;
 }
 
@@ -283,14 +345,7 @@ bool AtomicFileWriter::Open(const std::string &path, std::string &reason)
     Discard();
     if (path.empty())
         return Fail(reason, ENOENT);
-    if (!Resolve_Links(path, m_target, reason))
-        return false;
-    m_target_exists = ::stat(m_target.c_str(), &m_target_info) == 0;
-    if (m_target_exists && !S_ISREG(m_target_info.st_mode)) {
-        reason = Not_Regular_Reason(m_target_info.st_mode);
-        return false;
-    }
-    if (m_target_exists && !Writable(m_target, m_target_info, reason))
+    if (!Resolve_Links(path, m_target, reason) || !Recheck_Target(reason))
         return false;
     const std::string folder = Folder_Of(m_target);
     Remove_Stale_Temporaries(folder, Name_Of(m_target));
@@ -301,6 +356,16 @@ bool AtomicFileWriter::Open(const std::string &path, std::string &reason)
     // Held until the rename: it tells a later write that this file is not stale.
     ::flock(m_fd, LOCK_EX);
     return true;
+}
+
+bool AtomicFileWriter::Recheck_Target(std::string &reason)
+{
+    m_target_exists = ::stat(m_target.c_str(), &m_target_info) == 0;
+    if (m_target_exists && !S_ISREG(m_target_info.st_mode)) {
+        reason = Not_Regular_Reason(m_target_info.st_mode);
+        return false;
+    }
+    return !m_target_exists || Writable(m_target, m_target_info, reason);
 }
 
 bool AtomicFileWriter::Append(ByteView bytes, std::string &reason)
@@ -314,13 +379,24 @@ bool AtomicFileWriter::Append(ByteView bytes, std::string &reason)
 
 bool AtomicFileWriter::Commit(std::string &reason)
 {
-    if (m_fd < 0)
-        return Fail(reason, EBADF);
-    if (m_target_exists)
+    if (m_fd >= 0 && m_target_exists)
         Keep_Owner(m_fd, m_target_info);
     const mode_t mode = m_target_exists ? m_target_info.st_mode & 07777 : New_File_Mode();
+    return Place(mode, true, reason);
+}
+
+bool AtomicFileWriter::Commit_New(mode_t mode, std::string &reason)
+{
+    return Place(mode, false, reason);
+}
+
+bool AtomicFileWriter::Place(mode_t mode, bool replace, std::string &reason)
+{
+    if (m_fd < 0)
+        return Fail(reason, EBADF);
     if (::fchmod(m_fd, mode) != 0 || g_calls.fsync(m_fd) != 0
-        || g_calls.rename(m_temporary.c_str(), m_target.c_str()) != 0) {
+        || !(replace ? g_calls.rename(m_temporary.c_str(), m_target.c_str()) == 0
+                     : Place_New(m_temporary, m_target))) {
         const int error = errno;
         Discard();
         return Fail(reason, error);

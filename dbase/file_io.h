@@ -31,6 +31,14 @@ std::optional<std::size_t> File_Size(const std::string &path);
 bool Read_Whole_File(const std::string &path, Bytes &bytes, std::string &reason,
                      std::size_t max_size);
 
+// The largest document an import reads (a JSON export, a program list): an export of a full
+// database is about 1.5 MB.
+inline constexpr std::size_t kMaxDocumentSize = std::size_t{16} << 20;
+
+// Reads a document of at most kMaxDocumentSize bytes. A larger one is refused by its size
+// before anything is read, the reason giving the size.
+bool Read_Document(const std::string &path, std::string &text, std::string &reason);
+
 // Opens the regular file at path for reading; -1 with the reason for anything else.
 int Open_Regular_File(const std::string &path, std::string &reason);
 
@@ -51,16 +59,23 @@ public:
     AtomicFileWriter &operator=(const AtomicFileWriter &) = delete;
 
     bool Open(const std::string &path, std::string &reason);
+    // Looks again at what stands at the target, with the checks of Open: a caller that waited
+    // for other writers of the same file must replace what they left, not what Open saw.
+    bool Recheck_Target(std::string &reason);
     bool Append(ByteView bytes, std::string &reason);
     bool Commit(std::string &reason);
+    // Gives the file the name of a target that must not exist yet ("File exists" otherwise)
+    // and the permission bits mode: a copy that may never take another file's place.
+    bool Commit_New(mode_t mode, std::string &reason);
 
     // The file that is replaced: the path with its links resolved.
     const std::string &target() const { return m_target; }
-    // Whether a file stood at the target when Open ran.
+    // Whether a file stood at the target when Open or Recheck_Target last looked.
     bool target_exists() const { return m_target_exists; }
 
 private:
     void Discard();
+    bool Place(mode_t mode, bool replace, std::string &reason);
 
     std::string m_target;
     std::string m_temporary;
@@ -102,8 +117,13 @@ std::string Temporary_Prefix(const std::string &target_name);
 bool Is_Temporary_File_Name(const std::string &entry);
 
 // Removes the temporary files of killed writes in folder: those of target_name, or all of them
-// when target_name is empty. A temporary file whose write is still running is kept.
+// when target_name is empty. A temporary file that a write holds, or that is less than a
+// minute old (its write may not have locked it yet), is kept.
 void Remove_Stale_Temporaries(const std::string &folder, const std::string &target_name);
+
+// Follows the links of path's last component, as a write of path does: resolved names the
+// file that is replaced (or the missing entry a write would create).
+bool Resolve_Links(const std::string &path, std::string &resolved, std::string &reason);
 
 // The folder and the last component of a path.
 std::string Folder_Of(const std::string &path);

@@ -33,7 +33,7 @@ std::size_t ImageChange::byte_count() const
     std::size_t total = 0;
     for (const Run &run : runs)
         total += run.before.size() + run.after.size();
-    return total;
+    return file ? total + 2 * sizeof(FileState) : total;
 }
 
 ImageChange Image_Change_Between(const RawArrays &before, const RawArrays &after)
@@ -63,8 +63,19 @@ ImageChange Image_Change_Between(const RawArrays &before, const RawArrays &after
     return change;
 }
 
+ImageChange Database_Change_Between(const RawArrays &raw_before, const FileState &file_before,
+                                    const ChannelDatabase &after)
+{
+    ImageChange change = Image_Change_Between(raw_before, after.raw);
+    if (const FileState file_after = File_State_Of(after); file_after != file_before)
+        change.file = ImageChange::FileChange{file_before, file_after};
+    return change;
+}
+
 void Apply_Image_Change(ChannelDatabase &db, const ImageChange &change, bool to_before)
 {
+    if (change.file)
+        Set_File_State(db, to_before ? change.file->before : change.file->after);
     auto *bytes = reinterpret_cast<std::uint8_t *>(&db.raw);
     for (const ImageChange::Run &run : change.runs) {
         const Bytes &side = to_before ? run.before : run.after;

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace orvane::msg {
 
@@ -18,6 +19,25 @@ inline constexpr const char *kDataTooLarge = "Data too large, can not be saved!"
 // How many faults of an imported file (a JSON export, a program list) are reported: enough to
 // fix a column at once, few enough to read.
 inline constexpr std::size_t kMaxListedErrors = 20;
+
+// How many characters of a value an import's fault echoes: a value of ten million characters
+// must not become ten megabytes of messages.
+inline constexpr int kShownCharacters = 40;
+
+// A value of an imported document (UTF-8) as a fault shows it: quoted, on one line (control
+// characters as "?"), and cut after kShownCharacters characters with "...".
+inline std::string Quoted_Value(std::string_view utf8)
+{
+    std::string shown = "\"";
+    int characters = 0;
+    for (const char c : utf8) {
+        const bool starts_character = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        if (starts_character && ++characters > kShownCharacters)
+            return shown + "...\"";
+        shown += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
+    }
+    return shown + '"';
+}
 
 // A file that could not be written, naming the file and the system's reason.
 inline std::string Save_Failed(const std::string &path, const std::string &reason)

@@ -155,21 +155,6 @@ std::optional<std::uint32_t> Mask_Of(std::string_view text)
     return mask;
 }
 
-// A value as an error shows it: quoted, on one line, and cut after 20 characters.
-std::string Shown_Value(std::string_view value)
-{
-    constexpr int kShownCharacters = 20;
-    std::string shown = "\"";
-    int characters = 0;
-    for (const char c : value) {
-        const bool starts_character = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-        if (starts_character && ++characters > kShownCharacters)
-            return shown + "\xE2\x80\xA6\""; // an ellipsis
-        shown += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
-    }
-    return shown + '"';
-}
-
 enum class Rule { Free, Number, OptionalNumber, Kind, Name, Flag, Groups };
 
 struct ColumnRule
@@ -219,12 +204,11 @@ std::optional<std::string> Fault_Of(const ColumnRule &column, const std::string 
             return std::nullopt;
         return "is not TV or Radio";
     case Rule::Name: {
+        if (value.find('\0') != std::string::npos)
+            return "holds a NUL character";
         const std::optional<std::string> latin1 = Latin1_Of_Utf8(value);
         if (!latin1)
             return "holds a character Latin-1 cannot hold";
-        // A stored name ends at its first NUL: the bytes after it would be kept but never shown.
-        if (latin1->find('\0') != std::string::npos)
-            return "holds a NUL character, which would end the stored name";
         if (latin1->size() > prog::kNameLength)
             return "is longer than " + std::to_string(prog::kNameLength) + " characters";
         return std::nullopt;
@@ -257,7 +241,7 @@ public:
     void add(int row, std::size_t column, const std::string &value, const std::string &rule)
     {
         add("row " + std::to_string(row) + '.' + Program_List_Columns()[column] + ": "
-            + Shown_Value(value) + ' ' + rule);
+            + msg::Quoted_Value(value) + ' ' + rule);
     }
 
 private:
@@ -424,15 +408,8 @@ std::string Program_List_Csv(const ChannelDatabase &db)
 
 Outcome Read_Program_List_File(const std::string &path, std::string &text)
 {
-    // Far beyond a list of 4,000 programs, small enough to hold in memory.
-    constexpr std::size_t kMaxListSize = 64U << 20U;
-    Bytes bytes;
-    std::string reason;
-    if (!Read_Whole_File(path, bytes, reason, kMaxListSize))
+    if (std::string reason; !Read_Document(path, text, reason))
         return Outcome::failure(msg::Open_Failed(path, reason));
-    if (bytes.size() > kMaxListSize)
-        return Outcome::failure(msg::Open_Failed(path, "The file is larger than a program list."));
-    text.assign(bytes.begin(), bytes.end());
     return Outcome::success();
 }
 

@@ -209,6 +209,15 @@ void Edit_Ter_Transponder(ChannelDatabase &db, int slot, const TerTransponderCha
     db.rows.ter_tps[slot].Frequency = shown_frequency;
 }
 
+void Clear_For_New_Program(ProgramRecord &record)
+{
+    for (std::size_t word = 0; word < 20; word += 4)
+        Store_U32(record, word, 0);
+    Write_Field(record, prog::W1_Low_Bits, prog::kW1CreationMark);
+    std::fill_n(record.begin() + prog::kNameOffset, prog::kNameLength, std::uint8_t{0});
+    std::fill_n(record.begin() + prog::kCaSystemOffset, prog::kCaSystemCount, std::uint8_t{0});
+}
+
 int Create_Program(ChannelDatabase &db, std::uint32_t tp_kind, int tp_index,
                    const ProgramValues &values)
 {
@@ -216,18 +225,15 @@ int Create_Program(ChannelDatabase &db, std::uint32_t tp_kind, int tp_index,
     if (slot >= kProgramSlots)
         return -1; // the table is full: callers check the limit first
     ProgramRecord &record = db.raw.programs[slot];
-    for (std::size_t word = 0; word < 20; word += 4)
-        Store_U32(record, word, 0);
+    Clear_For_New_Program(record);
     Write_Field(record, prog::In_Use, 1);
     Write_Field(record, prog::Is_Radio, values.is_radio ? 1 : 0);
     Write_Field(record, prog::Free_To_Air, 1);
     Write_Field(record, prog::Tp_Index, static_cast<std::uint32_t>(tp_index));
     Write_Field(record, prog::Tp_Kind, tp_kind);
-    Write_Field(record, prog::W1_Low_Bits, prog::kW1CreationMark);
     Write_Field(record, prog::Audio_Track_Total, 1);
     Write_Field(record, prog::Audio_Pid, values.audio_pid);
     Write_Program_Fields(record, values);
-    std::fill_n(record.begin() + prog::kCaSystemOffset, prog::kCaSystemCount, std::uint8_t{0});
     Set_Program_Count(db, slot + 1);
     Refresh_Program(db, slot);
     return slot;

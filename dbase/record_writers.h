@@ -112,6 +112,11 @@ void Add_Ter_Transponder(ChannelDatabase &db, int slot, const TerTransponderValu
 void Edit_Ter_Transponder(ChannelDatabase &db, int slot, const TerTransponderChange &change,
                           std::string_view shown_frequency);
 
+// The bytes a program new to its slot starts from: the words of its fields cleared, the
+// creation mark set, its name and CA systems cleared; the byte after the name field stays as
+// the slot held it.
+void Clear_For_New_Program(ProgramRecord &record);
+
 // A new program in slot Program_Count (which goes up by one), on transponder tp_index of the
 // table tp_kind names (prog::kKindSatellite or prog::kKindTerrestrial). Returns its slot, or
 // -1 when all 4,000 slots are taken.

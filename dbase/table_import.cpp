@@ -5,6 +5,9 @@
 #include "dbase/record_writers.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string>
 
 namespace orvane {
 namespace {
@@ -38,13 +41,13 @@ TerTransponderRecord Ter_Tp_Base(const TerTransponderRecord &old)
     return record;
 }
 
-// A slot below the count before keeps its bytes, in use or not: the export listed it.
+// A slot below the count before keeps its bytes, in use or not: the export listed it. A new
+// one starts as a program the program creates there.
 ProgramRecord Program_Base(const ProgramRecord &old, bool listed_before)
 {
-    if (listed_before)
-        return old;
-    ProgramRecord record{};
-    Write_Field(record, prog::W1_Low_Bits, prog::kW1CreationMark);
+    ProgramRecord record = old;
+    if (!listed_before)
+        Clear_For_New_Program(record);
     return record;
 }
 
@@ -174,10 +177,54 @@ void Import_Counts(RawArrays &raw, const TableImport &tables)
     Set_Audio_Track_Count(raw, static_cast<int>(tables.audio_tracks.size()));
 }
 
+std::optional<std::string> Outside(const char *table, const char *what, std::int64_t value,
+                                   int size)
+{
+    if (value >= 0 && value < size)
+        return std::nullopt;
+    return std::string(table) + ' ' + what + ' ' + std::to_string(value) + " is outside 0.."
+           + std::to_string(size - 1);
+}
+
+std::optional<std::string> Too_Many(const char *table, std::size_t given, int size)
+{
+    if (given <= static_cast<std::size_t>(size))
+        return std::nullopt;
+    return std::to_string(given) + ' ' + table + " given; the table holds " + std::to_string(size);
+}
+
+// The first entry of the tables that would fall outside the fixed tables of a database.
+std::optional<std::string> Misfit(const TableImport &t)
+{
+    std::optional<std::string> fault = Too_Many("programs", t.programs.size(), kProgramSlots);
+    const auto check = [&fault](std::optional<std::string> next) {
+        if (!fault)
+            fault = std::move(next);
+    };
+    check(Too_Many("audio tracks", t.audio_tracks.size(), kAudioTrackSlots));
+    for (const SatelliteImport &in : t.satellites)
+        check(Outside("satellites", "slot", in.slot, kSatelliteCount));
+    for (const SatTpImport &in : t.sat_tps) {
+        check(Outside("satellite transponders", "slot", in.slot, kSatTransponderSlots));
+        check(Outside("satellite transponders", "Sat_Index", in.sat_index, kSatelliteCount));
+    }
+    for (const TerTpImport &in : t.ter_tps) {
+        check(Outside("terrestrial transponders", "slot", in.slot, kTerTransponderSlots));
+        check(Outside("terrestrial transponders", "Group_Index", in.group_index, kTerGroupCount));
+    }
+    for (const ProgramImport &in : t.programs)
+        check(Outside("programs", "slot", in.slot, kProgramSlots));
+    for (const TrackImport &in : t.audio_tracks)
+        check(Outside("audio tracks", "slot", in.slot, kAudioTrackSlots));
+    return fault;
+}
+
 } // namespace
 
-void Import_Tables(ChannelDatabase &db, const TableImport &tables)
+Outcome Import_Tables(ChannelDatabase &db, const TableImport &tables)
 {
+    if (const std::optional<std::string> fault = Misfit(tables))
+        return Outcome::failure("The tables do not fit the database: " + *fault + '.');
     RawArrays &raw = db.raw;
     for (const SatelliteImport &in : tables.satellites) {
         const auto slot = static_cast<std::size_t>(in.slot);
@@ -205,6 +252,7 @@ void Import_Tables(ChannelDatabase &db, const TableImport &tables)
     Import_Counts(raw, tables);
     Set_Program_Count(db, static_cast<int>(tables.programs.size()));
     Decode_Rows(db);
+    return Outcome::success();
 }
 
 } // namespace orvane

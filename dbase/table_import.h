@@ -14,6 +14,7 @@
 //   after its NUL).
 
 #include "dbase/channel_database.h"
+#include "dbase/outcome.h"
 
 #include <array>
 #include <string>
@@ -101,7 +102,9 @@ struct TableImport
 };
 
 // Writes the tables into db (which holds the database they are imported like) and decodes its
-// rows afresh.
-void Import_Tables(ChannelDatabase &db, const TableImport &tables);
+// rows afresh. Tables that do not fit the database's fixed tables (a slot or an index outside
+// its table, more entries than a table holds) are refused before anything is written, whoever
+// the caller is: the message names the table, the slot and the limit.
+Outcome Import_Tables(ChannelDatabase &db, const TableImport &tables);
 
 } // namespace orvane

@@ -6,7 +6,8 @@
 // header, marker, length and compressed data: fuzz_container pads them to a whole file and
 // recomputes their checksums, so the fuzzer works on the compressed stream in a few KB. The seeds
 // of the other inputs (the imports, the serial line, the instance message and the settings file)
-// are written by the parts in seeds.h.
+// are written by the parts in seeds.h; DIR/backup_names holds the entries and the origin text of
+// a backups folder.
 
 #include "dbase/database_check.h"
 #include "dbase/maintenance.h"
@@ -180,6 +181,21 @@ void Write_Command_Seeds(const fs::path &folder, const std::string &name, const 
         }
 }
 
+void Write_Backup_Name_Seeds(const fs::path &folder)
+{
+    const std::string long_name = std::string(90, 'n') + "\xC3\xA9" + std::string(40, 'e') + ".BIN";
+    const std::string seeds[] = {
+            "CD.BIN.20261209-142501.bak",
+            "CD.BIN.20261209-142501-2.bak",
+            "CD.BIN.000042.20261209-142501.bak",
+            "/home/user/CHANNEL_DATA.BIN\n",
+            long_name,
+    };
+    int number = 0;
+    for (const std::string &seed : seeds)
+        fuzz::Write_Text(folder / ("seed" + std::to_string(++number)), seed);
+}
+
 } // namespace
 
 namespace orvane::fuzz {
@@ -208,9 +224,10 @@ int main(int argc, char **argv)
     }
     try {
         const fs::path root = argv[1];
-        for (const char *corpus :
-             {"container", "image", "commands", "import", "link", "instance", "settings"})
+        for (const char *corpus : {"container", "image", "commands", "backup_names", "import",
+                                   "link", "instance", "settings"})
             fs::create_directories(root / corpus);
+        Write_Backup_Name_Seeds(root / "backup_names");
         for (const Seed &seed : Make_Seeds()) {
             Write_File(root / "container" / seed.name, seed.file);
             if (seed.file.size() != kDefaultFileSize && seed.file.size() != kChannelDataFileSize)

@@ -201,20 +201,17 @@ bool TransferProtocol::Verify_Received(std::size_t size)
 bool TransferProtocol::Save_Received(AtomicFileWriter &target, const std::string &backups_folder,
                                      std::size_t size)
 {
-    std::string reason;
     if (size > m_buffer.size()) {
         m_host.File_Error(link_text::Write_Failed_Text(target.target(), "nothing was received"));
         return false;
     }
-    if (Outcome backed_up = Back_Up_Replaced_File(target, backups_folder); !backed_up) {
-        m_host.File_Error(backed_up.message);
-        return false;
-    }
-    if (!target.Append(ByteView(m_buffer).first(size), reason) || !target.Commit(reason)) {
-        m_host.File_Error(link_text::Write_Failed_Text(target.target(), reason));
-        return false;
-    }
-    return true;
+    const Outcome saved = Replace_Backed_Up(
+            target, ByteView(m_buffer).first(size), backups_folder, [&](const std::string &reason) {
+                return link_text::Write_Failed_Text(target.target(), reason);
+            });
+    if (!saved)
+        m_host.File_Error(saved.message);
+    return saved.ok;
 }
 
 bool TransferProtocol::Send_Block(ByteView block)

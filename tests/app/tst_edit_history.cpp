@@ -1,10 +1,15 @@
 // The edit history in the window: hundreds of random commands undone back to the opened file
-// byte for byte and redone to the last state; the modified flag following the last open or
-// save; the steps named after their commands.
+// byte for byte and redone to the last state; a restored backup as one step; the modified flag
+// following the last open or save; the steps named after their commands.
 
 #include "window_test_case.h"
 
+#include "dbase/backups.h"
+
 #include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
 #include <QUndoStack>
@@ -38,6 +43,9 @@ public:
 
 private slots:
     void undo_all_then_redo_all();
+    void restore_is_one_step_data();
+    void restore_is_one_step();
+    void restore_without_its_file_stays_unsaved();
     void modified_follows_the_clean_state_data();
     void modified_follows_the_clean_state();
     void edit_menu_names_the_steps();
@@ -136,6 +144,112 @@ void TestEditHistory::undo_all_then_redo_all()
     QVERIFY(Image(Db().raw) == edited);
     QCOMPARE(Count_Programs(Db()).tv, tally.tv);
     QVERIFY(View().Data_Modified);
+}
+
+void TestEditHistory::restore_is_one_step_data()
+{
+    QTest::addColumn<QString>("change"); // what the file went through between its two saves
+    QTest::newRow("programs sorted") << "sort";
+    QTest::newRow("version typed into a Default file") << "version";
+    QTest::newRow("saved as the other kind over itself") << "kind";
+}
+
+// "Restore a backup..." puts the backup's database into the window as the content of the file
+// it was taken from, in one step: undo gives back every byte and header field the file held,
+// redo the backup's, and Save writes the backup's bytes into the file. No backup's path enters
+// the last files.
+void TestEditHistory::restore_is_one_step()
+{
+    QFETCH(QString, change);
+    QString path = m_f->window.current_file();
+    const auto type_version = [this](const QString &text) {
+        m_f->window.version_edit()->selectAll();
+        QTest::keyClicks(m_f->window.version_edit(), text);
+    };
+    if (change == "version") {
+        path = m_f->Write_Sample(QStringLiteral("DEFAULT.BIN"), FileKind::Default);
+        QVERIFY(m_f->Open(path, FileKind::Default));
+        type_version(QStringLiteral("V1"));
+    }
+    m_f->window.PMSaveClick();
+    if (change == "kind") {
+        m_f->ui.Push_Save_File(path);
+        m_f->ui.Push_Answer(true); // "The file has existed, are you sure to cover it?"
+        m_f->window.Save_DataClick(FileKind::Default);
+    } else {
+        if (change == "version") {
+            type_version(QStringLiteral("V2"));
+        } else {
+            Set_Current_Row(Grid("SG_S_Sat"), 1);
+            m_f->window.Sort_ProgramsClick(GridId::Tv, ProgramSortKey::Name);
+        }
+        m_f->window.PMSaveClick();
+    }
+    const QByteArray on_disk = Read_File(path);
+    const QByteArray held = Image(Db().raw);
+    const FileState held_state = File_State_Of(Db());
+    const std::string backups = QFile::encodeName(m_f->Backups()).toStdString();
+    const std::size_t backups_before = List_Backups(backups).size();
+    const std::string newest = List_Backups(backups).front().path;
+    const auto backup = Make_Channel_Database();
+    QVERIFY(Load_Database_Copy(*backup, newest,
+                               Kind_For_File_Size(File_Size(newest), FileKind::ChannelData)));
+    QVERIFY(Image(backup->raw) != held || File_State_Of(*backup) != held_state);
+    // The window shows a state: its bytes, its file's kind, header and bank, its version field.
+    const auto shows = [this](const QByteArray &image, const FileState &state) {
+        const bool is_default = state.kind == FileKind::Default;
+        const QString version = QString::fromLatin1(Version_Text(state.header).c_str()).trimmed();
+        return Image(Db().raw) == image && File_State_Of(Db()) == state
+               && m_f->window.version_edit()->isVisibleTo(&m_f->window) == is_default
+               && (!is_default || m_f->window.version_edit()->text() == version);
+    };
+
+    m_f->ui.Push_Choice(0);
+    m_f->window.Restore_BackupClick();
+    QCOMPARE(m_f->ui.last_choice_rows().first().at(1), path);
+    QCOMPARE(m_f->window.current_file(), path);
+    QCOMPARE(m_f->window.file_name_label()->text(),
+             "Open The File Name:  " + QFileInfo(path).fileName());
+    QVERIFY(shows(Image(backup->raw), File_State_Of(*backup)));
+    QVERIFY(View().Data_Modified);
+    QCOMPARE(m_f->window.history()->count(), 1);
+    QCOMPARE(m_f->window.undo_action()->text(), "Undo Restore a backup");
+    QVERIFY(Read_File(path) == on_disk);
+
+    m_f->window.undo_action()->trigger();
+    QVERIFY(shows(held, held_state));
+    QVERIFY(!View().Data_Modified);
+    m_f->window.redo_action()->trigger();
+    QVERIFY(shows(Image(backup->raw), File_State_Of(*backup)));
+    QVERIFY(View().Data_Modified);
+
+    m_f->window.PMSaveClick();
+    QVERIFY(Read_File(path) == Read_File(QFile::decodeName(newest.c_str())));
+    QCOMPARE(List_Backups(backups).size(), backups_before + 1); // the replaced file
+    QCOMPARE(m_f->Recent().first(), path);
+    for (const QString &recent : m_f->Recent())
+        QVERIFY2(!recent.startsWith(m_f->Backups()), qPrintable(recent));
+}
+
+// Where the file is gone there is no state to undo back to: the restored database stays
+// unsaved, whatever is undone after it.
+void TestEditHistory::restore_without_its_file_stays_unsaved()
+{
+    const QString path = m_f->window.current_file();
+    m_f->window.PMSaveClick();
+    BackupFile backup = List_Backups(QFile::encodeName(m_f->Backups()).toStdString()).front();
+    backup.origin = QFile::encodeName(path).toStdString();
+    QVERIFY(QFile::remove(path));
+    QVERIFY(m_f->window.file_commands().Restore_Backup(backup));
+    QCOMPARE(m_f->window.current_file(), path);
+    QVERIFY(View().Data_Modified);
+    QVERIFY(!m_f->window.history()->canUndo());
+
+    Set_Current_Row(Grid("SG_S_Sat"), 1);
+    m_f->window.Sort_ProgramsClick(GridId::Tv, ProgramSortKey::Name);
+    m_f->window.undo_action()->trigger();
+    QVERIFY(View().Data_Modified);
+    QVERIFY(m_f->window.isWindowModified());
 }
 
 void TestEditHistory::modified_follows_the_clean_state_data()

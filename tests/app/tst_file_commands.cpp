@@ -1,17 +1,21 @@
 // The file commands without a window: opening from the menu, the recent files and a second
 // start, the question and checks before unsaved changes are dropped, Save, Save as with its
-// reopen, failed saves and restoring a backup. A recording host stands for the window.
+// reopen, failed saves and restoring a backup into its file. A recording host stands for the
+// window.
 
 #include "gui_fixtures.h"
 
 #include "app/app_messages.h"
 #include "app/file_commands.h"
+#include "dbase/backups.h"
 #include "dbase/database_check.h"
 #include "dbase/messages.h"
 #include "views/main_views.h"
 
 #include <QDir>
 #include <QtTest>
+
+#include <cstring>
 
 using namespace orvane;
 using namespace orvane::test;
@@ -49,7 +53,13 @@ public:
         return false;
     }
     void Show_Check_Window() override { ++check_windows; }
+    void Record_Step(const QString &caption, const std::function<void()> &command) override
+    {
+        steps << caption;
+        command();
+    }
 
+    QStringList steps;
     int sent = 0;
     int check_windows = 0;
     QString label;
@@ -104,7 +114,8 @@ private slots:
     void saveAs();
     void failedSaveKeepsDatabase_data();
     void failedSaveKeepsDatabase();
-    void restoreBackupOpensIt();
+    void restoreBackup_data();
+    void restoreBackup();
     void writeAsksAboutErrors_data();
     void writeAsksAboutErrors();
 };
@@ -382,35 +393,84 @@ void TestFileCommands::failedSaveKeepsDatabase()
     QCOMPARE(f.Recent(), (QStringList{source, "", ""}));
 }
 
-// A backup chosen from the list opens as Open opens a file, asking first when there are
-// unsaved changes.
-void TestFileCommands::restoreBackupOpensIt()
+void TestFileCommands::restoreBackup_data()
 {
+    QTest::addColumn<QString>("origin"); // what has become of the file the backup was taken from
+    QTest::addColumn<int>("answer");     // to "open another file anyway?": -1 none, 0 Cancel, 1 Yes
+    QTest::addColumn<QStringList>("errors");
+    const QStringList none;
+    const QStringList wrong{QString::fromUtf8(msg::kFileWrong)};
+    QTest::newRow("file opens") << "recorded" << -1 << none;
+    QTest::newRow("unsaved changes dropped") << "recorded" << 1 << none;
+    QTest::newRow("unsaved changes kept") << "recorded" << 0 << none;
+    QTest::newRow("old backup, file named in the save dialog") << "unknown" << -1 << none;
+    QTest::newRow("file saved as the other kind since") << "other kind" << -1 << none;
+    QTest::newRow("file gone") << "gone" << -1 << none;
+    QTest::newRow("file no longer opens") << "broken" << -1 << wrong;
+    QTest::newRow("backup does not open, changes kept") << "backup broken" << -1 << wrong;
+}
+
+// A backup goes back into its file as a change to save: the file opens as Open opens it (or,
+// when it does not, the window holds the backup under its path without a history), and the
+// next Save writes the backup's bytes there. A backup that does not open changes nothing.
+void TestFileCommands::restoreBackup()
+{
+    QFETCH(QString, origin);
+    QFETCH(int, answer);
+    QFETCH(QStringList, errors);
     CommandsFixture f;
     const QString path = f.Write_Sample(QStringLiteral("CD.BIN"), FileKind::ChannelData);
     QVERIFY(f.Open(path, FileKind::ChannelData));
-    f.files.PMSaveClick(); // the first backup: the sample as written
-    const ProgramTally programs = Count_Programs(f.db);
-    f.view.Data_Modified = true;
+    f.files.PMSaveClick();
+    f.db.raw.favourite_names[0][0] ^= 1; // the file then differs from its newest backup
+    if (origin == "other kind") {
+        f.ui.Push_Save_File(path);
+        f.ui.Push_Answer(true); // "The file has existed, are you sure to cover it?"
+        f.files.Save_DataClick(FileKind::Default);
+    } else {
+        f.files.PMSaveClick();
+    }
+    BackupFile backup = List_Backups(QFile::encodeName(f.Backups()).toStdString()).front();
+    const QByteArray backup_bytes = Read_File(QString::fromStdString(backup.path));
+    QCOMPARE(backup_bytes.size(), 262144);
+    backup.origin = origin == "unknown" ? std::string() : QFile::encodeName(path).toStdString();
+    if (origin == "unknown") {
+        f.ui.Push_Save_File(path);
+        f.ui.Push_Answer(true); // the file exists
+    }
+    if (origin == "gone")
+        QVERIFY(QFile::remove(path));
+    if (origin == "broken")
+        QVERIFY(Write_File(path, "short"));
+    if (origin == "backup broken")
+        QVERIFY(Write_File(QString::fromStdString(backup.path), "short"));
+    f.view.Data_Modified = answer >= 0 || origin == "backup broken";
+    if (answer >= 0)
+        f.ui.Push_Answer(answer == 1);
+    const RawArrays before = f.db.raw;
+    f.ui.Clear_Record();
 
-    f.ui.Push_Choice(0);
-    f.ui.Push_Answer(false); // "Setting not saved, open another file anyway?"
-    f.files.Restore_BackupClick();
+    const bool restored = f.files.Restore_Backup(backup);
+    QCOMPARE(f.ui.errors(), errors);
+    QCOMPARE(restored, answer != 0 && origin != "backup broken");
     QCOMPARE(f.files.current_file(), path);
-    QCOMPARE(f.ui.last_choice_rows().size(), 1);
-    const QStringList row = f.ui.last_choice_rows().first();
-    QCOMPARE(row.mid(1), (QStringList{"CD.BIN", "Channel Data", QString::number(programs.tv),
-                                      QString::number(programs.radio)}));
-
-    f.ui.Push_Choice(0);
-    f.ui.Push_Answer(true);
-    f.files.Restore_BackupClick();
-    const QStringList backups = QDir(f.Backups()).entryList(QDir::Files);
-    QCOMPARE(backups.size(), 1);
-    QCOMPARE(f.files.current_file(), QDir(f.Backups()).filePath(backups.first()));
     QVERIFY(f.view.Data_Loaded);
-    QVERIFY(!f.view.Data_Modified);
+    QVERIFY(f.view.Data_Modified);
+    const bool opened = origin != "gone" && origin != "broken";
+    QCOMPARE(f.host.steps, restored && opened ? QStringList{"Restore a backup"} : QStringList());
+    QCOMPARE(std::memcmp(&before, &f.db.raw, sizeof before) == 0, !restored);
     QVERIFY2(f.ui.failures().isEmpty(), qPrintable(f.ui.failures().join('\n')));
+    if (!restored)
+        return;
+    QCOMPARE(f.db.File_Kind, FileKind::ChannelData);
+    QCOMPARE(f.host.label, QStringLiteral("Open The File Name:  CD.BIN"));
+    QCOMPARE(QFile::exists(path), origin != "gone");
+
+    f.files.PMSaveClick();
+    QVERIFY(Read_File(path) == backup_bytes);
+    QVERIFY(!f.view.Data_Modified);
+    QCOMPARE(f.Recent(), (QStringList{path, "", ""}));
+    QCOMPARE(f.ui.errors(), errors);
 }
 
 // Errors found by the check are named before a write saves or sends anything; Cancel stops it

@@ -6,6 +6,7 @@
 
 #include "app/Face.h"
 #include "app/app_messages.h"
+#include "dbase/backups.h"
 
 #include <QAction>
 #include <QApplication>
@@ -142,9 +143,9 @@ void TestSaveCommands::saveShortcutWithoutMenu()
     QVERIFY(f.window.save_action()->isEnabled());
     QTest::keyClick(f.window.page_widgets(kSatellitesPage).sat, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!f.window.view_state().Data_Modified);
-    const QStringList backups = QDir(f.Backups()).entryList(QDir::Files);
-    QCOMPARE(backups.size(), 1);
-    QVERIFY(backups.first().startsWith(QFileInfo(path).fileName() + '.'));
+    const std::vector<BackupFile> backups = List_Backups(f.Backups().toStdString());
+    QCOMPARE(backups.size(), std::size_t(1));
+    QCOMPARE(QString::fromStdString(backups.front().origin), QFileInfo(path).canonicalFilePath());
     QVERIFY(f.ui.failures().isEmpty());
 }
 

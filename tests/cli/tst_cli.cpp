@@ -148,6 +148,8 @@ private slots:
     void import_round_trips();
     void import_refuses_broken_documents_data();
     void import_refuses_broken_documents();
+    void check_reports_a_file_it_cannot_open();
+    void import_fills_a_free_slot_as_a_new_program();
     void sample_writes_the_bundled_files();
     void replaced_files_are_backed_up();
     void runs_leave_no_temporary_files();
@@ -296,6 +298,11 @@ void TestCli::exit_status_data()
     row("backups", "backups", 0);
     row("backups of a name", "backups data.bin", 0);
     row("backups of two names", "backups data.bin default.bin", 2);
+    row("restore into a file", "restore data.bin restored.bin", 0);
+    row("restore of no database", "restore bad_crc.bin restored.bin", 1);
+    row("restore of a file without origin", "restore default.bin", 2,
+        "the file default.bin was taken from is not known; name FILE");
+    row("restore without backup", "restore", 2, "restore takes 1 or 2 file names");
     row("help", "--help", 0);
     row("version", "--version", 0);
     row("version over a wrong command", "frobnicate --version", 0);
@@ -331,7 +338,6 @@ void TestCli::exit_status_data()
     row("check as JSON", "check --json default.bin", 0);
     row("check, warnings only", "check awkward.bin", 0);
     row("check, errors", "check wrong_count.bin", 1);
-    row("check of a damaged file", "check bad_crc.bin", 1);
     row("json with export", "export --json data.bin", 2, "--json does not apply to export");
     row("json given a value", "check --json=yes data.bin", 2, "option --json takes no value");
     row("csv with check", "check --csv data.bin", 2, "--csv does not apply to check");
@@ -358,35 +364,54 @@ void TestCli::refusal_messages_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("message");
-    const QByteArray inexistent
-            = "Find an error, when opening this file,\n\nMaybe it inexistent!\n";
-    QTest::newRow("missing") << QStringList{"verify", "nothing.bin"} << inexistent;
-    QTest::newRow("wrong size") << QStringList{"verify", "odd.bin"} << QByteArray("File wrong!\n");
+    // The message, then the file it is about on a line of its own: order opens two.
+    const auto inexistent = [](const char *file) {
+        return "Find an error, when opening this file,\n\nMaybe it inexistent!\n" + QByteArray(file)
+               + '\n';
+    };
+    const auto about = [](const char *message, const char *file) {
+        return QByteArray(message) + '\n' + file + '\n';
+    };
+    const auto wrong_size
+            = [](const char *file, const char *size, const char *kind, const char *expected) {
+                  return "File wrong!\n" + QByteArray(file) + "\nIt holds " + size + " bytes; a \""
+                         + kind + "\" file holds " + expected + " bytes.\n";
+              };
+    QTest::newRow("missing") << QStringList{"verify", "nothing.bin"} << inexistent("nothing.bin");
+    QTest::newRow("wrong size") << QStringList{"verify", "odd.bin"}
+                                << wrong_size("odd.bin", "1000", "Channel Data", "262144");
     QTest::newRow("forced kind") << QStringList{"verify", "data.bin", "--kind", "default"}
-                                 << QByteArray("File wrong!\n");
+                                 << wrong_size("data.bin", "262144", "Default", "131072");
+    QTest::newRow("a file that says it is empty")
+            << QStringList{"info", "/proc/self/mem"}
+            << wrong_size("/proc/self/mem", "0", "Channel Data", "262144");
     QTest::newRow("crc table byte")
-            << QStringList{"verify", "bad_crc.bin"} << QByteArray("File CRC wrong!\n");
+            << QStringList{"verify", "bad_crc.bin"} << about("File CRC wrong!", "bad_crc.bin");
     QTest::newRow("data byte") << QStringList{"verify", "bad_data.bin"}
-                               << QByteArray("File CRC wrong!\n");
-    QTest::newRow("corrupt stream")
-            << QStringList{"verify", "undecompressable.bin"} << QByteArray("Decompress Error!\n");
+                               << about("File CRC wrong!", "bad_data.bin");
+    QTest::newRow("corrupt stream") << QStringList{"verify", "undecompressable.bin"}
+                                    << about("Decompress Error!", "undecompressable.bin");
     QTest::newRow("zero length") << QStringList{"info", "zero_length.bin"}
-                                 << QByteArray("Decompress Error!\n");
+                                 << about("Decompress Error!", "zero_length.bin");
     // The commands that write OUT refuse before they touch it.
     QTest::newRow("order, damaged reference")
             << QStringList{"order", "data.bin", "--like", "bad_crc.bin", "refused.bin"}
-            << QByteArray("File CRC wrong!\n");
+            << about("File CRC wrong!", "bad_crc.bin");
     QTest::newRow("order, missing reference")
-            << QStringList{"order", "data.bin", "--like", "nothing.bin", "kept.bin"} << inexistent;
+            << QStringList{"order", "data.bin", "--like", "nothing.bin", "kept.bin"}
+            << inexistent("nothing.bin");
     QTest::newRow("order, reference of no kind")
             << QStringList{"order", "default.bin", "--like", "odd.bin", "refused.bin"}
-            << QByteArray("File wrong!\n");
+            << wrong_size("odd.bin", "1000", "Channel Data", "262144");
     QTest::newRow("order, damaged file")
             << QStringList{"order", "bad_data.bin", "--like", "data.bin", "kept.bin"}
-            << QByteArray("File CRC wrong!\n");
+            << about("File CRC wrong!", "bad_data.bin");
     QTest::newRow("sort, damaged file")
             << QStringList{"sort", "undecompressable.bin", "--by", "name", "refused.bin"}
-            << QByteArray("Decompress Error!\n");
+            << about("Decompress Error!", "undecompressable.bin");
+    QTest::newRow("import-csv, missing FILE")
+            << QStringList{"import-csv", "odd.bin", "--like", "nothing.bin", "refused.bin"}
+            << inexistent("nothing.bin");
 }
 
 void TestCli::refusal_messages()
@@ -655,13 +680,13 @@ void TestCli::import_csv_checks_the_list_data()
             R"(row 1.Service id: "SID" is not the column's name)");
     refused("columns", Edited(csv, 3, -1), "row 3: 15 columns instead of 16");
     refused("long name", Edited(csv, 2, 2, "Café Ünïcode Channel Name"),
-            R"(row 2.Name: "Café Ünïcode Channel…" is longer than 15 characters)");
+            R"(row 2.Name: "Café Ünïcode Channel Name" is longer than 15 characters)");
     refused("not Latin-1", Edited(csv, 2, 2, "Ω TV"),
             R"(row 2.Name: "Ω TV" holds a character Latin-1 cannot hold)");
     refused("not UTF-8", Edited(csv, 2, 2, "\xE9t\xE9"),
             "row 2.Name: \"\xE9t\xE9\" holds a character Latin-1 cannot hold");
     refused("NUL", Edited(csv, 2, 2, QByteArray("Ab\0cd", 5)),
-            R"(row 2.Name: "Ab?cd" holds a NUL character, which would end the stored name)");
+            R"(row 2.Name: "Ab?cd" holds a NUL character)");
     refused("kind", Edited(csv, 4, 1, "tv"), R"(row 4.Kind: "tv" is not TV or Radio)");
     refused("locked", Edited(csv, 2, 13, "ja"), R"(row 2.Locked: "ja" is not yes or no)");
     refused("group 0", Edited(csv, 2, 15, "0 3"),
@@ -832,14 +857,35 @@ void TestCli::import_refuses_broken_documents_data()
     QTest::addColumn<QByteArray>("document"); // taken as it is when not empty
     QTest::addColumn<JsonEdit>("edit");       // else applied to the export of data.bin
     QTest::addColumn<QByteArray>("message");
-    const auto row = [](const char *name, JsonEdit edit, const char *message) {
-        QTest::newRow(name) << QByteArray() << std::move(edit) << QByteArray(message);
+    QTest::addColumn<QByteArray>("written"); // the text that stands for a value "@@"
+    const auto row = [](const char *name, JsonEdit edit, const QByteArray &message) {
+        QTest::newRow(name) << QByteArray() << std::move(edit) << message << QByteArray();
+    };
+    // A value as no QJsonDocument writes it: a huge number, a repeated key, a raw control
+    // character, a lone surrogate.
+    const auto as_written = [](const char *name, const char *table, int index, const char *key,
+                               const char *written, const char *message) {
+        QTest::newRow(name) << QByteArray() << Set(table, index, key, "@@") << QByteArray(message)
+                            << QByteArray(written);
+    };
+    // Copies of the first entry of a table until it holds `size`, each in the next slot.
+    const auto grown = [](const char *table, int size) {
+        return JsonEdit([=](QJsonObject &root) {
+            QJsonArray array = root[table].toArray();
+            QJsonObject item = array[0].toObject();
+            while (array.size() < size) {
+                item["slot"] = array.size();
+                array.append(item);
+            }
+            root[table] = array;
+        });
     };
     QTest::newRow("not JSON") << QByteArray("{\n  \"counts\": [1,,2]\n}") << JsonEdit()
-                              << QByteArray("line 2, column 17: illegal value");
+                              << QByteArray("line 2, column 17: illegal value") << QByteArray();
     QTest::newRow("not an object") << QByteArray("[]") << JsonEdit()
                                    << QByteArray("line 1, column 1: the document is not a JSON "
-                                                 "object");
+                                                 "object")
+                                   << QByteArray();
     row(
             "table missing", [](QJsonObject &root) { root.remove("programs"); },
             "programs: missing");
@@ -894,8 +940,44 @@ void TestCli::import_refuses_broken_documents_data()
             },
             "counts.Per_Sat_Count[0]: 15 does not match the 14 transponders of the satellite "
             "given");
-    row("slot out of range", Set("sat_transponders", 1, "slot", 2000),
-        "sat_transponders[1].slot: 2000 is outside 0..1999");
+    // Each table's first slot past its end, and each count past its table.
+    const std::pair<const char *, int> tables[] = {{"satellites", 60},
+                                                   {"sat_transponders", 2000},
+                                                   {"ter_transponders", 1000},
+                                                   {"programs", 4000},
+                                                   {"audio_tracks", 1000}};
+    for (const auto &[table, size] : tables) {
+        const QByteArray past = QByteArray::number(size);
+        row(table, Set(table, 1, "slot", size),
+            table + QByteArray("[1].slot: ") + past + " is above " + QByteArray::number(size - 1));
+    }
+    const std::pair<const char *, int> counts[] = {{"Sat_Total_Count", 2000},
+                                                   {"Ter_Total_Count", 1000},
+                                                   {"Program_Count", 4000},
+                                                   {"Audio_Track_Count", 1000}};
+    for (const auto &[count, size] : counts) {
+        row(count, Set("counts", 0, count, size + 1),
+            "counts." + QByteArray(count) + ": " + QByteArray::number(size + 1) + " is above "
+                    + QByteArray::number(size));
+    }
+    row("program past the count", Set("programs", 0, "slot", 362),
+        "programs[0].slot: 362 is outside 0..361");
+    row("4001 programs", grown("programs", 4001), "programs[4000].slot: 4000 is above 3999");
+    row("1001 audio tracks", grown("audio_tracks", 1001),
+        "audio_tracks[1000].slot: 1000 is above 999");
+    // What the parser lets through but a stored name cannot keep.
+    row("NUL in a name", Set("programs", 3, "Name", QString("Velo") + QChar(0) + "ra"),
+        R"(programs[3].Name: "Velo\u0000ra" holds a NUL character)");
+    as_written("lone surrogate", "programs", 3, "Name", R"("\ud800")",
+               R"(programs[3].Name: "\ud800" holds a lone surrogate)");
+    as_written("raw control character", "programs", 3, "Name", "\"a\x01z\"",
+               "programs[3].Name: \"a?z\" holds a control character (0x01) that is not escaped");
+    as_written("key given twice", "programs", 2, "Service_Id", "1, \"Service_Id\": 2",
+               "programs[2].Service_Id: given twice");
+    as_written("number as written", "programs", 2, "Service_Id", "18446744073709551616",
+               "programs[2].Service_Id: 18446744073709551616 is above 65535");
+    row("long value cut", Set("programs", 3, "Name", QString(100, 'x')),
+        "programs[3].Name: \"" + QByteArray(40, 'x') + "...\" is longer than 15 characters");
     row("slot repeated", Set("programs", 5, "slot", 4), "programs[5].slot: 4 is given twice");
     row("satellite slot", Set("programs", 0, "Sat_Slot", 7),
         "programs[0].Sat_Slot: 7 does not match its transponder's satellite 0");
@@ -918,10 +1000,11 @@ void TestCli::import_refuses_broken_documents()
     QFETCH(QByteArray, document);
     QFETCH(JsonEdit, edit);
     QFETCH(QByteArray, message);
+    QFETCH(QByteArray, written);
     if (document.isEmpty()) {
         QJsonObject json = export_of("data.bin");
         edit(json);
-        document = QJsonDocument(json).toJson();
+        document = QJsonDocument(json).toJson().replace("\"@@\"", written);
     }
     QFile file(path("broken.json"));
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -936,6 +1019,45 @@ void TestCli::import_refuses_broken_documents()
     QVERIFY(To_Bytes(read("kept_out.bin")) == m_default);
 }
 
+// A program new to its slot starts from the pattern of a program the program creates, not from
+// the bytes the free slot held: one created in data.bin's first free slot, exported and imported
+// into data.bin, comes back byte for byte.
+void TestCli::import_fills_a_free_slot_as_a_new_program()
+{
+    auto db = Make_Channel_Database();
+    QVERIFY(Load_Database_Bytes(*db, To_Bytes(read("data.bin"))));
+    const int tp = static_cast<int>(Read_Field(db->raw.programs[0], prog::Tp_Index));
+    const int slot = Create_Program(*db, prog::kKindSatellite, tp,
+                                    {.service_id = 77, .video_pid = 100, .name = "Twin"});
+    QVERIFY(slot > 0);
+    write("created.bin", Save_Database_Bytes(*db).target);
+    write("created.json", To_Bytes(QJsonDocument(export_of("created.bin")).toJson()));
+    const CliRun imported = run({"import", "created.json", "--like", "data.bin", "grown.bin"});
+    QCOMPARE(imported.err, QByteArray());
+    const auto record = [this](const char *file, int p) {
+        return Bytes_Of(Unpacked_Image(To_Bytes(read(file)), FileKind::ChannelData))
+                .mid(static_cast<qsizetype>(kProgramsOffset + kProgramRecordSize * p),
+                     kProgramRecordSize)
+                .toHex();
+    };
+    QCOMPARE(record("grown.bin", slot), record("created.bin", slot));
+}
+
+// A script tells a file that could not be checked (2) from a database with errors (1).
+void TestCli::check_reports_a_file_it_cannot_open()
+{
+    const QByteArray message = "File CRC wrong!\nbad_crc.bin";
+    const CliRun text = run({"check", "bad_crc.bin"});
+    QCOMPARE(text.exit_code, 2);
+    QCOMPARE(text.err, message + '\n');
+    QCOMPARE(text.out, QByteArray());
+    const CliRun json = run({"check", "--json", "bad_crc.bin"});
+    QCOMPARE(json.exit_code, 2);
+    const QJsonObject report = QJsonDocument::fromJson(json.out).object();
+    QCOMPARE(report.keys(), QStringList{"error"});
+    QCOMPARE(report["error"].toString().toUtf8(), message);
+}
+
 void TestCli::sample_writes_the_bundled_files()
 {
     QCOMPARE(run({"sample", "--kind", "data", "s.bin"}).exit_code, 0);
@@ -948,24 +1070,37 @@ void TestCli::sample_writes_the_bundled_files()
 }
 
 // pack and sample copy the file they replace into the backups folder; backups lists them,
-// newest first, with what they hold.
+// newest first, with what they hold and the path of the file they were taken from (only that
+// file's when one is named); restore puts one back and backs up what it replaces.
 void TestCli::replaced_files_are_backed_up()
 {
     const QStringList pack{"pack", "image.bin", "--like", "data.bin", "--mode", "2", "b.bin"};
     QCOMPARE(run(pack).exit_code, 0);                                  // new file: no backup
     QCOMPARE(run({"sample", "--kind", "data", "b.bin"}).exit_code, 0); // replaces the Default
     QCOMPARE(run(pack).exit_code, 0);                                  // replaces the Channel Data
-    const CliRun listed = run({"backups", path("b.bin")});
-    QCOMPARE(listed.exit_code, 0);
-    const QList<QByteArray> lines = listed.out.trimmed().split('\n');
-    QCOMPARE(lines.size(), 2);
+    QVERIFY(QDir(m_dir.path()).mkdir("other"));
+    for (const char *kind : {"data", "default"})
+        QCOMPARE(run({"sample", "--kind", kind, "other/b.bin"}).exit_code, 0);
+    const QString folder = QFileInfo(m_dir.path()).canonicalFilePath() + '/';
     const QString backups = path("data/Orvane/backups/");
-    QVERIFY2(lines[0].contains("  b.bin  262144 bytes  Channel Data  TV ")
+    const auto listed = [&] { return run({"backups", "b.bin"}).out.trimmed().split('\n'); };
+    QList<QByteArray> lines = listed();
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines[0].contains(qPrintable("  " + folder + "b.bin  262144 bytes  Channel Data  TV "))
                      && lines[0].contains(qPrintable(backups + "b.bin.")),
              lines[0].constData());
-    QVERIFY2(lines[1].contains("  b.bin  131072 bytes  Default  TV "), lines[1].constData());
+    QVERIFY2(lines[1].contains(qPrintable("  " + folder + "b.bin  131072 bytes  Default  TV ")),
+             lines[1].constData());
+
+    const QByteArray backup = lines[0].mid(lines[0].lastIndexOf("  ") + 2);
+    const CliRun restored = run({"restore", backup});
+    QCOMPARE(restored.out, (folder + "b.bin: restored from ").toUtf8() + backup + '\n');
+    QVERIFY(To_Bytes(read("b.bin")) == m_data);
+    lines = listed();
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines[0].contains("  131072 bytes  Default  TV "), lines[0].constData());
     QCOMPARE(run({"backups", "other.bin"}).out,
-             "no backups in " + backups.chopped(1).toUtf8() + '\n');
+             "no backups of " + (folder + "other.bin in " + backups.chopped(1)).toUtf8() + '\n');
 }
 
 void TestCli::runs_leave_no_temporary_files()

@@ -1,7 +1,8 @@
 // Opening and saving files on disk: the messages of each failure, the header taken even from
 // a file that then fails, a working copy replaced only by a verified image, and saves that
 // replace their target whole or not at all, keep its permissions and owner, leave no temporary
-// files, write through links, refuse what is no regular file, and keep backups.
+// files, write through links, refuse what is no regular file, and keep every replaced version
+// in the backups, however writers, failures and clocks interleave.
 
 #include "dbase_test_support.h"
 
@@ -10,12 +11,17 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <climits>
+#include <fcntl.h>
 #include <future>
+#include <map>
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace orvane;
@@ -97,13 +103,15 @@ struct InjectedFault
     int error = 0;
 };
 InjectedFault g_fault;
+std::string g_fault_target = "out.bin";
 
 bool Is_Target_Temporary(int fd)
 {
     char path[PATH_MAX];
     const ssize_t n = ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, PATH_MAX);
     return n > 0
-           && Name_Of(std::string(path, std::size_t(n))).starts_with(Temporary_Prefix("out.bin"));
+           && Name_Of(std::string(path, std::size_t(n)))
+                      .starts_with(Temporary_Prefix(g_fault_target));
 }
 
 ssize_t Faulty_Write(int fd, const void *data, std::size_t size)
@@ -126,6 +134,53 @@ int Faulty_Rename(const char *from, const char *to)
 {
     errno = g_fault.error;
     return g_fault.call == "rename" && Name_Of(to) == "out.bin" ? -1 : ::rename(from, to);
+}
+
+std::vector<QByteArray> Backup_Contents(const std::string &folder, const std::string &file)
+{
+    std::vector<QByteArray> contents;
+    for (const BackupFile &backup : List_Backups(folder, Origin_Path(file)))
+        contents.push_back(Read_File(backup.path));
+    return contents;
+}
+
+// What the backups of one file must hold after a series of writes: every version a write
+// replaced, once, unless it equals the newest backup; the newest kBackupsKept, newest first.
+struct HistoryModel
+{
+    QByteArray current;
+    bool exists = false;
+    std::vector<QByteArray> replaced;
+
+    void Written(const QByteArray &bytes)
+    {
+        if (exists && (replaced.empty() || replaced.back() != current))
+            replaced.push_back(current);
+        current = bytes;
+        exists = true;
+    }
+    std::vector<QByteArray> Kept() const
+    {
+        const std::size_t from = replaced.size() - std::min(replaced.size(), kBackupsKept);
+        return {replaced.rbegin(), replaced.rend() - std::ptrdiff_t(from)};
+    }
+};
+
+QStringList Repeated(int times, const QString &step)
+{
+    QStringList steps;
+    for (int i = 0; i < times; ++i)
+        steps << step;
+    return steps;
+}
+
+void Set_Time_Zone(const QByteArray &zone)
+{
+    if (zone.isEmpty())
+        ::unsetenv("TZ");
+    else
+        ::setenv("TZ", zone.constData(), 1);
+    ::tzset();
 }
 
 } // namespace
@@ -160,7 +215,9 @@ private slots:
     void reads_refuse_what_is_no_file();
     void stale_temporaries_of_the_target_go();
     void replaced_file_keeps_owner();
+    void backups_keep_the_newest_data();
     void backups_keep_the_newest();
+    void writers_of_one_file_take_turns();
 };
 
 void TestFileLevel::missing_file()
@@ -326,18 +383,28 @@ void TestFileLevel::save_keeps_permissions_data()
     QTest::newRow("0604") << 0604u;
 }
 
+// The backup keeps the mode too, and the folders that hold backups are the user's alone, an
+// open one left by an earlier version included.
 void TestFileLevel::save_keeps_permissions()
 {
     QFETCH(uint, mode);
     QTemporaryDir dir;
     const std::string target = Path(dir, "out.bin");
+    const std::string backups = Path(dir, "backups");
     Write_File(target, View("old target"));
     QCOMPARE(::chmod(target.c_str(), mode), 0);
+    QCOMPARE(::mkdir(backups.c_str(), 0755), 0);
     auto db = Sample_Database(FileKind::Default, 2);
-    QVERIFY(Save_Database_File(*db, target, Path(dir, "wc.bin"), {}).ok);
+    QVERIFY(Save_Database_File(*db, target, Path(dir, "wc.bin"), backups).ok);
     QCOMPARE(uint(Permissions(target)), mode);
     QCOMPARE(Read_File(target).size(), qsizetype(kDefaultFileSize));
-    QCOMPARE(Entries(dir.path()), QStringList({"out.bin", "wc.bin"}));
+    QCOMPARE(Entries(dir.path()), QStringList({"backups", "out.bin", "wc.bin"}));
+    const std::vector<BackupFile> made = List_Backups(backups);
+    QCOMPARE(made.size(), std::size_t(1));
+    QCOMPARE(Read_File(made.front().path), QByteArray("old target"));
+    QCOMPARE(uint(Permissions(made.front().path)), mode);
+    QCOMPARE(uint(Permissions(backups)), 0700u);
+    QCOMPARE(uint(Permissions(Folder_Of(made.front().path))), 0700u);
 }
 
 void TestFileLevel::too_large_save_writes_nothing()
@@ -379,7 +446,8 @@ void TestFileLevel::injected_faults_data()
 }
 
 // The failure carries the system's reason, the old target stays byte for byte and its
-// temporary file goes; a save still leaves its working copy and the backup of the old target.
+// temporary file goes; a save still leaves its working copy, and no backup: the old target is
+// still in place, and the history stays as it was.
 void TestFileLevel::injected_faults()
 {
     QFETCH(bool, save);
@@ -397,7 +465,7 @@ void TestFileLevel::injected_faults()
         const Outcome outcome = Save_Database_File(*Sample_Database(FileKind::Default, 2), target,
                                                    Path(dir, "wc.bin"), Path(dir, "backups"));
         QCOMPARE(Text(outcome.message), Text(msg::Save_Failed(target, reason.toStdString())));
-        QCOMPARE(Entries(dir.filePath("backups")).size(), 1);
+        QVERIFY(List_Backups(Path(dir, "backups")).empty());
     } else {
         std::string why;
         QVERIFY(!Write_File_Atomically(target, test::Seeded_Bytes(65536, 8), why));
@@ -451,7 +519,11 @@ void TestFileLevel::write_through_links()
     QVERIFY(QFileInfo(dir.filePath("link.bin")).isSymLink());
     QCOMPARE(Read_File(Path(dir, qPrintable(file))), QByteArray("new"));
     const bool replaced = file != "new.bin";
-    QCOMPARE(List_Backups(backups, Name_Of(file.toStdString())).size(), std::size_t(replaced));
+    const std::vector<BackupFile> made = List_Backups(backups);
+    QCOMPARE(made.size(), std::size_t(replaced));
+    if (replaced)
+        QCOMPARE(QString::fromStdString(made.front().origin),
+                 QFileInfo(dir.filePath(file)).canonicalFilePath());
     for (const QString &folder : {dir.path(), dir.filePath("sub")})
         QVERIFY(Entries(folder).filter(".orvane-").isEmpty());
 }
@@ -527,20 +599,28 @@ void TestFileLevel::reads_refuse_what_is_no_file()
     QCOMPARE(Text(message), QByteArray(msg::kFileInexistent));
 }
 
+// Only a temporary file that nobody holds and that is older than a minute is stale: a fresh one
+// may belong to a write that has not locked it yet.
 void TestFileLevel::stale_temporaries_of_the_target_go()
 {
     QTemporaryDir dir;
-    for (const char *name : {".out.bin.orvane-Stale1", ".out.bin.orvane-Held22",
-                             ".other.bin.orvane-Other3", ".out.bin.orvane-toolong7"})
+    for (const char *name :
+         {".out.bin.orvane-Stale1", ".out.bin.orvane-Held22", ".other.bin.orvane-Other3",
+          ".out.bin.orvane-toolong7", ".out.bin.orvane-Fresh4"}) {
         Write_File(Path(dir, name), View("temporary"));
+        const timespec a_minute_ago[2]{{std::time(nullptr) - 61, 0}, {std::time(nullptr) - 61, 0}};
+        if (!QByteArray(name).contains("Fresh"))
+            QCOMPARE(::utimensat(AT_FDCWD, Path(dir, name).c_str(), a_minute_ago, 0), 0);
+    }
     // A write that still runs holds the lock on its temporary file.
     const int held = ::open(Path(dir, ".out.bin.orvane-Held22").c_str(), O_RDONLY);
     QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
     const auto release = qScopeGuard([&] { ::close(held); });
     std::string reason;
     QVERIFY(Write_File_Atomically(Path(dir, "out.bin"), View("new"), reason));
-    QCOMPARE(Entries(dir.path()), QStringList({".other.bin.orvane-Other3", ".out.bin.orvane-Held22",
-                                               ".out.bin.orvane-toolong7", "out.bin"}));
+    QCOMPARE(Entries(dir.path()),
+             QStringList({".other.bin.orvane-Other3", ".out.bin.orvane-Fresh4",
+                          ".out.bin.orvane-Held22", ".out.bin.orvane-toolong7", "out.bin"}));
 }
 
 void TestFileLevel::replaced_file_keeps_owner()
@@ -560,29 +640,107 @@ void TestFileLevel::replaced_file_keeps_owner()
     QCOMPARE(info.st_gid, gid_t(65534));
 }
 
-// 31 backups of one name, the last two within one second: the oldest goes, the second of
-// that second lists first, and a backup of another name is left alone.
+// Each row is a series of writes through the real write path: "FILE" writes new bytes, "FILE
+// same" the bytes FILE holds, "FILE full" fails on a full disk, "TZ=..." moves the time zone.
+// The backups of every file must hold what HistoryModel says, newest first, and a flat backup
+// of an earlier version stays, listed without an origin.
+void TestFileLevel::backups_keep_the_newest_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::newRow("the newest 30") << Repeated(33, "a/CD.BIN");
+    QTest::newRow("failed saves keep the history")
+            << Repeated(32, "a/CD.BIN") + Repeated(30, "a/CD.BIN full") + QStringList{"a/CD.BIN"};
+    QTest::newRow("the time zone goes back") << QStringList{"TZ=UTC-14"} + Repeated(31, "a/CD.BIN")
+                                                        + QStringList{"TZ=UTC+12"}
+                                                        + Repeated(3, "a/CD.BIN");
+    QTest::newRow("one name in two folders")
+            << Repeated(3, "a/CD.BIN") + Repeated(31, "b/CD.BIN") + QStringList{"a/CD.BIN"};
+    QTest::newRow("a 250-byte name") << Repeated(3, "a/" + QString(246, 'n') + ".BIN");
+    QTest::newRow("unchanged bytes are kept once")
+            << QStringList{"a/CD.BIN", "a/CD.BIN", "a/CD.BIN same", "a/CD.BIN same", "a/CD.BIN"};
+}
+
 void TestFileLevel::backups_keep_the_newest()
 {
+    QFETCH(QStringList, steps);
     QTemporaryDir dir;
-    const std::string backups = Path(dir, "deep/backups");
-    Write_File(Path(dir, "OTHER.BIN"), View("other"));
-    QVERIFY(Back_Up_File(Path(dir, "OTHER.BIN"), backups, 1000).ok);
-    const std::time_t start = 1'800'000'000;
-    for (int i = 0; i < 31; ++i) {
-        Write_File(Path(dir, "CD.BIN"), View(QByteArray::number(i)));
-        QVERIFY(Back_Up_File(Path(dir, "CD.BIN"), backups, start + std::min(i, 29) * 60).ok);
+    QVERIFY(QDir(dir.path()).mkpath("a") && QDir(dir.path()).mkpath("b"));
+    const std::string backups = Path(dir, "backups");
+    QVERIFY(QDir(dir.path()).mkpath("backups"));
+    Write_File(backups + "/CD.BIN.20200101-000000.bak", View("flat"));
+    const QByteArray zone = qgetenv("TZ");
+    const auto restore_zone = qScopeGuard([&] { Set_Time_Zone(zone); });
+    std::map<QString, HistoryModel> models;
+    for (int i = 0; i < steps.size(); ++i) {
+        const QStringList parts = steps[i].split(' ');
+        if (parts[0].startsWith("TZ=")) {
+            Set_Time_Zone(parts[0].mid(3).toLatin1());
+            continue;
+        }
+        HistoryModel &model = models[parts[0]];
+        const QByteArray bytes
+                = parts.value(1) == "same" ? model.current : "write " + QByteArray::number(i);
+        const std::string path = Path(dir, qPrintable(parts[0]));
+        g_fault = {"write", 0, ENOSPC};
+        g_fault_target = Name_Of(path);
+        std::optional<ScopedWriteCalls> full;
+        if (parts.value(1) == "full")
+            full.emplace(WriteCalls{Faulty_Write, ::fsync, ::rename});
+        const Outcome outcome = Write_Database_File(path, View(bytes), backups);
+        QCOMPARE(Text(outcome.message),
+                 full ? Text(msg::Save_Failed(path, "No space left on device")) : QByteArray());
+        if (!full)
+            model.Written(bytes);
     }
-    const std::vector<BackupFile> kept = List_Backups(backups, "CD.BIN");
-    QCOMPARE(kept.size(), kBackupsKept);
-    QCOMPARE(kept.front().sequence, 2);
-    QCOMPARE(Read_File(kept.front().path), QByteArray("30"));
-    QCOMPARE(Read_File(kept.back().path), QByteArray("1"));
-    QCOMPARE(kept.back().stamp, Backup_Stamp(start + 60));
-    QVERIFY(std::is_sorted(kept.begin(), kept.end(), [](const BackupFile &a, const BackupFile &b) {
-        return std::tie(a.stamp, a.sequence) > std::tie(b.stamp, b.sequence);
-    }));
-    QCOMPARE(List_Backups(backups).size(), kBackupsKept + 1);
+    for (const auto &[file, model] : models) {
+        const std::string path = Path(dir, qPrintable(file));
+        QCOMPARE(Read_File(path), model.current);
+        QCOMPARE(Backup_Contents(backups, path), model.Kept());
+    }
+    const std::vector<BackupFile> all = List_Backups(backups);
+    QVERIFY(!all.empty() && all.back().origin.empty() && all.back().file_name == "CD.BIN");
+    QCOMPARE(Read_File(all.back().path), QByteArray("flat"));
+}
+
+// Two writers of one file at once, many rounds: every version that was replaced is in the
+// history once, and each writer's versions in the order it wrote them; also when the file is
+// new and the writer that waited must back up the file the other one made.
+void TestFileLevel::writers_of_one_file_take_turns()
+{
+    constexpr int kRounds = 15; // with the first version, just the 30 backups kept
+    for (int repeat = 0; repeat < 4; ++repeat) {
+        QTemporaryDir dir;
+        const std::string target = Path(dir, "CD.BIN");
+        const std::string backups = Path(dir, "backups");
+        const bool from_nothing = repeat % 2 == 1;
+        if (!from_nothing)
+            Write_File(target, View("first"));
+        std::atomic<int> failures = 0;
+        const auto writer = [&](char who) {
+            for (int round = 0; round < kRounds; ++round) {
+                const QByteArray bytes = who + QByteArray::number(round).rightJustified(2, '0');
+                failures += Write_Database_File(target, View(bytes), backups).ok ? 0 : 1;
+            }
+        };
+        std::thread a(writer, 'a');
+        std::thread b(writer, 'b');
+        a.join();
+        b.join();
+        QCOMPARE(failures.load(), 0);
+        std::vector<QByteArray> history = Backup_Contents(backups, target);
+        std::reverse(history.begin(), history.end());
+        history.push_back(Read_File(target));
+        QCOMPARE(history.size(), std::size_t(2 * kRounds + (from_nothing ? 0 : 1)));
+        QVERIFY(from_nothing || history.front() == "first");
+        for (const char who : {'a', 'b'}) {
+            QByteArrayList mine;
+            for (const QByteArray &version : history)
+                if (version.startsWith(who))
+                    mine << version;
+            QCOMPARE(mine.size(), kRounds);
+            QVERIFY2(std::is_sorted(mine.begin(), mine.end()), mine.join(' ').constData());
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(TestFileLevel)

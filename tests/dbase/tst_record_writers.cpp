@@ -3,9 +3,13 @@
 // edits (only their own bits, and stored codes no list shows kept), and where an edited audio
 // PID goes when the program's current audio track is one of its extra tracks.
 
+#include "dbase/table_import.h"
 #include "dbase_test_support.h"
 
 #include <QtTest>
+
+#include <cstring>
+#include <functional>
 
 using namespace orvane;
 using orvane::test::Empty_Database;
@@ -127,6 +131,8 @@ private slots:
     void edit_program_audio_pid();
     void edit_program_changes_only_editable_fields();
     void counter_setters();
+    void import_refuses_tables_that_do_not_fit_data();
+    void import_refuses_tables_that_do_not_fit();
 };
 
 // Satellite slot 5 already has two transponders, so the new one is number 3.
@@ -693,6 +699,62 @@ void TestRecordWriters::counter_setters()
     QCOMPARE(db->Program_Count, 4000);
     QCOMPARE(Used_Audio_Track_Count(db->raw), 1000);
     QCOMPARE(First_Difference(db->raw.satellites[0], SatelliteRecord{}), -1);
+}
+
+using Misfit = std::function<void(TableImport &)>;
+
+template<typename Entry>
+Entry In_Slot(int slot)
+{
+    Entry entry;
+    entry.slot = slot;
+    return entry;
+}
+
+void TestRecordWriters::import_refuses_tables_that_do_not_fit_data()
+{
+    QTest::addColumn<Misfit>("misfit");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("satellite slot") << Misfit([](TableImport &t) {
+        t.satellites.push_back(In_Slot<SatelliteImport>(kSatelliteCount));
+    }) << "satellites slot 60 is outside 0..59";
+    QTest::newRow("negative slot")
+            << Misfit([](TableImport &t) { t.sat_tps.push_back({.slot = -1}); })
+            << "satellite transponders slot -1 is outside 0..1999";
+    QTest::newRow("satellite of a transponder") << Misfit([](TableImport &t) {
+        t.sat_tps.push_back({.slot = 0, .sat_index = kSatelliteCount});
+    }) << "satellite transponders Sat_Index 60 is outside 0..59";
+    QTest::newRow("terrestrial group") << Misfit([](TableImport &t) {
+        t.ter_tps.push_back({.slot = 0, .group_index = kTerGroupCount});
+    }) << "terrestrial transponders Group_Index 7 is outside 0..6";
+    QTest::newRow("program slot") << Misfit([](TableImport &t) {
+        t.programs.push_back(In_Slot<ProgramImport>(kProgramSlots));
+    }) << "programs slot 4000 is outside 0..3999";
+    QTest::newRow("programs") << Misfit([](TableImport &t) {
+        t.programs.resize(kProgramSlots + 1);
+    }) << "4001 programs given; the table holds 4000";
+    QTest::newRow("audio tracks") << Misfit([](TableImport &t) {
+        t.audio_tracks.resize(kAudioTrackSlots + 1);
+    }) << "1001 audio tracks given; the table holds 1000";
+    QTest::newRow("track slot") << Misfit([](TableImport &t) {
+        t.audio_tracks.push_back(In_Slot<TrackImport>(kAudioTrackSlots));
+    }) << "audio tracks slot 1000 is outside 0..999";
+}
+
+// No caller can write past a table: what does not fit is refused before anything is written.
+void TestRecordWriters::import_refuses_tables_that_do_not_fit()
+{
+    QFETCH(Misfit, misfit);
+    QFETCH(QString, message);
+    const auto db = Empty_Database(FileKind::ChannelData);
+    TableImport tables;
+    misfit(tables);
+    const RawArrays before = db->raw;
+    const Outcome outcome = Import_Tables(*db, tables);
+    QVERIFY(!outcome);
+    QCOMPARE(QString::fromStdString(outcome.message),
+             "The tables do not fit the database: " + message + '.');
+    QVERIFY(std::memcmp(&before, &db->raw, sizeof before) == 0);
 }
 
 QTEST_APPLESS_MAIN(TestRecordWriters)
