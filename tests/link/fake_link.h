@@ -136,6 +136,7 @@ private:
     Bytes crc_bytes() const;
 
     FakePort &m_port;
+    Bytes m_crcs; // the checksum blocks of the transfer under way
     std::size_t m_next_block = 0;
     std::size_t m_expected_blocks = 0; // writing: data + CRC blocks
 };
