@@ -4,8 +4,8 @@
 // name it adds is made of the input's last bytes.
 //
 // A write that succeeds must be read back as written, and keep every other key of the file with
-// its value (comments, and keys the settings cannot read or write, are not kept); one that fails
-// must leave the file as it was. Settings are only read from files,
+// its plain value (comments, and what the settings cannot read or write back, are not kept); one
+// that fails must leave the file as it was. Settings are only read from files,
 // so each input is written to a file of its own in a scratch folder; the written file is read
 // again under another name, since the settings of a path read before come from memory.
 
@@ -52,25 +52,25 @@ void Write_Bytes(const QString &path, const QByteArray &bytes)
     FUZZ_CHECK(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
-// A text as the bytes the file holds: a character UTF-8 cannot hold (a lone surrogate, which a
-// \u escape in the file can give) is not written as it was read. Lists as the texts they hold: a
-// list of texts that holds a character the file must escape is written as a list of values, and
-// read back as one.
+// A name as the file holds it: a character UTF-8 cannot hold (a lone surrogate, which a \u
+// escape in the file can give) is written as the replacement character.
+QByteArray Utf8_As_Written(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text.toUtf8();
+}
+
 QByteArrayList Utf8_Texts(const QStringList &texts)
 {
     QByteArrayList bytes;
     for (const QString &text : texts)
-        bytes.append(text.toUtf8());
+        bytes.append(Utf8_As_Written(text));
     return bytes;
-}
-
-QVariant Comparable(const QVariant &value)
-{
-    const int type = value.typeId();
-    if (type == QMetaType::QString || type == QMetaType::QStringList
-        || type == QMetaType::QVariantList)
-        return QVariant::fromValue(Utf8_Texts(value.toStringList()));
-    return value;
 }
 
 bool Same_Names(const RecentFiles &a, const RecentFiles &b)
@@ -79,35 +79,51 @@ bool Same_Names(const RecentFiles &a, const RecentFiles &b)
            == Utf8_Texts({b.names.begin(), b.names.end()});
 }
 
-// A key as a program writes one: a name, or a section and a name, of letters, digits, '_', '.'
-// and '-'. The settings cannot keep every key a hand-edited file makes up (an empty name, a
-// section name with a slash or a line break in it).
+// A key and a value as a program writes them: a name, or a section and a name, of letters,
+// digits, '_', '.' and '-', and a text (or a list of texts, which unquoted commas make) of
+// printable ASCII without escapes. What a hand-edited file makes up beyond that (an empty name,
+// a line break in a section name, escapes that overflow a character, a value of a type that
+// cannot be written back) the settings cannot keep.
+bool Plain_Text(const QString &text, bool in_key)
+{
+    return std::ranges::all_of(text, [in_key](QChar c) {
+        const char16_t u = c.unicode();
+        return in_key ? u < 128 && (c.isLetterOrNumber() || u == u'_' || u == u'.' || u == u'-')
+                      : u >= 0x20 && u < 0x7F && u != u'\\' && u != u'@';
+    });
+}
+
 bool Plain_Key(const QString &key)
 {
     const QStringList parts = key.split(u'/');
     return parts.size() <= 2 && std::ranges::all_of(parts, [](const QString &part) {
-               return !part.isEmpty() && std::ranges::all_of(part, [](QChar c) {
-                   return c.unicode() < 128
-                          && (c.isLetterOrNumber() || c == u'_' || c == u'.' || c == u'-');
-               });
+               return !part.isEmpty() && Plain_Text(part, true);
            });
 }
 
-// Every plain key of the file but the recent files, with its value.
-std::map<QString, QVariant> Other_Values(const QString &path)
+bool Plain_Value(const QVariant &value)
+{
+    const int type = value.typeId();
+    return (type == QMetaType::QString || type == QMetaType::QStringList)
+           && std::ranges::all_of(value.toStringList(),
+                                  [](const QString &text) { return Plain_Text(text, false); });
+}
+
+// Every plain key of the file but the recent files, with its plain value.
+std::map<QString, QStringList> Other_Values(const QString &path)
 {
     QSettings settings(path, QSettings::IniFormat);
-    std::map<QString, QVariant> values;
+    std::map<QString, QStringList> values;
     for (const QString &key : settings.allKeys())
-        if (Plain_Key(key))
-            values.emplace(key, Comparable(settings.value(key)));
+        if (const QVariant value = settings.value(key); Plain_Key(key) && Plain_Value(value))
+            values.emplace(key, value.toStringList());
     for (const char *name : kRecentFileKeys)
         values.erase(QLatin1String(kRecentFilesSection) + u'/' + QLatin1String(name));
     return values;
 }
 
 // Whether every value of `before` is in `after` unchanged.
-bool Kept(const std::map<QString, QVariant> &before, const std::map<QString, QVariant> &after)
+bool Kept(const std::map<QString, QStringList> &before, const std::map<QString, QStringList> &after)
 {
     return std::ranges::all_of(before, [&after](const auto &entry) {
         const auto found = after.find(entry.first);
@@ -130,7 +146,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray input(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const QString path = Scratch_File("ORVANE-");
     Write_Bytes(path, input);
-    const std::map<QString, QVariant> others = Other_Values(path);
+    const std::map<QString, QStringList> others = Other_Values(path);
     const RecentFiles list = Add_Recent_File(Read_Recent_Files(path), Opened_Name(input));
     if (!Write_Recent_Files(path, list)) {
         FUZZ_CHECK(File_Bytes(path) == input);
