@@ -225,7 +225,7 @@ int main(int argc, char **argv)
     try {
         const fs::path root = argv[1];
         for (const char *corpus : {"container", "image", "commands", "backup_names", "import",
-                                   "link", "instance", "settings"})
+                                   "link", "instance", "settings", "arguments"})
             fs::create_directories(root / corpus);
         Write_Backup_Name_Seeds(root / "backup_names");
         for (const Seed &seed : Make_Seeds()) {
@@ -241,6 +241,7 @@ int main(int argc, char **argv)
         fuzz::Write_Link_Seeds(root / "link");
         fuzz::Write_Instance_Seeds(root / "instance");
         fuzz::Write_Settings_Seeds(root / "settings");
+        fuzz::Write_Argument_Seeds(root / "arguments");
     } catch (const std::exception &error) {
         std::fprintf(stderr, "fuzz_seeds: %s\n", error.what());
         return 1;

@@ -27,4 +27,7 @@ void Write_Instance_Seeds(const std::filesystem::path &folder);
 // fuzz_settings: a settings file as the program writes it, and as a user may edit it.
 void Write_Settings_Seeds(const std::filesystem::path &folder);
 
+// fuzz_arguments: the command lines of the manual pages, of both programs.
+void Write_Argument_Seeds(const std::filesystem::path &folder);
+
 } // namespace orvane::fuzz

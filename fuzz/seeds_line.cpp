@@ -1,6 +1,6 @@
 // The seeds of the inputs that arrive besides the database: the receiver's replies on the serial
-// line (fuzz_link), the message of a later start (fuzz_instance) and the settings file
-// (fuzz_settings).
+// line (fuzz_link), the message of a later start (fuzz_instance), the settings file
+// (fuzz_settings) and the command lines (fuzz_arguments).
 
 #include "app/instance_message.h"
 #include "app/recent_files.h"
@@ -115,6 +115,36 @@ void Write_Settings_Seeds(const fs::path &folder)
                                       "Other=%U00E4\r\n"
                                       "[Window]\r\n"
                                       "geometry=@ByteArray(\\x1\\xd9\\xd0\\xcb)\r\n");
+}
+
+void Write_Argument_Seeds(const fs::path &folder)
+{
+    struct Line
+    {
+        const char *name;
+        bool desktop; // bit 0 of the first byte; the arguments follow, split by NUL bytes
+        std::vector<std::string> arguments;
+    };
+    const Line lines[] = {
+            {"cli_info", false, {"info", "CHANNEL_DATA.BIN"}},
+            {"cli_pack",
+             false,
+             {"pack", "image.bin", "--like", "DEFAULT.BIN", "--mode", "2", "OUT"}},
+            {"cli_order",
+             false,
+             {"order", "A.BIN", "--like=B.BIN", "--names", "--favourites", "C"}},
+            {"cli_write", false, {"write", "--port", "COM3", "--kind", "data", "A.BIN"}},
+            {"cli_help", false, {"help", "import-csv"}},
+            {"start_file", true, {"/home/user/CHANNEL_DATA.BIN"}},
+            {"start_qt", true, {"-platform", "offscreen", "--style=fusion", "--", "-x.bin"}},
+            {"start_help", true, {"--help"}},
+    };
+    for (const Line &line : lines) {
+        std::string text(1, line.desktop ? '\x01' : '\0');
+        for (std::size_t i = 0; i < line.arguments.size(); ++i)
+            text += (i == 0 ? "" : std::string(1, '\0')) + line.arguments[i];
+        Write_Text(folder / (std::string(line.name) + ".args"), text);
+    }
 }
 
 } // namespace orvane::fuzz
