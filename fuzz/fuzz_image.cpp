@@ -14,21 +14,13 @@
 using namespace orvane;
 using namespace orvane::fuzz;
 
-extern "C" int LLVMFuzzerInitialize(int * /*argc*/, char *** /*argv*/)
-{
-    Check_Image_Input_Layout();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static Bytes image;
-    Fill_Image(image, data, size);
     // The database holds the previous input: that a decode replaces every field is checked
     // by fuzz_commands, which opens each image a second time into a new database.
-    static const auto db = Make_Kept_Database();
-    Decode_Image(*db, image);
-    Apply_File_Setting(*db, image);
-    Run_Image_Checks(*db);
+    const ImageInput input = Read_Image_Input(data, size);
+    Decode_Rows(input.db);
+    Apply_File_Setting(input.db, input.image);
+    Run_Image_Checks(input.db);
     return 0;
 }

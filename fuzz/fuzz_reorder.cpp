@@ -8,23 +8,14 @@
 // set, the order and the sort key (image_input.h).
 
 #include "fuzz/image_checks.h"
-#include "fuzz/image_input.h"
 
 using namespace orvane;
 using namespace orvane::fuzz;
 
-extern "C" int LLVMFuzzerInitialize(int * /*argc*/, char *** /*argv*/)
-{
-    Check_Image_Input_Layout();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static Bytes image;
-    Fill_Image(image, data, size);
-    static const auto db = Make_Kept_Database();
-    Decode_Image(*db, image);
-    Check_Program_Reorders(*db, image);
+    const ImageInput input = Read_Image_Input(data, size);
+    Decode_Rows(input.db);
+    Check_Program_Reorders(input.db, input.image);
     return 0;
 }

@@ -409,6 +409,17 @@ std::unique_ptr<ChannelDatabase> Make_Kept_Database()
     return db;
 }
 
+ImageInput Read_Image_Input(const std::uint8_t *data, std::size_t size)
+{
+    static const bool layout_checked = (Check_Image_Input_Layout(), true);
+    (void)layout_checked;
+    static Bytes image;
+    Fill_Image(image, data, size);
+    static const auto db = Make_Kept_Database();
+    Raw_From_Image(db->raw, image);
+    return {*db, image};
+}
+
 void Make_As_New(ChannelDatabase &db)
 {
     static const auto never_used = Make_Channel_Database();

@@ -55,6 +55,16 @@ std::vector<int> Expected_Current_Tracks(const RawArrays &raw);
 // the next call.
 const ChannelDatabase *Check_Save_Round_Trip(ChannelDatabase &db);
 
+// The image an input of fuzz_image, fuzz_reorder or fuzz_check stands for (image_input.h), in a
+// buffer kept from input to input, and a database kept likewise whose raw arrays hold it; its
+// rows are left to the target to decode.
+struct ImageInput
+{
+    ChannelDatabase &db;
+    ByteView image;
+};
+ImageInput Read_Image_Input(const std::uint8_t *data, std::size_t size);
+
 // A database for a target to keep from input to input. Its satellite names, the only texts
 // longer than a string holds in place, start with room for the longest: a long name decoded
 // over a short one would otherwise allocate a buffer that outlives the input, and libFuzzer
