@@ -153,6 +153,7 @@ void FakeReceiver::hear_command(const std::string &code)
               answer_delay);
         m_next_block = 0;
         m_expected_blocks = size / 256 + size / 16384;
+        m_crcs.clear();
         blocks.clear();
         if (read && !wrong_answer && served.size() == size)
             send_block(0);
@@ -185,7 +186,7 @@ void FakeReceiver::send_block(std::size_t i)
     if (static_cast<int>(i) == missing_block)
         return;
     const std::size_t data_blocks = served.size() / 256;
-    if (i == data_blocks) // the first checksum block: the table is made once per transfer
+    if (i >= data_blocks && m_crcs.empty()) // made once per transfer, at its first checksum block
         m_crcs = crc_bytes();
     const ByteView block = i < data_blocks ? ByteView(served).subspan(256 * i, 256)
                                            : ByteView(m_crcs).subspan(256 * (i - data_blocks), 256);
