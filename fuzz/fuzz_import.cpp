@@ -17,6 +17,7 @@
 #include "dbase/messages.h"
 #include "dbase/program_list.h"
 #include "dbase/program_order.h"
+#include "fuzz/default_options.h"
 #include "fuzz/image_checks.h"
 #include "fuzz/import_input.h"
 #include "fuzz/property_check.h"
@@ -25,7 +26,6 @@
 #include <charconv>
 #include <set>
 #include <sstream>
-#include <vector>
 
 using namespace orvane;
 using namespace orvane::fuzz;
@@ -219,12 +219,7 @@ void Import_Csv(LikeDatabase which, std::string_view text)
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     static char max_len[] = "-max_len=65536";
-    static std::vector<char *> arguments;
-    arguments.assign(*argv, *argv + *argc);
-    arguments.insert(arguments.begin() + (arguments.empty() ? 0 : 1), max_len);
-    arguments.push_back(nullptr);
-    *argv = arguments.data();
-    ++*argc;
+    Add_Default_Options(argc, argv, {max_len});
     return 0;
 }
 

@@ -10,6 +10,7 @@
 // again under another name, since the settings of a path read before come from memory.
 
 #include "app/recent_files.h"
+#include "fuzz/default_options.h"
 #include "fuzz/property_check.h"
 #include "fuzz/scratch_folder.h"
 
@@ -140,6 +141,23 @@ QString Opened_Name(const QByteArray &input)
 }
 
 } // namespace
+
+// A value the settings store as a serialized variant declares its own length, and Qt asks for
+// that much memory before it reads the value. The system gives it without touching a page, or
+// refuses a size no machine has, and Qt then reads the value as broken: the allocator must do
+// the same, and one large request is no fault. What the target really uses stays limited
+// (-rss_limit_mb).
+extern "C" const char *__asan_default_options()
+{
+    return "allocator_may_return_null=1";
+}
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    static char malloc_limit[] = "-malloc_limit_mb=1048576";
+    Add_Default_Options(argc, argv, {malloc_limit});
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
