@@ -13,9 +13,10 @@
 
 namespace orvane::fuzz {
 
-// The display rows, every list, and for every slot they list the info pane and the current
-// audio track.
-void Run_Image_Checks(ChannelDatabase &db);
+// The display rows and every list; the info pane and the current audio track of every slot
+// they list for one image in four (the same ones on every run), of the rows the grids start on
+// for the others.
+void Run_Image_Checks(ChannelDatabase &db, ByteView image);
 
 // Moves a set of the listed programs into an order that the image's reorder bytes choose, at
 // random, then sorts all programs. After each, the program records must be the same ones in

@@ -62,12 +62,18 @@ void Check_Row_Info(const MainViews &views, GridId grid, int row,
     }
 }
 
-void Check_Page_Info(const MainViews &views, const std::vector<int> &expected_tracks)
+void Check_Page_Info(const MainViews &views, const std::vector<int> &expected_tracks,
+                     InfoPanes panes)
 {
-    for (const GridId grid : {GridId::Sat, GridId::Tp, GridId::Tv, GridId::Radio})
-        if (grid != GridId::Sat || views.view().View_Mode == kSatellitesPage)
+    for (const GridId grid : {GridId::Sat, GridId::Tp, GridId::Tv, GridId::Radio}) {
+        if (grid == GridId::Sat && views.view().View_Mode != kSatellitesPage)
+            continue;
+        if (panes == InfoPanes::CurrentRows)
+            Check_Row_Info(views, grid, views.cursor(grid).current_row, expected_tracks);
+        else
             for (int row = 0; row < views.cursor(grid).row_count; ++row)
                 Check_Row_Info(views, grid, row, expected_tracks);
+    }
 }
 
 } // namespace
@@ -116,7 +122,7 @@ void Open_Menu(MainViews &views, GridId grid)
     Check_Cursor(views, grid);
 }
 
-void Check_All_Lists(ChannelDatabase &db)
+void Check_All_Lists(ChannelDatabase &db, InfoPanes panes)
 {
     ViewState view;
     MainViews views(db, view);
@@ -125,12 +131,12 @@ void Check_All_Lists(ChannelDatabase &db)
     const std::vector<int> expected_tracks = Expected_Current_Tracks(db.raw);
     views.Show_All_Lists();
     Check_Page_Grids(views);
-    Check_Page_Info(views, expected_tracks);
+    Check_Page_Info(views, expected_tracks, panes);
     views.Show_Act_SatClick(); // the active-satellite filter on
     Check_Page_Grids(views);
     views.PageControl_MainChange(1);
     Check_Page_Grids(views);
-    Check_Page_Info(views, expected_tracks);
+    Check_Page_Info(views, expected_tracks, panes);
 }
 
 } // namespace orvane::fuzz

@@ -9,11 +9,18 @@
 
 namespace orvane::fuzz {
 
+enum class InfoPanes {
+    EveryRow,
+    // The rows the grids start on: the pane of every slot costs a walk of the audio tracks per
+    // program, more than all the rest of the lists together.
+    CurrentRows
+};
+
 // Builds every list of both pages, with and without the active-satellite filter, and checks
 // that every row of every grid maps to a slot of its table or to nothing. Without the filter
 // the grids list every slot that the window can show, and the info pane that a click shows is
-// built for each of them.
-void Check_All_Lists(ChannelDatabase &db);
+// built for the rows that `panes` names.
+void Check_All_Lists(ChannelDatabase &db, InfoPanes panes);
 
 // The grid's cursor within the grid, its current row valid, the highlights on existing rows.
 void Check_Cursor(const MainViews &views, GridId grid);
