@@ -102,10 +102,12 @@ bool Plain_Key(const QString &key)
            });
 }
 
+// An empty list (which a serialized variant can hold) is written back as "@Invalid()".
 bool Plain_Value(const QVariant &value)
 {
     const int type = value.typeId();
-    return (type == QMetaType::QString || type == QMetaType::QStringList)
+    return (type == QMetaType::QString
+            || (type == QMetaType::QStringList && !value.toStringList().isEmpty()))
            && std::ranges::all_of(value.toStringList(),
                                   [](const QString &text) { return Plain_Text(text, false); });
 }
