@@ -1,7 +1,11 @@
 #include "app/Main.h"
 
 #include "app/app_messages.h"
+#include "app/controllers/accessible_names.h"
+#include "app/controllers/desktop_shortcuts.h"
+#include "app/controllers/keyboard_route.h"
 #include "app/find_bar.h"
+#include "app/menu_position.h"
 #include "app/resources/resource_names.h"
 #include "views/grid_delegate.h"
 #include "views/grid_model.h"
@@ -71,6 +75,9 @@ TFormMain::TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent)
     Build_History();
     Bind_Check();
     Build_Edit_Menu();
+    new KeyboardRoute(this, m_page_control, m_sat_page, m_ter_page);
+    new AccessibleNames(this, m_sat_page, m_ter_page);
+    new DesktopShortcuts(this, m_help_menu);
     Reset_Views(); // FormCreate
 }
 
@@ -224,7 +231,9 @@ void TFormMain::Build_File_Menu()
     connect(m_file_menu, &QMenu::aboutToShow, this, &TFormMain::PM_FilePopup);
 
     QMenu *open = m_file_menu->addMenu(QStringLiteral("Open"));
-    connect(open->addAction(QStringLiteral("Channel Data")), &QAction::triggered, this,
+    QAction *open_channel_data = open->addAction(QStringLiteral("Channel Data"));
+    open_channel_data->setObjectName(QStringLiteral("PMOpenChannelData"));
+    connect(open_channel_data, &QAction::triggered, this,
             [this] { OpenDataClick(FileKind::ChannelData); });
     connect(open->addAction(QStringLiteral("Default")), &QAction::triggered, this,
             [this] { OpenDataClick(FileKind::Default); });
@@ -262,8 +271,9 @@ void TFormMain::Build_File_Menu()
     m_write->setEnabled(false);
     connect(m_write, &QAction::triggered, this, &TFormMain::PMWriteClick);
     m_file_menu->addSeparator();
-    connect(m_file_menu->addAction(QStringLiteral("Exit")), &QAction::triggered, this,
-            &TFormMain::close);
+    QAction *exit = m_file_menu->addAction(QStringLiteral("Exit"));
+    exit->setObjectName(QStringLiteral("PMExit"));
+    connect(exit, &QAction::triggered, this, &TFormMain::close);
     m_file_menu->addSeparator();
     m_restore = m_file_menu->addAction(QStringLiteral("Restore a backup..."));
     m_restore->setObjectName(QStringLiteral("PMRestoreBackup"));
@@ -330,7 +340,7 @@ void TFormMain::closeEvent(QCloseEvent *event)
 
 void TFormMain::TB_HelpClick()
 {
-    m_help_menu->popup(QCursor::pos());
+    m_help_menu->popup(Tool_Menu_Position(findChild<QToolButton *>(QStringLiteral("TB_Help"))));
 }
 
 void TFormMain::Instance_Message(const QString &file_path)

@@ -233,6 +233,8 @@ private:
     void Refill_Info_List();
     void Open_Editor(GridId grid);
     BoundGrid *Bound(QObject *view_or_viewport);
+    void Press_Row_For_Menu(BoundGrid &bound, const QPoint &position);
+    bool Delete_Of_Several(QObject *watched, QEvent *event);
 
     void Build_Edit_Menu();
     GridId Focused_Program_Grid() const;

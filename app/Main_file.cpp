@@ -5,6 +5,7 @@
 #include "app/Main.h"
 
 #include "app/Face.h"
+#include "app/menu_position.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QStackedWidget>
+#include <QToolButton>
 #include <QTimer>
 
 namespace orvane {
@@ -26,7 +28,7 @@ constexpr int kIdleRetryMs = 250;
 void TFormMain::TB_FileClick()
 {
     Prepare_File_Menu();
-    m_file_menu->popup(QCursor::pos());
+    m_file_menu->popup(Tool_Menu_Position(m_tb_file));
 }
 
 void TFormMain::Prepare_File_Menu()

@@ -160,17 +160,60 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
+    if (Delete_Of_Several(watched, event))
+        return true;
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         auto *mouse = static_cast<QMouseEvent *>(event);
-        // A right click opens the grid's menu without moving its current row.
-        if (mouse->button() == Qt::RightButton)
+        if (mouse->button() == Qt::RightButton) {
+            if (BoundGrid *bound = Bound(watched);
+                bound && event->type() == QEvent::MouseButtonPress)
+                Press_Row_For_Menu(*bound, mouse->position().toPoint());
             return true;
+        }
         if (BoundGrid *bound = Bound(watched))
             bound->row_changed_by_press = false;
         else
             m_fav_row_changed_by_press = false;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// The row under a right click becomes current first, as a left click makes it, so that the menu
+// acts on the row the user pointed at. A row of a selection of several keeps the selection.
+void TFormMain::Press_Row_For_Menu(BoundGrid &bound, const QPoint &position)
+{
+    const QModelIndex index = bound.view->indexAt(position);
+    if (!index.isValid() || m_syncing || m_files.opening_or_saving())
+        return;
+    QItemSelectionModel *selection = bound.view->selectionModel();
+    const bool in_several
+            = selection->isRowSelected(index.row()) && selection->selectedRows().size() > 1;
+    bound.view->setFocus(Qt::MouseFocusReason);
+    bound.row_changed_by_press = false;
+    selection->setCurrentIndex(index, in_several ? QItemSelectionModel::NoUpdate
+                                                 : QItemSelectionModel::ClearAndSelect
+                                                           | QItemSelectionModel::Rows);
+    On_Row_Clicked(bound, index.row());
+}
+
+// Del over several selected programs deletes them all after one question; over one row it stays
+// the Delete command of the menu, whose shortcut it is.
+bool TFormMain::Delete_Of_Several(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() != Qt::Key_Delete || key->modifiers() != Qt::NoModifier)
+        return false;
+    BoundGrid *bound = Bound(watched);
+    if (bound == nullptr || bound->view != watched
+        || (bound->grid != GridId::Tv && bound->grid != GridId::Radio)
+        || bound->view->selectionModel()->selectedRows().size() < 2)
+        return false;
+    event->accept(); // an accepted override keeps the Delete shortcut from taking the key
+    if (event->type() == QEvent::KeyPress)
+        Delete_ProgramsClick(bound->grid);
+    return true;
 }
 
 TFormMain::BoundGrid *TFormMain::Bound(QObject *view_or_viewport)

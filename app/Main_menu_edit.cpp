@@ -5,6 +5,7 @@
 #include "app/Main.h"
 
 #include "app/app_messages.h"
+#include "app/menu_position.h"
 #include "app/resources/resource_names.h"
 
 #include <QAction>
@@ -63,7 +64,7 @@ GridId TFormMain::Focused_Program_Grid() const
 
 void TFormMain::TB_EditClick()
 {
-    m_edit_menu->popup(QCursor::pos());
+    m_edit_menu->popup(Tool_Menu_Position(findChild<QToolButton *>(QStringLiteral("TB_Edit"))));
 }
 
 void TFormMain::Show_Modified_Mark()

@@ -85,7 +85,7 @@ void TFormMain::Apply_Order_Menu(GridId grid)
         action->setEnabled(several_listed && selected > 0);
     order.Sort_By_Name->setEnabled(several_listed);
     order.Sort_By_Service_Id->setEnabled(several_listed);
-    order.Delete_Selected->setEnabled(loaded && selected > 1);
+    order.Delete_Selected->setEnabled(loaded && selected > 0);
     order.Order_Like->setEnabled(loaded);
 }
 
@@ -116,7 +116,10 @@ void TFormMain::Select_Grid_Rows(GridId grid, const std::vector<int> &rows)
         first = last + 1;
     }
     view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-    view->scrollTo(view->currentIndex());
+    // The moved rows may have left the visible part, to the top or far down: the first of
+    // them is brought into view.
+    view->scrollTo(rows.empty() ? view->currentIndex()
+                                : model->index(model->Model_Row(rows.front()), 0));
 }
 
 template<typename Step>

@@ -48,6 +48,8 @@ GridDelegate::CellColours GridDelegate::Cell_Colours(const QStyleOptionViewItem 
     const bool selected = option.state.testFlag(QStyle::State_Selected);
     if (selected && (grid == GridId::Sat || grid_has_focus))
         colours = {grid_colour::kSelected, grid_colour::kSelectedText};
+    else if (selected)
+        colours.brush = grid_colour::kSelectedInactive;
     if (grid == GridId::Tp && m_views.Tp_Selection_Hidden())
         colours = {option.palette.color(QPalette::Base), option.palette.color(QPalette::Text)};
     const int highlighted = grid == GridId::Sat  ? m_views.Sat_Highlight_Row()

@@ -17,6 +17,8 @@ namespace grid_colour {
 inline const QColor kWindow{221, 221, 221};
 inline const QColor kSelected{132, 193, 255};
 inline const QColor kSelectedText{255, 0, 0};
+// The selection of a grid without the focus: paler, so that the focused grid stands out.
+inline const QColor kSelectedInactive{212, 232, 255};
 inline const QColor kHighlight{225, 255, 255};
 inline const QColor kHighlightText{0, 0, 128};
 } // namespace grid_colour

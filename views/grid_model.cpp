@@ -48,11 +48,25 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::ToolTipRole)
+        return Title_Tip(section);
+    if (role != Qt::DisplayRole)
         return {};
     if (m_grid == GridId::Sat && section > 0)
         return QString();
     return QString::fromStdString(m_views.Title_Text(m_view_mode, m_grid, section));
+}
+
+// The titles of the number and scrambled columns are symbols; the tip says what they stand for.
+QVariant GridModel::Title_Tip(int section) const
+{
+    if (section == 0)
+        return tr("The entry's number in the list");
+    if ((m_grid == GridId::Tv || m_grid == GridId::Radio) && section == 2)
+        return tr("$ marks a scrambled program");
+    return {};
 }
 
 namespace {

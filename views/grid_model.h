@@ -50,6 +50,7 @@ public:
     void Refresh();
 
 private:
+    QVariant Title_Tip(int section) const;
     int First_Model_Row_Offset() const { return m_grid == GridId::Sat ? 0 : 1; }
     bool Moves_Rows() const { return m_grid == GridId::Tv || m_grid == GridId::Radio; }
     // Whether a drag carries rows of this very grid; their grid rows into *rows.

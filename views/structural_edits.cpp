@@ -378,7 +378,7 @@ FocusRequest Delete_ProgramsClick(MainViews &views, EditCommandHost &host, GridI
         }
     std::sort(slots.begin(), slots.end());
     slots.erase(std::unique(slots.begin(), slots.end()), slots.end());
-    if (slots.size() < 2 || !host.Confirm(msg::kConfirmDeletePrograms))
+    if (slots.empty() || !host.Confirm(msg::kConfirmDeletePrograms))
         return {};
     ViewState &view = views.view();
     const int current = views.Row_Slot(grid, views.cursor(grid).current_row);

@@ -40,8 +40,8 @@ FocusRequest Delete_TpClick(MainViews &views, EditCommandHost &host);
 FocusRequest Del_All_Empty_TpClick(MainViews &views, EditCommandHost &host);
 FocusRequest Delete_TvClick(MainViews &views, EditCommandHost &host);
 FocusRequest Delete_RadioClick(MainViews &views, EditCommandHost &host);
-// "Delete selected programs": the programs of the grid's rows (from 1), when they are more than
-// one, after one confirmation, each through the program cascade.
+// "Delete selected programs": the programs of the grid's rows (from 1), one or more,
+// after one confirmation, each through the program cascade.
 FocusRequest Delete_ProgramsClick(MainViews &views, EditCommandHost &host, GridId grid,
                                   std::span<const int> rows);
 

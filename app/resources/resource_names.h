@@ -27,4 +27,7 @@ inline constexpr const char *kTabTerrestrial = ":/orvane/tab_terrestrial.png";
 inline constexpr const char *kMenuChange = ":/orvane/menu_change.png";
 inline constexpr const char *kMenuDelete = ":/orvane/menu_delete.png";
 
+// The manual the Help menu shows: the project's README, in Markdown.
+inline constexpr const char *kManual = ":/orvane/README.md";
+
 } // namespace orvane::resource

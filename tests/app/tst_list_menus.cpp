@@ -7,6 +7,7 @@
 
 #include "views/captions.h"
 #include "views/edit_messages.h"
+#include "views/grid_model.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,9 +16,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace orvane;
 using namespace orvane::test;
@@ -52,7 +56,8 @@ private slots:
     void initTestCase() { Quiet_Platform_Warnings(); }
     void menus_as_built();
     void tp_menu_by_page();
-    void right_click_pops_up_without_moving_the_row();
+    void pointer_rules_data();
+    void pointer_rules();
     void del_key_follows_the_menu();
     void filter_toggle_focuses_satellites();
     void new_transponder_through_the_dialog();
@@ -107,29 +112,86 @@ void TestListMenus::tp_menu_by_page()
     QVERIFY(m.New_Tp->isEnabled());
 }
 
-void TestListMenus::right_click_pops_up_without_moving_the_row()
+// The row under the pointer is the row a command acts on. Each case selects `selected` (model
+// rows of the TV grid, the first current), then right-clicks `clicked` (opening the menu and
+// closing it) or, when `clicked` is -1, presses Del; the rows selected and current afterwards,
+// the question asked and how many programs are gone.
+void TestListMenus::pointer_rules_data()
 {
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<QList<int>>("selected_after");
+    QTest::addColumn<int>("current_after");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<int>("deleted");
+    const QString none;
+    const QString one = QString::fromUtf8(msg::kConfirmDeleteProgram);
+    const QString several = QString::fromUtf8(msg::kConfirmDeletePrograms);
+    QTest::newRow("right-click an unselected row")
+            << QList<int>{1} << 13 << QList<int>{13} << 13 << none << 0;
+    QTest::newRow("right-click a row of a selection")
+            << QList<int>{2, 3, 4} << 4 << QList<int>{2, 3, 4} << 4 << none << 0;
+    QTest::newRow("right-click beside a selection")
+            << QList<int>{2, 3, 4} << 6 << QList<int>{6} << 6 << none << 0;
+    QTest::newRow("Del, one selected") << QList<int>{3} << -1 << QList<int>{3} << 3 << one << 1;
+    QTest::newRow("Del, three selected")
+            << QList<int>{2, 3, 4} << -1 << QList<int>{2} << 2 << several << 3;
+}
+
+void TestListMenus::pointer_rules()
+{
+    QFETCH(QList<int>, selected);
+    QFETCH(int, clicked);
+    QFETCH(QList<int>, selected_after);
+    QFETCH(int, current_after);
+    QFETCH(QString, question);
+    QFETCH(int, deleted);
     WindowFixture f;
     QVERIFY(f.Open_Shown_Sample());
-    const PageWidgets &page = f.window.page_widgets(kSatellitesPage);
-    Focus_Row(page.tp, 2);
-    page.sat->setFocus();
-    QMenu *popped = nullptr;
-    QTimer::singleShot(0, [&] {
-        popped = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        if (popped)
-            popped->close();
-    });
-    // The right press, then the context-menu event the window system sends after it.
-    const QPoint row_4 = page.tp->visualRect(page.tp->model()->index(4, 1)).center();
-    QTest::mousePress(page.tp->viewport(), Qt::RightButton, {}, row_4);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, row_4,
-                            page.tp->viewport()->mapToGlobal(row_4));
-    QApplication::sendEvent(page.tp->viewport(), &event);
-    QCOMPARE(popped, f.window.list_menus().PM_TP);
-    QCOMPARE(page.tp->currentIndex().row(), 2);
-    QCOMPARE(f.window.focusWidget(), page.tp);
-    QVERIFY(f.window.list_menus().Delete_Tp->isEnabled());
+    QTableView *tv = f.window.page_widgets(kSatellitesPage).tv;
+    Focus_Row(tv, selected.front());
+    for (const int row : selected)
+        tv->selectionModel()->select(tv->model()->index(row, 1),
+                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    const int before = f.window.database().Program_Count;
+    if (clicked >= 0) {
+        QMenu *popped = nullptr;
+        QTimer::singleShot(0, [&] {
+            popped = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (popped)
+                popped->close();
+        });
+        // The right press, then the context-menu event the window system sends after it.
+        const QModelIndex index = tv->model()->index(clicked, 1);
+        tv->scrollTo(index);
+        const QPoint at = tv->visualRect(index).center();
+        QTest::mousePress(tv->viewport(), Qt::RightButton, {}, at);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, tv->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(tv->viewport(), &event);
+        QCOMPARE(popped, f.window.list_menus().PM_Tv);
+        // The menu is the clicked program's: its commands are enabled, the info pane shows it.
+        QVERIFY(f.window.list_menus().Delete_Tv->isEnabled());
+        QVERIFY(f.window.list_menus().Change_TV->isEnabled());
+        const auto *model = static_cast<const GridModel *>(tv->model());
+        const int slot = f.window.views().Row_Slot(GridId::Tv, model->Grid_Row(clicked));
+        const std::string &name = f.window.database().rows.programs[slot].Name;
+        const auto &info = f.window.views().Page_Lists().info_lines;
+        QVERIFY(std::any_of(info.begin(), info.end(), [&](const std::string &line) {
+            return line.find(name) != std::string::npos;
+        }));
+    } else {
+        f.ui.Push_Answer(true);
+        QTest::keyClick(tv, Qt::Key_Delete);
+    }
+    QCOMPARE(f.ui.questions(), question.isEmpty() ? QStringList{} : QStringList{question});
+    QCOMPARE(f.window.database().Program_Count, before - deleted);
+    QList<int> rows;
+    for (const QModelIndex &index : tv->selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    QCOMPARE(rows, selected_after);
+    QCOMPARE(tv->currentIndex().row(), current_after);
+    QCOMPARE(f.window.focusWidget(), tv);
 }
 
 void TestListMenus::del_key_follows_the_menu()

@@ -5,6 +5,7 @@
 
 #include "window_test_case.h"
 
+#include "app/controllers/keyboard_route.h"
 #include "app/find_bar.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace orvane;
@@ -67,13 +69,15 @@ private slots:
     void satelliteRowNarrowsLists();
     void programClickFillsInfoPane();
     void clickOnCurrentRowRunsHandlerAgain();
-    void rightClickKeepsCurrentRow();
+    void rightClickMakesRowCurrent();
     void keyboardMovesCurrentRow();
     void favouriteGroupNarrowsPrograms();
     void pageChangeRebuildsLists();
     void splittersKeepMinimumWidth_data();
     void splittersKeepMinimumWidth();
     void findBarKeys();
+    void keyboardReachesEveryList();
+    void everyControlHasAnAccessibleName();
 };
 
 void TestMainLists::gridTitlesAndWidths_data()
@@ -178,13 +182,15 @@ void TestMainLists::clickOnCurrentRowRunsHandlerAgain()
     QCOMPARE(Grid("SG_S_TP")->model()->rowCount(), 14);
 }
 
-void TestMainLists::rightClickKeepsCurrentRow()
+void TestMainLists::rightClickMakesRowCurrent()
 {
     QTableView *tv = Grid("SG_S_TV");
+    Click_Row(tv, 3);
+    const QStringList third_info = List_Dump(List("LB_S_Info"));
     Click_Row(tv, 0);
     Click_Row(tv, 3, Qt::RightButton);
-    QCOMPARE(tv->currentIndex().row(), 0);
-    QCOMPARE(List_Dump(List("LB_S_Info")), kFirstProgramInfo);
+    QCOMPARE(tv->currentIndex().row(), 3);
+    QCOMPARE(List_Dump(List("LB_S_Info")), third_info);
 }
 
 void TestMainLists::keyboardMovesCurrentRow()
@@ -362,3 +368,70 @@ void TestMainLists::findBarKeys()
 
 QTEST_MAIN(TestMainLists)
 #include "tst_main_lists.moc"
+
+// F6 visits the lists of each page in the order the page shows them, Tab reaches every one of
+// them, and Ctrl+PgDn and Ctrl+PgUp change the page; the focused list wears the frame.
+void TestMainLists::keyboardReachesEveryList()
+{
+    TFormMain &window = m_f->window;
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const auto *route = window.findChild<KeyboardRoute *>();
+    QVERIFY(route);
+    for (const int page : {0, 1}) {
+        QCOMPARE(window.page_control()->currentIndex(), page);
+        const QList<QWidget *> lists = route->Page_Lists();
+        QCOMPARE(lists.size(), page == 0 ? 6 : 5);
+        lists.front()->setFocus();
+        for (qsizetype i = 1; i <= lists.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+            QCOMPARE(QApplication::focusWidget(), lists[i % lists.size()]);
+            QCOMPARE(route->framed(), lists[i % lists.size()]);
+        }
+        QSet<QWidget *> tabbed;
+        for (int i = 0; i < 40 && tabbed.size() < lists.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (lists.contains(QApplication::focusWidget()))
+                tabbed.insert(QApplication::focusWidget());
+        }
+        QCOMPARE(tabbed.size(), lists.size());
+        lists.back()->setFocus();
+        QTest::keyClick(lists.back(), page == 0 ? Qt::Key_PageDown : Qt::Key_PageUp,
+                        Qt::ControlModifier);
+        QCOMPARE(window.page_control()->currentIndex(), 1 - page);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(window.page_control()->currentIndex(), 1);
+    window.page_control()->setCurrentIndex(0);
+}
+
+// What a screen reader says for every grid, list and tool button, the tool buttons' tips, and
+// the tips of the symbol titles.
+void TestMainLists::everyControlHasAnAccessibleName()
+{
+    TFormMain &window = m_f->window;
+    QWidgetList controls;
+    for (QAbstractItemView *view : window.findChildren<QAbstractItemView *>())
+        if (!view->objectName().isEmpty()) // not the views inside Qt's own widgets
+            controls.append(view);
+    for (QToolButton *button : window.findChildren<QToolButton *>())
+        if (button->objectName().startsWith("TB_"))
+            controls.append(button);
+    QVERIFY(controls.size() >= 7 + 4 + 4);
+    for (const QWidget *control : controls)
+        QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+    for (QToolButton *button : window.findChildren<QToolButton *>())
+        if (button->objectName().startsWith("TB_"))
+            QVERIFY(!button->toolTip().isEmpty());
+
+    QTableView *sat = Grid("SG_S_Sat");
+    Click_Row(sat, 2);
+    const QString name = sat->model()->index(2, 1).data().toString().trimmed();
+    QCOMPARE(Grid("SG_S_TP")->accessibleName(), "Transponders of " + name);
+    for (const int column : {0, 2})
+        QVERIFY(!Grid("SG_S_TV")
+                         ->model()
+                         ->headerData(column, Qt::Horizontal, Qt::ToolTipRole)
+                         .toString()
+                         .isEmpty());
+}

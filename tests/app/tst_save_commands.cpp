@@ -172,7 +172,7 @@ void TestSaveCommands::fileMenuItems()
     QCOMPARE(Menu_Dump(f.window.file_menu()), expected);
     const auto *help = f.window.findChild<QMenu *>(QStringLiteral("PM_Help"));
     QVERIFY(help);
-    QCOMPARE(Menu_Dump(help), (QStringList{"Help", "-", "About..."}));
+    QCOMPARE(Menu_Dump(help), (QStringList{"Help", "-", "About...", "-", "Manual"}));
     QVERIFY(!help->actions().at(0)->isEnabled());
     QVERIFY(help->actions().at(2)->isEnabled());
 

@@ -27,8 +27,9 @@ QStyleOptionViewItem Option(const QTableView *grid, bool selected)
     return option;
 }
 
-// The colours of a cell as one word: "window" (fixed column), "plain", "selected" or
-// "highlight"; the colours themselves are compared, not the word.
+// The colours of a cell as one word: "window" (fixed column), "plain", "selected", "inactive"
+// (selected in a grid without the focus) or "highlight"; the colours themselves are compared, not
+// the word.
 QString Colour_Name(const QTableView *grid, const GridDelegate::CellColours &colours)
 {
     const QPalette palette = grid->palette();
@@ -43,6 +44,8 @@ QString Colour_Name(const QTableView *grid, const GridDelegate::CellColours &col
         return QStringLiteral("selected");
     if (is(grid_colour::kHighlight, grid_colour::kHighlightText))
         return QStringLiteral("highlight");
+    if (is(grid_colour::kSelectedInactive, palette.color(QPalette::Text)))
+        return QStringLiteral("inactive");
     return colours.brush.name() + "/" + colours.text.name();
 }
 
@@ -112,7 +115,7 @@ void TestGridDelegate::cellColoursWithoutHighlight_data()
         QTest::addRow("%s plain", grid) << grid << 1 << false << true << "plain";
         QTest::addRow("%s selected, focus", grid) << grid << 1 << true << true << "selected";
         QTest::addRow("%s selected, no focus", grid)
-                << grid << 1 << true << false << (always ? "selected" : "plain");
+                << grid << 1 << true << false << (always ? "selected" : "inactive");
     }
 }
 
@@ -168,7 +171,7 @@ void TestGridDelegate::transponderHighlightsItsSatellite()
     const int owner = db.rows.sat_tps[91].Sat_Index;
     QCOMPARE(Cell_Colour(sat, owner + 1, 1, false, false), "highlight");
     QCOMPARE(Cell_Colour(tp, last_tp_row, 1, true, true), "selected");
-    QCOMPARE(Cell_Colour(tp, last_tp_row, 1, true, false), "plain");
+    QCOMPARE(Cell_Colour(tp, last_tp_row, 1, true, false), "inactive");
 
     // A program of that transponder selected afterwards: the transponder row turns from
     // selected to highlighted, the satellite keeps its highlight.

@@ -1,0 +1,91 @@
+#include "app/controllers/keyboard_route.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFocusFrame>
+#include <QListWidget>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTableView>
+
+#include <functional>
+
+namespace orvane {
+namespace {
+
+QList<QWidget *> Lists_Shown(const PageWidgets &page)
+{
+    if (page.sat != nullptr)
+        return {page.sat, page.info, page.tp, page.fav, page.tv, page.radio};
+    return {page.tp, page.fav, page.info, page.tv, page.radio};
+}
+
+void Add_Shortcut(QWidget *window, const QKeySequence &keys, const std::function<void()> &run)
+{
+    auto *shortcut = new QShortcut(keys, window);
+    QObject::connect(shortcut, &QShortcut::activated, window, run);
+}
+
+} // namespace
+
+KeyboardRoute::KeyboardRoute(QWidget *window, QTabWidget *pages, const PageWidgets &satellites,
+                             const PageWidgets &terrestrial)
+    : QObject(window)
+    , m_pages(pages)
+    , m_lists{Lists_Shown(satellites), Lists_Shown(terrestrial)}
+    , m_frame(new QFocusFrame(window))
+{
+    for (const QList<QWidget *> &lists : m_lists) {
+        for (qsizetype i = 0; i < lists.size(); ++i) {
+            if (auto *view = qobject_cast<QAbstractItemView *>(lists[i]))
+                view->setTabKeyNavigation(false);
+            lists[i]->setFocusPolicy(Qt::StrongFocus);
+            if (i > 0)
+                QWidget::setTabOrder(lists[i - 1], lists[i]);
+        }
+    }
+    Add_Shortcut(window, QKeySequence(Qt::Key_F6), [this] { Focus_Next_List(1); });
+    Add_Shortcut(window, QKeySequence(Qt::SHIFT | Qt::Key_F6), [this] { Focus_Next_List(-1); });
+    Add_Shortcut(window, QKeySequence(Qt::CTRL | Qt::Key_PageDown), [this] { Switch_Page(1); });
+    Add_Shortcut(window, QKeySequence(Qt::CTRL | Qt::Key_PageUp), [this] { Switch_Page(-1); });
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget *, QWidget *now) { Follow_Focus(now); });
+}
+
+const QList<QWidget *> &KeyboardRoute::Page_Lists() const
+{
+    return m_lists[m_pages->currentIndex() == 1 ? 1 : 0];
+}
+
+void KeyboardRoute::Focus_Next_List(int step)
+{
+    if (!m_pages->isVisible())
+        return;
+    const QList<QWidget *> &lists = Page_Lists();
+    const auto count = static_cast<int>(lists.size());
+    int at = static_cast<int>(lists.indexOf(QApplication::focusWidget()));
+    // From outside the lists, F6 starts at the first and Shift+F6 at the last.
+    at = at < 0 ? (step > 0 ? -1 : 0) : at;
+    lists[((at + step) % count + count) % count]->setFocus(Qt::ShortcutFocusReason);
+}
+
+void KeyboardRoute::Switch_Page(int step)
+{
+    if (!m_pages->isVisible())
+        return;
+    const int count = m_pages->count();
+    m_pages->setCurrentIndex(((m_pages->currentIndex() + step) % count + count) % count);
+}
+
+QWidget *KeyboardRoute::framed() const
+{
+    return m_frame->widget();
+}
+
+void KeyboardRoute::Follow_Focus(QWidget *now)
+{
+    const bool a_list = m_lists[0].contains(now) || m_lists[1].contains(now);
+    m_frame->setWidget(a_list ? now : nullptr);
+}
+
+} // namespace orvane
