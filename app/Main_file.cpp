@@ -15,8 +15,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QStackedWidget>
-#include <QToolButton>
 #include <QTimer>
+#include <QToolButton>
 
 namespace orvane {
 namespace {
