@@ -4,9 +4,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QResizeEvent>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <numeric>
+#include <utility>
 
 namespace orvane {
 namespace {
@@ -140,6 +145,61 @@ QSplitter *Make_Column(const QList<QWidget *> &boxes, const QList<int> &fixed_he
     return column;
 }
 
+// The TV and radio lists take what the columns left of them leave: the TV list keeps its start
+// width until the radio list is as wide, then the two share it half and half. The columns left
+// of them keep their widths (as the user dragged them), the terrestrial page's empty panel its
+// minimum. Laid out so at every resize, at a reset and when the page is first shown (after the
+// splitter's own first layout).
+class ProgramListsShare final : public QObject
+{
+public:
+    ProgramListsShare(QSplitter *columns, int tv_column, int tv_width)
+        : QObject(columns)
+        , m_columns(columns)
+        , m_tv(tv_column)
+        , m_tv_width(tv_width)
+    {
+        columns->installEventFilter(this);
+    }
+
+    void Lay_Out()
+    {
+        if (!m_columns->isVisible())
+            return;
+        QList<int> sizes = m_columns->sizes();
+        int room = m_columns->width();
+        for (int i = 0; i < sizes.size(); ++i) {
+            room -= i > 0 ? m_columns->handleWidth() : 0;
+            if (i < m_tv)
+                room -= sizes[i];
+            else if (i > m_tv + 1)
+                room -= sizes[i] = kMinimumPanelWidth;
+        }
+        const int tv = std::max(std::min(m_tv_width, room - kMinimumPanelWidth), room / 2);
+        sizes[m_tv] = std::max(tv, kMinimumPanelWidth);
+        sizes[m_tv + 1] = std::max(room - sizes[m_tv], kMinimumPanelWidth);
+        m_columns->setSizes(sizes);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_columns)
+            return false;
+        if (event->type() == QEvent::Show && !std::exchange(m_shown, true))
+            QMetaObject::invokeMethod(this, &ProgramListsShare::Lay_Out, Qt::QueuedConnection);
+        if (event->type() == QEvent::Resize)
+            Lay_Out();
+        return false;
+    }
+
+private:
+    QSplitter *m_columns;
+    int m_tv;
+    int m_tv_width;
+    bool m_shown = false;
+};
+
 QWidget *Make_Page(PageWidgets &widgets, const char *name)
 {
     widgets.page = new QWidget;
@@ -171,6 +231,7 @@ PageWidgets Build_Satellites_Page()
                                      {285}));
     w.columns->addWidget(Make_Box(QStringLiteral("TV Channels:"), w.tv));
     w.columns->addWidget(Make_Box(QStringLiteral("Radio Channels:"), w.radio));
+    new ProgramListsShare(w.columns, 2, 253);
     Reset_Panel_Widths(w, true);
     return w;
 }
@@ -193,6 +254,7 @@ PageWidgets Build_Terrestrial_Page()
     auto *empty = new QWidget; // Panel1: the window colour to the right
     empty->setObjectName(QStringLiteral("Panel1"));
     w.columns->addWidget(empty);
+    new ProgramListsShare(w.columns, 1, 282);
     Reset_Panel_Widths(w, false);
     return w;
 }
@@ -206,6 +268,9 @@ void Reset_Panel_Widths(const PageWidgets &page, bool satellites)
         page.columns->setStretchFactor(i, i + 1 == page.columns->count() ? 1 : 0);
     }
     page.columns->setSizes(widths);
+    for (QObject *child : page.columns->children()) // the share has no meta-object of its own
+        if (auto *share = dynamic_cast<ProgramListsShare *>(child))
+            share->Lay_Out();
 }
 
 } // namespace orvane

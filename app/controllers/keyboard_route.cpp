@@ -2,8 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QFocusFrame>
 #include <QListWidget>
+#include <QPainter>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTableView>
@@ -11,6 +11,42 @@
 #include <functional>
 
 namespace orvane {
+
+// The frame around the focused list: a child over the whole list that paints only its border,
+// inside the list (a frame outside it would be cut off by the panel around the list), and lets
+// the mouse through.
+class FocusOutline final : public QWidget
+{
+public:
+    explicit FocusOutline(QWidget *parent)
+        : QWidget(parent)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+    }
+
+    void Follow(QWidget *list)
+    {
+        if (list == nullptr) {
+            hide();
+            return;
+        }
+        setParent(list);
+        setGeometry(list->rect());
+        show();
+        raise();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+};
+
 namespace {
 
 QList<QWidget *> Lists_Shown(const PageWidgets &page)
@@ -33,13 +69,14 @@ KeyboardRoute::KeyboardRoute(QWidget *window, QTabWidget *pages, const PageWidge
     : QObject(window)
     , m_pages(pages)
     , m_lists{Lists_Shown(satellites), Lists_Shown(terrestrial)}
-    , m_frame(new QFocusFrame(window))
+    , m_frame(new FocusOutline(window))
 {
     for (const QList<QWidget *> &lists : m_lists) {
         for (qsizetype i = 0; i < lists.size(); ++i) {
             if (auto *view = qobject_cast<QAbstractItemView *>(lists[i]))
                 view->setTabKeyNavigation(false);
             lists[i]->setFocusPolicy(Qt::StrongFocus);
+            lists[i]->installEventFilter(this);
             if (i > 0)
                 QWidget::setTabOrder(lists[i - 1], lists[i]);
         }
@@ -77,15 +114,30 @@ void KeyboardRoute::Switch_Page(int step)
     m_pages->setCurrentIndex(((m_pages->currentIndex() + step) % count + count) % count);
 }
 
+// A list without a current row, reached by the keyboard, would make its first row current, as
+// if it were chosen: the favourite groups would narrow the programs to group 1. The list is told
+// that its current row was set (to none), so that the focus alone chooses nothing.
+bool KeyboardRoute::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && watched == framed() && watched != nullptr)
+        m_frame->setGeometry(static_cast<QWidget *>(watched)->rect());
+    if (event->type() == QEvent::FocusIn)
+        if (auto *view = qobject_cast<QAbstractItemView *>(watched);
+            view != nullptr && !view->currentIndex().isValid())
+            view->setCurrentIndex(QModelIndex());
+    return QObject::eventFilter(watched, event);
+}
+
 QWidget *KeyboardRoute::framed() const
 {
-    return m_frame->widget();
+    return m_frame != nullptr && m_frame->isVisible() ? m_frame->parentWidget() : nullptr;
 }
 
 void KeyboardRoute::Follow_Focus(QWidget *now)
 {
     const bool a_list = m_lists[0].contains(now) || m_lists[1].contains(now);
-    m_frame->setWidget(a_list ? now : nullptr);
+    if (m_frame != nullptr) // gone with its list while the window closes
+        m_frame->Follow(a_list ? now : nullptr);
 }
 
 } // namespace orvane

@@ -9,13 +9,15 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 
 #include <array>
 
-class QFocusFrame;
 class QTabWidget;
 
 namespace orvane {
+
+class FocusOutline;
 
 class KeyboardRoute final : public QObject
 {
@@ -32,12 +34,15 @@ public:
     void Switch_Page(int step);
     QWidget *framed() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void Follow_Focus(QWidget *now);
 
     QTabWidget *m_pages;
     std::array<QList<QWidget *>, 2> m_lists;
-    QFocusFrame *m_frame;
+    QPointer<FocusOutline> m_frame;
 };
 
 } // namespace orvane

@@ -289,6 +289,18 @@ void TestMainLists::splittersKeepMinimumWidth()
     QTest::mouseRelease(handle, Qt::LeftButton, {}, centre - QPoint(400, 0));
     QApplication::processEvents();
     QCOMPARE(columns->widget(0)->width(), kMinimumPanelWidth);
+
+    // A wider window: the TV and radio lists share the width, the other columns keep theirs.
+    const int tv = page == 0 ? 2 : 1;
+    const QList<int> before = columns->sizes();
+    m_f->window.resize(m_f->window.width() + 600, m_f->window.height());
+    QApplication::processEvents();
+    const QList<int> after = columns->sizes();
+    QCOMPARE(after[0], before[0]);
+    QVERIFY(after.size() == tv + 2 || after.back() == kMinimumPanelWidth);
+    QVERIFY2(std::abs(after[tv] - after[tv + 1]) <= 1 && after[tv] > before[tv],
+             qPrintable(QStringLiteral("%1 %2").arg(after[tv]).arg(after[tv + 1])));
+    m_f->window.resize(m_f->window.width() - 600, m_f->window.height());
 }
 
 // The find bar driven from the keyboard through matches on both pages: Enter and F3 step on,
