@@ -1,10 +1,13 @@
 #include "app/Main.h"
 
 #include "app/app_messages.h"
+#include "app/controllers/about_box.h"
 #include "app/controllers/accessible_names.h"
+#include "app/controllers/backup_restore_command.h"
 #include "app/controllers/desktop_shortcuts.h"
+#include "app/controllers/find_commands.h"
 #include "app/controllers/keyboard_route.h"
-#include "app/find_bar.h"
+#include "app/controllers/program_list_commands.h"
 #include "app/menu_position.h"
 #include "app/resources/resource_names.h"
 #include "views/grid_delegate.h"
@@ -22,6 +25,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
@@ -67,18 +71,54 @@ TFormMain::TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent)
     , m_db(Make_Channel_Database())
     , m_views(*m_db, m_view)
     , m_files(ui, *this, m_views, std::move(paths))
+    , m_events(new ShellEvents)
 {
+    m_events->setParent(this);
     Build_Window();
     Bind_Lists();
     Bind_List_Menus();
-    Bind_Find();
     Build_History();
+    Create_Controllers();
     Bind_Check();
     Build_Edit_Menu();
+    Reset_Views(); // FormCreate
+}
+
+// Every feature beyond the window's own form, each a controller of its own. The order is the
+// order of their items in the menus they share.
+void TFormMain::Create_Controllers()
+{
+    new BackupRestoreCommand(*this);
+    new ProgramListCommands(*this);
+    new AboutBox(*this);
+    new DesktopShortcuts(this, m_help_menu);
+    new FindCommands(*this);
     new KeyboardRoute(this, m_page_control, m_sat_page, m_ter_page);
     new AccessibleNames(this, m_sat_page, m_ter_page);
-    new DesktopShortcuts(this, m_help_menu);
-    Reset_Views(); // FormCreate
+}
+
+bool TFormMain::Ready_For_Command() const
+{
+    return !m_files.opening_or_saving() && !m_syncing && m_view.Data_Loaded;
+}
+
+void TFormMain::Add_Bottom_Bar(QWidget *bar)
+{
+    m_panel_main->layout()->addWidget(bar);
+}
+
+void TFormMain::Add_Edit_Menu_Section(std::function<QList<QAction *>()> section)
+{
+    m_edit_sections.push_back(std::move(section));
+}
+
+// After the lists went to another page by themselves, the tab only has to show it. The focus
+// then leaves the hidden page for the first grid of the new one, whose row it must not click.
+void TFormMain::Show_Page_Tab()
+{
+    const QSignalBlocker blocker(m_page_control);
+    const QScopedValueRollback<bool> guard(m_syncing, true);
+    m_page_control->setCurrentIndex(m_view.View_Mode - 1);
 }
 
 // The history is a child that QWidget deletes after this class's members are gone; its last
@@ -118,8 +158,6 @@ void TFormMain::Build_Window()
     main_layout->setSpacing(0);
     main_layout->addWidget(Build_Top_Panel());
     main_layout->addWidget(m_page_control, 1);
-    m_find_bar = new FindBar;
-    main_layout->addWidget(m_find_bar);
 
     m_image_main = new QLabel;
     m_image_main->setObjectName(QStringLiteral("ImageMain"));
@@ -220,8 +258,6 @@ void TFormMain::Build_Tool_Bar()
     m_help_menu->setObjectName(QStringLiteral("PM_Help"));
     m_help_menu->addAction(QStringLiteral("Help"))->setEnabled(false);
     m_help_menu->addSeparator();
-    connect(m_help_menu->addAction(QStringLiteral("About...")), &QAction::triggered, this,
-            &TFormMain::AboutClick);
 }
 
 void TFormMain::Build_File_Menu()
@@ -274,15 +310,6 @@ void TFormMain::Build_File_Menu()
     QAction *exit = m_file_menu->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("PMExit"));
     connect(exit, &QAction::triggered, this, &TFormMain::close);
-    m_file_menu->addSeparator();
-    m_restore = m_file_menu->addAction(QStringLiteral("Restore a backup..."));
-    m_restore->setObjectName(QStringLiteral("PMRestoreBackup"));
-    connect(m_restore, &QAction::triggered, this, &TFormMain::Restore_BackupClick);
-    m_file_menu->addSeparator();
-    m_export_list = m_file_menu->addAction(QStringLiteral("Export program list..."));
-    connect(m_export_list, &QAction::triggered, this, &TFormMain::Export_Program_ListClick);
-    m_import_list = m_file_menu->addAction(QStringLiteral("Import program list..."));
-    connect(m_import_list, &QAction::triggered, this, &TFormMain::Import_Program_ListClick);
 }
 
 const PageWidgets &TFormMain::page_widgets(int view_mode) const

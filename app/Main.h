@@ -4,6 +4,7 @@
 // the file commands, and binds them to the widgets of the two pages. Main_file.cpp binds the
 // file commands (app/file_commands.*), Main_lists.cpp the lists.
 
+#include "app/controllers/window_shell.h"
 #include "app/file_commands.h"
 #include "app/list_menus.h"
 #include "app/main_layout.h"
@@ -11,7 +12,6 @@
 #include "dbase/image_change.h"
 #include "views/current_entries.h"
 #include "views/main_views.h"
-#include "views/program_find.h"
 #include "views/program_moves.h"
 
 #include <QMainWindow>
@@ -36,13 +36,12 @@ namespace orvane {
 
 class CheckWindow;
 struct CheckFinding;
-class FindBar;
 class GridModel;
 class GridDelegate;
 class TFormUpgrade;
 class Ui_Services;
 
-class TFormMain final : public QMainWindow, private FileCommandHost
+class TFormMain final : public QMainWindow, private FileCommandHost, private WindowShell
 {
     Q_OBJECT
 
@@ -50,10 +49,10 @@ public:
     TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent = nullptr);
     ~TFormMain() override;
 
-    ChannelDatabase &database() { return *m_db; }
+    ChannelDatabase &database() override { return *m_db; }
     ViewState &view_state() { return m_view; }
-    MainViews &views() { return m_views; }
-    FileCommands &file_commands() { return m_files; }
+    MainViews &views() override { return m_views; }
+    FileCommands &file_commands() override { return m_files; }
     const QString &current_file() const { return m_files.current_file(); }
     bool busy() const { return m_files.busy(); }
 
@@ -71,28 +70,16 @@ public:
     void LastFileName1Click(int index);
     void PMSaveClick();
     void Save_DataClick(FileKind target_kind);
-    // File > "Restore a backup...": a backup chosen from the list goes back into its file.
-    void Restore_BackupClick();
-    // File > "Export program list..." and "Import program list..." (Main_program_list.cpp):
-    // the programs as a CSV file for a spreadsheet, and an edited one applied as one step.
-    void Export_Program_ListClick();
-    void Import_Program_ListClick();
     void TB_HelpClick();
     // The "Edit" tool button and its menu (Main_menu_edit.cpp).
     void TB_EditClick();
     void PM_EditPopup();
     QMenu *edit_menu() const { return m_edit_menu; }
-    QMenu *help_menu() const { return m_help_menu; }
-    // Help > "About...": name and version, licence, the files the program keeps, Qt's version.
-    void AboutClick();
-    QString About_Text() const;
-    QMenu *file_menu() const { return m_file_menu; }
+    QMenu *help_menu() const override { return m_help_menu; }
+    QMenu *file_menu() const override { return m_file_menu; }
     QAction *save_action() const { return m_save; }
     QAction *save_as_action() const { return m_save_as; }
     QAction *write_action() const { return m_write; }
-    QAction *restore_action() const { return m_restore; }
-    QAction *export_list_action() const { return m_export_list; }
-    QAction *import_list_action() const { return m_import_list; }
     QAction *recent_action(int index) const { return m_recent[static_cast<std::size_t>(index)]; }
 
     // The edit dialogs' openers: a double click or Enter on a list, and the change commands of
@@ -106,7 +93,7 @@ public:
 
     // The context menus of the lists (Main_menus.cpp). The popup handlers enable the commands
     // for the row the menu opens on; the tests call them without popping a menu up.
-    const ListMenus &list_menus() const { return m_menus; }
+    const ListMenus &list_menus() const override { return m_menus; }
     void PM_SatePopup();
     void PM_TPPopup();
     void PM_TvPopup();
@@ -140,16 +127,6 @@ public:
     void PMWriteClick();
     bool link_busy() const { return m_files.link_busy(); }
 
-    // Find across the whole database (Main_find.cpp): Find_Click opens the find bar under the
-    // pages, or gives its field the focus; next and previous step through the matches.
-    void Find_Click();
-    void Find_Next();
-    void Find_Previous();
-    QAction *find_action() const { return m_find; }
-    QAction *find_next_action() const { return m_find_next; }
-    QAction *find_previous_action() const { return m_find_previous; }
-    FindBar *find_bar() const { return m_find_bar; }
-
     // The database check (Main_check.cpp): Edit > "Check database..." opens the check window,
     // which follows every change while it is open; a finding goes to its entry.
     void Check_DatabaseClick();
@@ -161,6 +138,16 @@ signals:
     void linkDialogShown(orvane::TFormUpgrade *dialog);
 
 private:
+    // WindowShell: what the controllers reach of the window (app/controllers/window_shell.h).
+    QWidget *window_widget() override { return this; }
+    Ui_Services &ui() override { return m_ui; }
+    ShellEvents &events() override { return *m_events; }
+    bool Ready_For_Command() const override;
+    void Show_Page_Tab() override;
+    void Add_Bottom_Bar(QWidget *bar) override;
+    void Add_Edit_Menu_Section(std::function<QList<QAction *>()> section) override;
+    void Create_Controllers();
+
     // FileCommandHost: what the file commands show in the window.
     QWidget *Dialog_Parent() override { return this; }
     std::shared_ptr<void> Please_Wait(const char *text) override;
@@ -227,7 +214,7 @@ private:
     void On_Current_Row_Changed(BoundGrid &bound, int model_row);
     void On_Row_Clicked(BoundGrid &bound, int model_row);
     void On_Page_Changed(int index);
-    void Apply_Changes();
+    void Apply_Changes() override;
     void Sync_Cursors();
     void Refill_Fav_List();
     void Refill_Info_List();
@@ -237,7 +224,7 @@ private:
     bool Delete_Of_Several(QObject *watched, QEvent *event);
 
     void Build_Edit_Menu();
-    GridId Focused_Program_Grid() const;
+    GridId Focused_Program_Grid() const override;
     // The caption's "*" while there are unsaved changes.
     void Show_Modified_Mark();
 
@@ -251,8 +238,8 @@ private:
     void Pop_Up_Menu(GridId grid, QTableView *view, const QPoint &position);
     template<typename Command>
     void Run_Edit_Command(const QAction *caption, Command command);
-    void Focus_Grid(GridId grid);
-    QTableView *Grid_View(GridId grid) const;
+    void Focus_Grid(GridId grid) override;
+    QTableView *Grid_View(GridId grid) const override;
 
     // Order commands (Main_order.cpp).
     void Bind_Order_Menus();
@@ -260,14 +247,6 @@ private:
     template<typename Step>
     void Run_Order_Command(const QString &caption, GridId grid, Step step);
     void Select_Grid_Rows(GridId grid, const std::vector<int> &rows);
-
-    // Find (Main_find.cpp).
-    void Bind_Find();
-    void Search(bool step_on);
-    void Find_Step(bool forward);
-    void Show_Find_Step(const std::optional<FindCursor::Step> &step);
-    void Close_Find_Bar();
-    void Show_Page_Tab();
 
     // The database check (Main_check.cpp).
     void Bind_Check();
@@ -307,25 +286,15 @@ private:
     QMenu *m_file_menu = nullptr;
     QMenu *m_help_menu = nullptr;
     QMenu *m_edit_menu = nullptr;
-    QList<QAction *> m_find_actions; // the find commands, listed in the Edit menu
     std::array<QAction *, 3> m_recent{};
     QAction *m_save = nullptr;
     QAction *m_save_as = nullptr;
     QAction *m_write = nullptr;
-    QAction *m_restore = nullptr;
-    QAction *m_export_list = nullptr;
-    QAction *m_import_list = nullptr;
+    ShellEvents *m_events = nullptr;
+    std::vector<std::function<QList<QAction *>()>> m_edit_sections; // the Edit menu's parts
     QUndoStack *m_history = nullptr;
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;
-
-    FindBar *m_find_bar = nullptr;
-    FindCursor m_find_cursor;
-    std::optional<GridId> m_find_grid; // the grid that shows the current match
-    QPointer<QWidget> m_focus_before_find;
-    QAction *m_find = nullptr;
-    QAction *m_find_next = nullptr;
-    QAction *m_find_previous = nullptr;
 
     QAction *m_check = nullptr;
     QPointer<CheckWindow> m_check_window;

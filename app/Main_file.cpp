@@ -50,8 +50,7 @@ void TFormMain::Enable_Save_Actions()
 {
     m_save->setEnabled(m_view.Data_Loaded);
     m_save_as->setEnabled(m_view.Data_Loaded);
-    m_export_list->setEnabled(m_view.Data_Loaded);
-    m_import_list->setEnabled(m_view.Data_Loaded);
+    emit m_events->loadedStateChanged(m_view.Data_Loaded);
 }
 
 void TFormMain::Reset_Views()
@@ -82,11 +81,6 @@ void TFormMain::PMSaveClick()
 void TFormMain::Save_DataClick(FileKind target_kind)
 {
     m_files.Save_DataClick(target_kind);
-}
-
-void TFormMain::Restore_BackupClick()
-{
-    m_files.Restore_BackupClick();
 }
 
 std::shared_ptr<void> TFormMain::Please_Wait(const char *text)

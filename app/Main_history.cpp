@@ -27,6 +27,7 @@ void TFormMain::Build_History()
     m_redo->setShortcuts(
             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     addActions({m_undo, m_redo});
+    Add_Edit_Menu_Section([this] { return QList<QAction *>{m_undo, m_redo}; });
     connect(m_history, &QUndoStack::cleanChanged, this, [this](bool clean) {
         if (m_view.Data_Loaded)
             m_view.Data_Modified = !clean;

@@ -17,16 +17,21 @@
 #include <QToolButton>
 
 namespace orvane {
-namespace {
-
-// GPL-compatible with liblzo2, which the program links.
-constexpr const char *kLicence = "GNU General Public License, version 3 or later";
-
-} // namespace
-
 void TFormMain::Build_Edit_Menu()
 {
-    m_find_actions = {m_find, m_find_next, m_find_previous};
+    Add_Edit_Menu_Section([this] {
+        m_check->setEnabled(m_view.Data_Loaded);
+        return QList<QAction *>{m_check};
+    });
+    Add_Edit_Menu_Section([this]() -> QList<QAction *> {
+        const GridId grid = Focused_Program_Grid();
+        if (grid != GridId::Tv && grid != GridId::Radio)
+            return {};
+        Apply_Order_Menu(grid);
+        const auto actions
+                = Order_Action_List(grid == GridId::Tv ? m_menus.Tv_Order : m_menus.Radio_Order);
+        return {actions.begin(), actions.end()};
+    });
     m_edit_menu = new QMenu(this);
     m_edit_menu->setObjectName(QStringLiteral("PM_Edit"));
     connect(m_edit_menu, &QMenu::aboutToShow, this, &TFormMain::PM_EditPopup);
@@ -38,20 +43,14 @@ void TFormMain::Build_Edit_Menu()
 void TFormMain::PM_EditPopup()
 {
     m_edit_menu->clear();
-    m_edit_menu->addActions({m_undo, m_redo});
-    m_edit_menu->addSeparator();
-    m_edit_menu->addActions(m_find_actions);
-    m_edit_menu->addSeparator();
-    m_check->setEnabled(m_view.Data_Loaded);
-    m_edit_menu->addAction(m_check);
-    const GridId grid = Focused_Program_Grid();
-    if (grid != GridId::Tv && grid != GridId::Radio)
-        return;
-    Apply_Order_Menu(grid);
-    m_edit_menu->addSeparator();
-    for (QAction *action :
-         Order_Action_List(grid == GridId::Tv ? m_menus.Tv_Order : m_menus.Radio_Order))
-        m_edit_menu->addAction(action);
+    for (const auto &section : m_edit_sections) {
+        const QList<QAction *> actions = section();
+        if (actions.isEmpty())
+            continue;
+        if (!m_edit_menu->isEmpty())
+            m_edit_menu->addSeparator();
+        m_edit_menu->addActions(actions);
+    }
 }
 
 GridId TFormMain::Focused_Program_Grid() const
@@ -70,22 +69,6 @@ void TFormMain::TB_EditClick()
 void TFormMain::Show_Modified_Mark()
 {
     setWindowModified(m_view.Data_Loaded && m_files.Has_Unsaved_Changes());
-}
-
-QString TFormMain::About_Text() const
-{
-    const MainPaths &paths = m_files.paths();
-    return QStringLiteral(
-                   "%1\n\nLicence: %2\n\nSettings file: %3\nWorking copy: %4\nBackups: %5\n\n"
-                   "Qt %6")
-            .arg(QString::fromUtf8(app_text::kWindowCaption), QString::fromUtf8(kLicence),
-                 paths.settings_file, paths.working_copy, paths.backups_folder,
-                 QString::fromLatin1(qVersion()));
-}
-
-void TFormMain::AboutClick()
-{
-    QMessageBox::about(this, QStringLiteral("About"), About_Text());
 }
 
 } // namespace orvane

@@ -2,6 +2,8 @@
 // byte for byte and redone to the last state; a restored backup as one step; the modified flag
 // following the last open or save; the steps named after their commands.
 
+#include "app/controllers/about_box.h"
+#include "app/controllers/backup_restore_command.h"
 #include "window_test_case.h"
 
 #include "dbase/backups.h"
@@ -205,7 +207,7 @@ void TestEditHistory::restore_is_one_step()
     };
 
     m_f->ui.Push_Choice(0);
-    m_f->window.Restore_BackupClick();
+    Controller_Of<BackupRestoreCommand>(m_f->window).action()->trigger();
     QCOMPARE(m_f->ui.last_choice_rows().first().at(1), path);
     QCOMPARE(m_f->window.current_file(), path);
     QCOMPARE(m_f->window.file_name_label()->text(),
@@ -322,7 +324,7 @@ void TestEditHistory::edit_menu_names_the_steps()
     QCOMPARE(tv->currentIndex().row(), 1);
     QVERIFY(m_f->window.isWindowModified());
 
-    const QString about = m_f->window.About_Text();
+    const QString about = Controller_Of<AboutBox>(m_f->window).About_Text();
     for (const QString &part : {m_f->Settings_Path(), m_f->Working_Copy(), m_f->Backups(),
                                 QString::fromLatin1(qVersion())})
         QVERIFY2(about.contains(part), qPrintable(part));

@@ -3,6 +3,7 @@
 // lists; the splitters keep every panel usable. Every grid model runs under the model tester
 // throughout.
 
+#include "app/controllers/find_commands.h"
 #include "window_test_case.h"
 
 #include "app/controllers/keyboard_route.h"
@@ -309,7 +310,7 @@ void TestMainLists::splittersKeepMinimumWidth()
 void TestMainLists::findBarKeys()
 {
     TFormMain &window = m_f->window;
-    FindBar *bar = window.find_bar();
+    FindBar *bar = Controller_Of<FindCommands>(window).find_bar();
     QLineEdit *edit = bar->edit();
     QVERIFY(!bar->isVisible());
     // The program the window shows for a match: its page, its grid's current row, the info pane.

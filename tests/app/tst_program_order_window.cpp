@@ -3,6 +3,7 @@
 // deleted with one question, the whole database ordered like another file, and an edited
 // program list imported as one step. Every grid model runs under the model tester.
 
+#include "app/controllers/program_list_commands.h"
 #include "window_test_case.h"
 
 #include <QFile>
@@ -220,7 +221,7 @@ void TestProgramOrder::program_list_imported_as_one_step()
     const QStringList names = Tv_Names(m_f->window);
     const QString path = m_f->Path(QStringLiteral("list.csv"));
     m_f->ui.Push_Save_File(path);
-    m_f->window.export_list_action()->trigger();
+    Controller_Of<ProgramListCommands>(m_f->window).export_action()->trigger();
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QList<QByteArray> lines = file.readAll().split('\n');
@@ -230,7 +231,7 @@ void TestProgramOrder::program_list_imported_as_one_step()
     QVERIFY(Write_File(path, lines.join('\n')));
 
     m_f->ui.Push_Open_File(path);
-    m_f->window.import_list_action()->trigger();
+    Controller_Of<ProgramListCommands>(m_f->window).import_action()->trigger();
     QCOMPARE(m_f->ui.reports(),
              QStringList{QStringLiteral("Applied %1 rows, 0 skipped.\n").arg(lines.size() - 2)});
     QCOMPARE(Tv_Names(m_f->window).mid(0, 3), (QStringList{names[1], names[0], "Renamed"}));
@@ -243,7 +244,7 @@ void TestProgramOrder::program_list_imported_as_one_step()
     lines[2].replace(",no,no,", ",no,maybe,");
     QVERIFY(Write_File(path, lines.join('\n')));
     m_f->ui.Push_Open_File(path);
-    m_f->window.import_list_action()->trigger();
+    Controller_Of<ProgramListCommands>(m_f->window).import_action()->trigger();
     QCOMPARE(m_f->ui.errors(), QStringList{"The program list was not imported:\rrow 3.Locked: "
                                            "\"maybe\" is not yes or no"});
     QCOMPARE(m_f->window.history()->count(), 1);

@@ -2,6 +2,7 @@
 // and the reopen, failed saves, the File menu's items and enabling, the version field of a
 // "Default" file, and the question when the window closes with unsaved changes.
 
+#include "app/controllers/program_list_commands.h"
 #include "gui_fixtures.h"
 
 #include "app/Face.h"
@@ -97,7 +98,8 @@ void TestSaveCommands::saveCommandsNeedDatabase()
     const auto enabled = [&f] {
         QList<bool> states;
         for (const QAction *action : {f.window.save_action(), f.window.save_as_action(),
-                                      f.window.export_list_action(), f.window.import_list_action()})
+                                      Controller_Of<ProgramListCommands>(f.window).export_action(),
+                                      Controller_Of<ProgramListCommands>(f.window).import_action()})
             states << action->isEnabled();
         return states;
     };

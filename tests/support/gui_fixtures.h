@@ -196,6 +196,15 @@ inline QStringList Header_Dump(const QAbstractItemModel *model)
     return titles;
 }
 
+// A controller of the window (app/controllers/), which the window creates once.
+template<typename Controller>
+Controller &Controller_Of(const TFormMain &window)
+{
+    auto *controller = window.findChild<Controller *>();
+    Q_ASSERT(controller != nullptr);
+    return *controller;
+}
+
 inline QStringList List_Dump(const QListWidget *list)
 {
     QStringList lines;

@@ -1,0 +1,43 @@
+#include "app/controllers/about_box.h"
+
+#include "app/app_messages.h"
+#include "app/controllers/window_shell.h"
+#include "app/file_commands.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace orvane {
+namespace {
+
+// GPL-compatible with liblzo2, which the program links.
+constexpr const char *kLicence = "GNU General Public License, version 3 or later";
+
+} // namespace
+
+AboutBox::AboutBox(WindowShell &shell)
+    : QObject(shell.window_widget())
+    , m_shell(shell)
+{
+    QAction *about = shell.help_menu()->addAction(QStringLiteral("About..."));
+    connect(about, &QAction::triggered, this, &AboutBox::AboutClick);
+}
+
+QString AboutBox::About_Text() const
+{
+    const MainPaths &paths = m_shell.file_commands().paths();
+    return QStringLiteral(
+                   "%1\n\nLicence: %2\n\nSettings file: %3\nWorking copy: %4\nBackups: %5\n\n"
+                   "Qt %6")
+            .arg(QString::fromUtf8(app_text::kWindowCaption), QString::fromUtf8(kLicence),
+                 paths.settings_file, paths.working_copy, paths.backups_folder,
+                 QString::fromLatin1(qVersion()));
+}
+
+void AboutBox::AboutClick()
+{
+    QMessageBox::about(m_shell.window_widget(), QStringLiteral("About"), About_Text());
+}
+
+} // namespace orvane

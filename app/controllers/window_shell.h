@@ -1,0 +1,82 @@
+#pragma once
+
+// What a controller of the main window reaches of it: the open database and its list logic,
+// the file commands, the grids, the menus it adds its items to, and the edit history, which
+// every change of the database goes through. The window implements it; a controller's test can
+// implement it with a small fake. ShellEvents tells the controllers what happened to the file
+// and the lists.
+
+#include "dbase/channel_database.h"
+#include "views/main_views.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+class QTableView;
+class QWidget;
+
+namespace orvane {
+
+class FileCommands;
+class Ui_Services;
+struct ListMenus;
+
+class ShellEvents final : public QObject
+{
+    Q_OBJECT
+
+signals:
+    // A database was opened (or read from the receiver); the history starts afresh.
+    void databaseOpened();
+    // The open database was saved, or a restored backup left it unsaved.
+    void databaseSaved();
+    void databaseUnsaved();
+    // The window went back to showing no file.
+    void noFile();
+    // Whether a database is loaded, each time the window's file actions follow it.
+    void loadedStateChanged(bool loaded);
+};
+
+class WindowShell
+{
+public:
+    virtual ~WindowShell() = default;
+
+    // The window: the parent of dialogs, and where window-wide actions are added.
+    virtual QWidget *window_widget() = 0;
+    virtual Ui_Services &ui() = 0;
+    virtual ChannelDatabase &database() = 0;
+    virtual MainViews &views() = 0;
+    virtual FileCommands &file_commands() = 0;
+    virtual ShellEvents &events() = 0;
+
+    // Whether a command may change or show the database now: one is loaded, no file is being
+    // opened or saved, and the window is not in the middle of redrawing its lists.
+    virtual bool Ready_For_Command() const = 0;
+    // Runs a change of the database as one step of the edit history, named by the caption.
+    virtual void Record_Step(const QString &caption, const std::function<void()> &command) = 0;
+    // Redraws what the list logic reports as changed.
+    virtual void Apply_Changes() = 0;
+    // Shows the tab of the page the lists went to by themselves.
+    virtual void Show_Page_Tab() = 0;
+
+    virtual QTableView *Grid_View(GridId grid) const = 0;
+    virtual void Focus_Grid(GridId grid) = 0;
+    virtual const ListMenus &list_menus() const = 0;
+    // The program grid that has the focus, or GridId::Sat when none has it.
+    virtual GridId Focused_Program_Grid() const = 0;
+    virtual QMenu *file_menu() const = 0;
+    virtual QMenu *help_menu() const = 0;
+    // Places a bar (the find bar) under the pages.
+    virtual void Add_Bottom_Bar(QWidget *bar) = 0;
+    // A part of the Edit tool button's menu, asked for its actions each time the menu opens
+    // (none leaves the part out); parts are separated and listed in the order they were added.
+    virtual void Add_Edit_Menu_Section(std::function<QList<QAction *>()> section) = 0;
+};
+
+} // namespace orvane
