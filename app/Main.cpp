@@ -6,6 +6,7 @@
 #include "app/controllers/backup_restore_command.h"
 #include "app/controllers/desktop_shortcuts.h"
 #include "app/controllers/find_commands.h"
+#include "app/controllers/history_commands.h"
 #include "app/controllers/keyboard_route.h"
 #include "app/controllers/program_list_commands.h"
 #include "app/menu_position.h"
@@ -32,7 +33,6 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
-#include <QUndoStack>
 
 namespace orvane {
 namespace {
@@ -77,7 +77,6 @@ TFormMain::TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent)
     Build_Window();
     Bind_Lists();
     Bind_List_Menus();
-    Build_History();
     Create_Controllers();
     Bind_Check();
     Build_Edit_Menu();
@@ -88,6 +87,8 @@ TFormMain::TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent)
 // order of their items in the menus they share.
 void TFormMain::Create_Controllers()
 {
+    m_controllers = new QObject(this);
+    new HistoryCommands(*this);
     new BackupRestoreCommand(*this);
     new ProgramListCommands(*this);
     new AboutBox(*this);
@@ -121,11 +122,11 @@ void TFormMain::Show_Page_Tab()
     m_page_control->setCurrentIndex(m_view.View_Mode - 1);
 }
 
-// The history is a child that QWidget deletes after this class's members are gone; its last
-// signals (a clear on destruction) must not reach them.
+// The controllers go first: QWidget would delete them after this class's members are gone, and
+// their last signals (the history's clear on destruction) reach the window.
 TFormMain::~TFormMain()
 {
-    disconnect(m_history, nullptr, this, nullptr);
+    delete m_controllers;
 }
 
 void TFormMain::Build_Window()
@@ -332,8 +333,7 @@ void TFormMain::Reset_Grid_Columns()
 // reset by the file commands.
 void TFormMain::Show_No_File()
 {
-    if (m_history)
-        m_history->clear();
+    emit m_events->noFile();
     m_panel_top->hide();
     m_stack->setCurrentWidget(m_image_main);
     Enable_Save_Actions();

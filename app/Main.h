@@ -22,7 +22,6 @@
 #include <vector>
 
 class QAction;
-class QUndoStack;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -142,6 +141,7 @@ private:
     QWidget *window_widget() override { return this; }
     Ui_Services &ui() override { return m_ui; }
     ShellEvents &events() override { return *m_events; }
+    QObject *controller_parent() override { return m_controllers; }
     bool Ready_For_Command() const override;
     void Show_Page_Tab() override;
     void Add_Bottom_Bar(QWidget *bar) override;
@@ -182,9 +182,6 @@ public:
     QLabel *file_name_label() const { return m_file_name_label; }
     bool version_edited() const { return m_files.version_edited(); }
     bool Has_Unsaved_Changes() const { return m_files.Has_Unsaved_Changes(); }
-    QUndoStack *history() const { return m_history; }
-    QAction *undo_action() const { return m_undo; }
-    QAction *redo_action() const { return m_redo; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -226,12 +223,13 @@ private:
     void Build_Edit_Menu();
     GridId Focused_Program_Grid() const override;
     // The caption's "*" while there are unsaved changes.
-    void Show_Modified_Mark();
+    void Show_Modified_Mark() override;
 
-    // The edit history (Main_history.cpp).
-    void Build_History();
     void Record_Step(const QString &caption, const std::function<void()> &command) override;
-    void Restore_Step(const ImageChange &change, bool to_before, const CurrentEntries &entries);
+    void Set_Step_Recorder(StepRecorder recorder) override
+    {
+        m_step_recorder = std::move(recorder);
+    }
 
     // Context menus (Main_menus.cpp).
     void Bind_List_Menus();
@@ -292,9 +290,8 @@ private:
     QAction *m_write = nullptr;
     ShellEvents *m_events = nullptr;
     std::vector<std::function<QList<QAction *>()>> m_edit_sections; // the Edit menu's parts
-    QUndoStack *m_history = nullptr;
-    QAction *m_undo = nullptr;
-    QAction *m_redo = nullptr;
+    StepRecorder m_step_recorder;
+    QObject *m_controllers = nullptr; // deleted first, while the window is whole
 
     QAction *m_check = nullptr;
     QPointer<CheckWindow> m_check_window;

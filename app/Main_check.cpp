@@ -45,7 +45,7 @@ void TFormMain::Bind_Check()
     addAction(m_check);
     connect(m_check, &QAction::triggered, this, &TFormMain::Check_DatabaseClick);
     // Every change of the database is a step of the history, and so is every undo and redo.
-    connect(m_history, &QUndoStack::indexChanged, this, &TFormMain::Refresh_Check_Window);
+    connect(m_events, &ShellEvents::stepsChanged, this, &TFormMain::Refresh_Check_Window);
 }
 
 CheckWindow *TFormMain::check_window() const

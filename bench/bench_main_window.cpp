@@ -3,6 +3,7 @@
 // programs) at 1280 x 800. A click must be ready within one frame, 16 ms.
 
 #include "app/Main.h"
+#include "app/controllers/history_commands.h"
 #include "app/edit_history.h"
 #include "dbase/Orvane_dbase.h"
 #include "tools/sample_database.h"
@@ -53,6 +54,7 @@ private slots:
 private:
     void Click_And_Repaint(QTableView *grid, int row);
     void Show_All_Info();
+    HistoryCommands &History() const { return *m_window->findChild<HistoryCommands *>(); }
 
     QTemporaryDir m_dir;
     int m_crowded_tp = 0;
@@ -171,13 +173,13 @@ void BenchMainWindow::undo_redo_tp_deletion_to_repaint()
               before - m_window->database().Program_Count);
         QVERIFY(before - m_window->database().Program_Count >= 120);
     }
-    if (m_window->history()->canRedo())
-        m_window->redo_action()->trigger();
+    if (History().stack()->canRedo())
+        History().redo_action()->trigger();
     bool undo = false;
     QBENCHMARK
     {
         undo = !undo;
-        (undo ? m_window->undo_action() : m_window->redo_action())->trigger();
+        (undo ? History().undo_action() : History().redo_action())->trigger();
         m_window->repaint();
     }
 }
@@ -185,7 +187,7 @@ void BenchMainWindow::undo_redo_tp_deletion_to_repaint()
 // Two hundred steps of single-program moves: the bytes the history keeps for them.
 void BenchMainWindow::memory_of_200_steps()
 {
-    QUndoStack *history = m_window->history();
+    QUndoStack *history = History().stack();
     history->clear();
     Show_All_Info();
     QTableView *grid = m_window->page_widgets(kSatellitesPage).tv;

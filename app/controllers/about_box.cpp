@@ -17,7 +17,7 @@ constexpr const char *kLicence = "GNU General Public License, version 3 or later
 } // namespace
 
 AboutBox::AboutBox(WindowShell &shell)
-    : QObject(shell.window_widget())
+    : QObject(shell.controller_parent())
     , m_shell(shell)
 {
     QAction *about = shell.help_menu()->addAction(QStringLiteral("About..."));

@@ -9,7 +9,7 @@
 namespace orvane {
 
 BackupRestoreCommand::BackupRestoreCommand(WindowShell &shell)
-    : QObject(shell.window_widget())
+    : QObject(shell.controller_parent())
 {
     QMenu *menu = shell.file_menu();
     menu->addSeparator();

@@ -12,7 +12,7 @@
 namespace orvane {
 
 FindCommands::FindCommands(WindowShell &shell)
-    : QObject(shell.window_widget())
+    : QObject(shell.controller_parent())
     , m_shell(shell)
     , m_bar(new FindBar)
 {

@@ -38,7 +38,7 @@ QString Lines_Text(std::span<const std::string> lines, char16_t separator)
 } // namespace
 
 ProgramListCommands::ProgramListCommands(WindowShell &shell)
-    : QObject(shell.window_widget())
+    : QObject(shell.controller_parent())
     , m_shell(shell)
 {
     QMenu *menu = shell.file_menu();

@@ -40,6 +40,8 @@ signals:
     void noFile();
     // Whether a database is loaded, each time the window's file actions follow it.
     void loadedStateChanged(bool loaded);
+    // A step was recorded, undone or redone: the database changed through the history.
+    void stepsChanged();
 };
 
 class WindowShell
@@ -54,12 +56,19 @@ public:
     virtual MainViews &views() = 0;
     virtual FileCommands &file_commands() = 0;
     virtual ShellEvents &events() = 0;
+    // The parent of every controller: the window deletes it first, while it is still whole.
+    virtual QObject *controller_parent() = 0;
 
     // Whether a command may change or show the database now: one is loaded, no file is being
     // opened or saved, and the window is not in the middle of redrawing its lists.
     virtual bool Ready_For_Command() const = 0;
     // Runs a change of the database as one step of the edit history, named by the caption.
     virtual void Record_Step(const QString &caption, const std::function<void()> &command) = 0;
+    using StepRecorder = std::function<void(const QString &, const std::function<void()> &)>;
+    // Where Record_Step goes: the edit history sets itself; without one a command just runs.
+    virtual void Set_Step_Recorder(StepRecorder recorder) = 0;
+    // The caption's "*" while there are unsaved changes.
+    virtual void Show_Modified_Mark() = 0;
     // Redraws what the list logic reports as changed.
     virtual void Apply_Changes() = 0;
     // Shows the tab of the page the lists went to by themselves.

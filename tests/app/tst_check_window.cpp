@@ -2,6 +2,7 @@
 // the jump from a finding to its entry on every kind of table (hostile slots included), and
 // the report following edits, undo, a repair and the no-file state.
 
+#include "app/controllers/history_commands.h"
 #include "window_test_case.h"
 
 #include "app/check_findings_model.h"
@@ -256,7 +257,7 @@ void TestCheckWindow::report_follows_changes()
     QCOMPARE(Db().Program_Count, programs - 1);
     QCOMPARE(copy_row(), -1);
     QVERIFY(!check->remove_duplicates_button()->isEnabled());
-    m_f->window.undo_action()->trigger();
+    Controller_Of<HistoryCommands>(m_f->window).undo_action()->trigger();
     QVERIFY(copy_row() >= 0);
 
     // The repair: one step, asked first.
@@ -265,7 +266,8 @@ void TestCheckWindow::report_follows_changes()
     QCOMPARE(m_f->ui.questions().last(),
              "Remove 1 duplicate programs? The first program of each group stays.");
     QCOMPARE(Db().Program_Count, programs - 1);
-    QCOMPARE(m_f->window.history()->undoText(), "Remove duplicate programs");
+    QCOMPARE(Controller_Of<HistoryCommands>(m_f->window).stack()->undoText(),
+             "Remove duplicate programs");
     QCOMPARE(copy_row(), -1);
 
     m_f->window.Reset_Views();

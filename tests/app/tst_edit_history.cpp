@@ -4,6 +4,7 @@
 
 #include "app/controllers/about_box.h"
 #include "app/controllers/backup_restore_command.h"
+#include "app/controllers/history_commands.h"
 #include "window_test_case.h"
 
 #include "dbase/backups.h"
@@ -126,7 +127,7 @@ void TestEditHistory::Random_Command(std::mt19937 &random)
 
 void TestEditHistory::undo_all_then_redo_all()
 {
-    QUndoStack *history = m_f->window.history();
+    QUndoStack *history = Controller_Of<HistoryCommands>(m_f->window).stack();
     const QByteArray opened = Image(Db().raw);
     const int opened_count = Db().Program_Count;
     std::mt19937 random(1209);
@@ -138,11 +139,11 @@ void TestEditHistory::undo_all_then_redo_all()
     QVERIFY(Db().Program_Count < opened_count); // deletions were among the commands
 
     while (history->canUndo())
-        m_f->window.undo_action()->trigger();
+        Controller_Of<HistoryCommands>(m_f->window).undo_action()->trigger();
     QVERIFY(Image(Db().raw) == opened);
     QVERIFY(!View().Data_Modified);
     while (history->canRedo())
-        m_f->window.redo_action()->trigger();
+        Controller_Of<HistoryCommands>(m_f->window).redo_action()->trigger();
     QVERIFY(Image(Db().raw) == edited);
     QCOMPARE(Count_Programs(Db()).tv, tally.tv);
     QVERIFY(View().Data_Modified);
@@ -214,14 +215,15 @@ void TestEditHistory::restore_is_one_step()
              "Open The File Name:  " + QFileInfo(path).fileName());
     QVERIFY(shows(Image(backup->raw), File_State_Of(*backup)));
     QVERIFY(View().Data_Modified);
-    QCOMPARE(m_f->window.history()->count(), 1);
-    QCOMPARE(m_f->window.undo_action()->text(), "Undo Restore a backup");
+    QCOMPARE(Controller_Of<HistoryCommands>(m_f->window).stack()->count(), 1);
+    QCOMPARE(Controller_Of<HistoryCommands>(m_f->window).undo_action()->text(),
+             "Undo Restore a backup");
     QVERIFY(Read_File(path) == on_disk);
 
-    m_f->window.undo_action()->trigger();
+    Controller_Of<HistoryCommands>(m_f->window).undo_action()->trigger();
     QVERIFY(shows(held, held_state));
     QVERIFY(!View().Data_Modified);
-    m_f->window.redo_action()->trigger();
+    Controller_Of<HistoryCommands>(m_f->window).redo_action()->trigger();
     QVERIFY(shows(Image(backup->raw), File_State_Of(*backup)));
     QVERIFY(View().Data_Modified);
 
@@ -245,11 +247,11 @@ void TestEditHistory::restore_without_its_file_stays_unsaved()
     QVERIFY(m_f->window.file_commands().Restore_Backup(backup));
     QCOMPARE(m_f->window.current_file(), path);
     QVERIFY(View().Data_Modified);
-    QVERIFY(!m_f->window.history()->canUndo());
+    QVERIFY(!Controller_Of<HistoryCommands>(m_f->window).stack()->canUndo());
 
     Set_Current_Row(Grid("SG_S_Sat"), 1);
     m_f->window.Sort_ProgramsClick(GridId::Tv, ProgramSortKey::Name);
-    m_f->window.undo_action()->trigger();
+    Controller_Of<HistoryCommands>(m_f->window).undo_action()->trigger();
     QVERIFY(View().Data_Modified);
     QVERIFY(m_f->window.isWindowModified());
 }
@@ -280,17 +282,17 @@ void TestEditHistory::modified_follows_the_clean_state()
             m_f->window.Sort_ProgramsClick(GridId::Tv, next);
             next = next == ProgramSortKey::Name ? ProgramSortKey::Service_Id : ProgramSortKey::Name;
         } else if (step == "u") {
-            m_f->window.undo_action()->trigger();
+            Controller_Of<HistoryCommands>(m_f->window).undo_action()->trigger();
         } else if (step == "r") {
-            m_f->window.redo_action()->trigger();
+            Controller_Of<HistoryCommands>(m_f->window).redo_action()->trigger();
         } else {
             m_f->window.PMSaveClick();
         }
         flags << (View().Data_Modified ? "1" : "0");
     }
     QTEST(flags.join(' '), "modified");
-    QCOMPARE(m_f->window.undo_action()->text().startsWith("Undo "),
-             m_f->window.history()->canUndo());
+    QCOMPARE(Controller_Of<HistoryCommands>(m_f->window).undo_action()->text().startsWith("Undo "),
+             Controller_Of<HistoryCommands>(m_f->window).stack()->canUndo());
 }
 
 void TestEditHistory::edit_menu_names_the_steps()

@@ -3,6 +3,7 @@
 // deleted with one question, the whole database ordered like another file, and an edited
 // program list imported as one step. Every grid model runs under the model tester.
 
+#include "app/controllers/history_commands.h"
 #include "app/controllers/program_list_commands.h"
 #include "window_test_case.h"
 
@@ -235,9 +236,10 @@ void TestProgramOrder::program_list_imported_as_one_step()
     QCOMPARE(m_f->ui.reports(),
              QStringList{QStringLiteral("Applied %1 rows, 0 skipped.\n").arg(lines.size() - 2)});
     QCOMPARE(Tv_Names(m_f->window).mid(0, 3), (QStringList{names[1], names[0], "Renamed"}));
-    QCOMPARE(m_f->window.history()->count(), 1);
-    QCOMPARE(m_f->window.history()->undoText(), QStringLiteral("Import program list"));
-    m_f->window.undo_action()->trigger();
+    QCOMPARE(Controller_Of<HistoryCommands>(m_f->window).stack()->count(), 1);
+    QCOMPARE(Controller_Of<HistoryCommands>(m_f->window).stack()->undoText(),
+             QStringLiteral("Import program list"));
+    Controller_Of<HistoryCommands>(m_f->window).undo_action()->trigger();
     QVERIFY(Db().raw.programs == sample.programs);
     QCOMPARE(Tv_Names(m_f->window), names);
 
@@ -247,7 +249,7 @@ void TestProgramOrder::program_list_imported_as_one_step()
     Controller_Of<ProgramListCommands>(m_f->window).import_action()->trigger();
     QCOMPARE(m_f->ui.errors(), QStringList{"The program list was not imported:\rrow 3.Locked: "
                                            "\"maybe\" is not yes or no"});
-    QCOMPARE(m_f->window.history()->count(), 1);
+    QCOMPARE(Controller_Of<HistoryCommands>(m_f->window).stack()->count(), 1);
     QVERIFY(Db().raw.programs == sample.programs);
 }
 
