@@ -8,6 +8,7 @@
 #include "app/controllers/find_commands.h"
 #include "app/controllers/history_commands.h"
 #include "app/controllers/keyboard_route.h"
+#include "app/controllers/order_commands.h"
 #include "app/controllers/program_list_commands.h"
 #include "app/menu_position.h"
 #include "app/resources/resource_names.h"
@@ -78,7 +79,6 @@ TFormMain::TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent)
     Bind_Lists();
     Bind_List_Menus();
     Create_Controllers();
-    Bind_Check();
     Build_Edit_Menu();
     Reset_Views(); // FormCreate
 }
@@ -94,6 +94,8 @@ void TFormMain::Create_Controllers()
     new AboutBox(*this);
     new DesktopShortcuts(this, m_help_menu);
     new FindCommands(*this);
+    Bind_Check();
+    new OrderCommands(*this);
     new KeyboardRoute(this, m_page_control, m_sat_page, m_ter_page);
     new AccessibleNames(this, m_sat_page, m_ter_page);
 }

@@ -12,7 +12,6 @@
 #include "dbase/image_change.h"
 #include "views/current_entries.h"
 #include "views/main_views.h"
-#include "views/program_moves.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -106,17 +105,6 @@ public:
     void Del_All_Empty_TpClick();
     void Delete_TvClick();
     void Delete_RadioClick();
-
-    // The order commands at the end of the program menus (Main_order.cpp). Each acts on the TV
-    // or radio grid of the page on show and its selected rows; the moved rows stay selected.
-    void Move_ProgramsClick(GridId grid, MoveKind kind);
-    void Move_To_NumberClick(GridId grid);
-    void Sort_ProgramsClick(GridId grid, ProgramSortKey key);
-    void Delete_ProgramsClick(GridId grid);
-    // "Order like another file...": the whole database, both kinds, in a reference's order.
-    void Order_LikeClick();
-    // The grid's selected rows (from 1, as the list logic counts them), ascending.
-    std::vector<int> Selected_Grid_Rows(GridId grid) const;
 
     // The receiver commands (Main_link.cpp): File > "Read from receiver" > kind, and File >
     // "Write into receiver". Each runs one transfer through the communication dialog while the
@@ -218,7 +206,6 @@ private:
     void Open_Editor(GridId grid);
     BoundGrid *Bound(QObject *view_or_viewport);
     void Press_Row_For_Menu(BoundGrid &bound, const QPoint &position);
-    bool Delete_Of_Several(QObject *watched, QEvent *event);
 
     void Build_Edit_Menu();
     GridId Focused_Program_Grid() const override;
@@ -238,13 +225,8 @@ private:
     void Run_Edit_Command(const QAction *caption, Command command);
     void Focus_Grid(GridId grid) override;
     QTableView *Grid_View(GridId grid) const override;
-
-    // Order commands (Main_order.cpp).
-    void Bind_Order_Menus();
-    void Apply_Order_Menu(GridId grid);
-    template<typename Step>
-    void Run_Order_Command(const QString &caption, GridId grid, Step step);
-    void Select_Grid_Rows(GridId grid, const std::vector<int> &rows);
+    QTableView *Grid_View_Of_Page(int view_mode, GridId grid) const override;
+    void Run_Edit_Command(const QString &caption, const EditCommand &command) override;
 
     // The database check (Main_check.cpp).
     void Bind_Check();

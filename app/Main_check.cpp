@@ -46,6 +46,10 @@ void TFormMain::Bind_Check()
     connect(m_check, &QAction::triggered, this, &TFormMain::Check_DatabaseClick);
     // Every change of the database is a step of the history, and so is every undo and redo.
     connect(m_events, &ShellEvents::stepsChanged, this, &TFormMain::Refresh_Check_Window);
+    Add_Edit_Menu_Section([this] {
+        m_check->setEnabled(m_view.Data_Loaded);
+        return QList<QAction *>{m_check};
+    });
 }
 
 CheckWindow *TFormMain::check_window() const

@@ -160,8 +160,6 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    if (Delete_Of_Several(watched, event))
-        return true;
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::RightButton) {
@@ -194,26 +192,6 @@ void TFormMain::Press_Row_For_Menu(BoundGrid &bound, const QPoint &position)
                                                  : QItemSelectionModel::ClearAndSelect
                                                            | QItemSelectionModel::Rows);
     On_Row_Clicked(bound, index.row());
-}
-
-// Del over several selected programs deletes them all after one question; over one row it stays
-// the Delete command of the menu, whose shortcut it is.
-bool TFormMain::Delete_Of_Several(QObject *watched, QEvent *event)
-{
-    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
-        return false;
-    const auto *key = static_cast<QKeyEvent *>(event);
-    if (key->key() != Qt::Key_Delete || key->modifiers() != Qt::NoModifier)
-        return false;
-    BoundGrid *bound = Bound(watched);
-    if (bound == nullptr || bound->view != watched
-        || (bound->grid != GridId::Tv && bound->grid != GridId::Radio)
-        || bound->view->selectionModel()->selectedRows().size() < 2)
-        return false;
-    event->accept(); // an accepted override keeps the Delete shortcut from taking the key
-    if (event->type() == QEvent::KeyPress)
-        Delete_ProgramsClick(bound->grid);
-    return true;
 }
 
 TFormMain::BoundGrid *TFormMain::Bound(QObject *view_or_viewport)

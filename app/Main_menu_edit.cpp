@@ -19,19 +19,6 @@
 namespace orvane {
 void TFormMain::Build_Edit_Menu()
 {
-    Add_Edit_Menu_Section([this] {
-        m_check->setEnabled(m_view.Data_Loaded);
-        return QList<QAction *>{m_check};
-    });
-    Add_Edit_Menu_Section([this]() -> QList<QAction *> {
-        const GridId grid = Focused_Program_Grid();
-        if (grid != GridId::Tv && grid != GridId::Radio)
-            return {};
-        Apply_Order_Menu(grid);
-        const auto actions
-                = Order_Action_List(grid == GridId::Tv ? m_menus.Tv_Order : m_menus.Radio_Order);
-        return {actions.begin(), actions.end()};
-    });
     m_edit_menu = new QMenu(this);
     m_edit_menu->setObjectName(QStringLiteral("PM_Edit"));
     connect(m_edit_menu, &QMenu::aboutToShow, this, &TFormMain::PM_EditPopup);

@@ -88,7 +88,6 @@ void TFormMain::Bind_List_Menus()
     connect(m.Del_All_Empty_Tp, &QAction::triggered, this, &TFormMain::Del_All_Empty_TpClick);
     connect(m.Delete_Tv, &QAction::triggered, this, &TFormMain::Delete_TvClick);
     connect(m.Delete_Radio, &QAction::triggered, this, &TFormMain::Delete_RadioClick);
-    Bind_Order_Menus();
 
     for (BoundGrid &bound : m_grids) {
         QTableView *view = bound.view;
@@ -130,11 +129,7 @@ void TFormMain::Pop_Up_Menu(GridId grid, QTableView *view, const QPoint &positio
         break;
     }
     menu->exec(view->viewport()->mapToGlobal(position));
-    // The order commands' shortcuts act on the selection of the moment they are pressed; the
-    // commands themselves refuse what does not apply.
-    for (const OrderActions *order : {&m_menus.Tv_Order, &m_menus.Radio_Order})
-        for (QAction *action : Order_Action_List(*order))
-            action->setEnabled(true);
+    emit m_events->menuClosed();
 }
 
 void TFormMain::PM_SatePopup()
@@ -166,7 +161,7 @@ void TFormMain::PM_TvPopup()
     const ProgramMenu menu = orvane::PM_TvPopup(m_views);
     Apply_Changes();
     Apply_Program_Menu(menu, m_menus.Change_TV, m_menus.New_Tv, m_menus.Delete_Tv);
-    Apply_Order_Menu(GridId::Tv);
+    emit m_events->menuPrepared(GridId::Tv);
 }
 
 void TFormMain::PM_RadioPopup()
@@ -174,7 +169,7 @@ void TFormMain::PM_RadioPopup()
     const ProgramMenu menu = orvane::PM_RadioPopup(m_views);
     Apply_Changes();
     Apply_Program_Menu(menu, m_menus.Change_Radio, m_menus.New_Radio, m_menus.Delete_Radio);
-    Apply_Order_Menu(GridId::Radio);
+    emit m_events->menuPrepared(GridId::Radio);
 }
 
 void TFormMain::Show_Act_SatClick()
@@ -189,19 +184,17 @@ void TFormMain::Show_Act_SatClick()
 template<typename Command>
 void TFormMain::Run_Edit_Command(const QAction *caption, Command command)
 {
-    if (m_files.opening_or_saving() || m_syncing || !m_view.Data_Loaded)
-        return;
-    MainEditHost host(this, *m_db, m_view, m_ui);
-    FocusRequest focus;
-    Record_Step(caption->text(), [&] { focus = command(m_views, host); });
-    Apply_Changes();
-    if (focus)
-        Focus_Grid(*focus);
+    Run_Edit_Command(caption->text(), EditCommand(command));
 }
 
 QTableView *TFormMain::Grid_View(GridId grid) const
 {
-    const PageWidgets &page = page_widgets(m_view.View_Mode);
+    return Grid_View_Of_Page(m_view.View_Mode, grid);
+}
+
+QTableView *TFormMain::Grid_View_Of_Page(int view_mode, GridId grid) const
+{
+    const PageWidgets &page = page_widgets(view_mode);
     return grid == GridId::Sat  ? page.sat
            : grid == GridId::Tp ? page.tp
            : grid == GridId::Tv ? page.tv
@@ -249,13 +242,16 @@ void TFormMain::Delete_RadioClick()
     Run_Edit_Command(m_menus.Delete_Radio, orvane::Delete_RadioClick);
 }
 
-void TFormMain::Delete_ProgramsClick(GridId grid)
+void TFormMain::Run_Edit_Command(const QString &caption, const EditCommand &command)
 {
-    const std::vector<int> rows = Selected_Grid_Rows(grid);
-    const OrderActions &order = grid == GridId::Tv ? m_menus.Tv_Order : m_menus.Radio_Order;
-    Run_Edit_Command(order.Delete_Selected, [&](MainViews &views, EditCommandHost &host) {
-        return orvane::Delete_ProgramsClick(views, host, grid, rows);
-    });
+    if (m_files.opening_or_saving() || m_syncing || !m_view.Data_Loaded)
+        return;
+    MainEditHost host(this, *m_db, m_view, m_ui);
+    FocusRequest focus;
+    Record_Step(caption, [&] { focus = command(m_views, host); });
+    Apply_Changes();
+    if (focus)
+        Focus_Grid(*focus);
 }
 
 } // namespace orvane

@@ -51,43 +51,16 @@ void Build_Tp_Menu(ListMenus &menus, QWidget *parent)
     menus.Del_All_Empty_Tp = Add_Item(menus.PM_TP, caption::kDelAllEmptyTp);
 }
 
-QAction *Add_Shortcut_Item(QMenu *menu, const char *caption, const QKeySequence &keys)
-{
-    QAction *action = Add_Item(menu, caption);
-    action->setShortcut(keys);
-    action->setShortcutContext(Qt::WidgetShortcut);
-    return action;
-}
-
-OrderActions Add_Order_Items(QMenu *menu)
-{
-    menu->addSeparator();
-    OrderActions order;
-    order.Move_Up = Add_Shortcut_Item(menu, caption::kMoveUp, Qt::CTRL | Qt::Key_Up);
-    order.Move_Down = Add_Shortcut_Item(menu, caption::kMoveDown, Qt::CTRL | Qt::Key_Down);
-    order.Move_To_Top = Add_Shortcut_Item(menu, caption::kMoveToTop, Qt::CTRL | Qt::Key_Home);
-    order.Move_To_Bottom = Add_Shortcut_Item(menu, caption::kMoveToBottom, Qt::CTRL | Qt::Key_End);
-    order.Move_To_Number = Add_Item(menu, caption::kMoveToNumber);
-    order.Sort_By_Name = Add_Item(menu, caption::kSortByName);
-    order.Sort_By_Service_Id = Add_Item(menu, caption::kSortByServiceId);
-    order.Delete_Selected
-            = Add_Shortcut_Item(menu, caption::kDeleteSelectedPrograms, Qt::SHIFT | Qt::Key_Delete);
-    order.Order_Like = Add_Item(menu, caption::kOrderLikeFile);
-    return order;
-}
-
 void Build_Program_Menus(ListMenus &menus, QWidget *parent)
 {
     menus.PM_Tv = new QMenu(parent);
     menus.Change_TV = Add_Item(menus.PM_Tv, caption::kChangeTv, resource::kMenuChange);
     menus.New_Tv = Add_Item(menus.PM_Tv, caption::kNewTv);
     menus.Delete_Tv = Add_Delete_Item(menus.PM_Tv, caption::kDeleteTv);
-    menus.Tv_Order = Add_Order_Items(menus.PM_Tv);
     menus.PM_Radio = new QMenu(parent);
     menus.Change_Radio = Add_Item(menus.PM_Radio, caption::kChangeRadio, resource::kMenuChange);
     menus.New_Radio = Add_Item(menus.PM_Radio, caption::kNewRadio);
     menus.Delete_Radio = Add_Delete_Item(menus.PM_Radio, caption::kDeleteRadio);
-    menus.Radio_Order = Add_Order_Items(menus.PM_Radio);
 }
 
 } // namespace
@@ -99,19 +72,6 @@ ListMenus Build_List_Menus(QWidget *parent)
     Build_Tp_Menu(menus, parent);
     Build_Program_Menus(menus, parent);
     return menus;
-}
-
-std::array<QAction *, 9> Order_Action_List(const OrderActions &order)
-{
-    return {order.Move_Up,
-            order.Move_Down,
-            order.Move_To_Top,
-            order.Move_To_Bottom,
-            order.Move_To_Number,
-            order.Sort_By_Name,
-            order.Sort_By_Service_Id,
-            order.Delete_Selected,
-            order.Order_Like};
 }
 
 } // namespace orvane

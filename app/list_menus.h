@@ -5,28 +5,11 @@
 // captions, images and shortcuts; the main window connects their commands and
 // enables them each time a menu opens.
 
-#include <array>
-
 class QAction;
 class QMenu;
 class QWidget;
 
 namespace orvane {
-
-// The order commands at the end of a program menu, after a separator. Their shortcuts act on
-// the program grid that has the focus.
-struct OrderActions
-{
-    QAction *Move_Up = nullptr;
-    QAction *Move_Down = nullptr;
-    QAction *Move_To_Top = nullptr;
-    QAction *Move_To_Bottom = nullptr;
-    QAction *Move_To_Number = nullptr;
-    QAction *Sort_By_Name = nullptr;
-    QAction *Sort_By_Service_Id = nullptr;
-    QAction *Delete_Selected = nullptr;
-    QAction *Order_Like = nullptr;
-};
 
 struct ListMenus
 {
@@ -48,18 +31,13 @@ struct ListMenus
     QAction *Change_TV = nullptr;
     QAction *New_Tv = nullptr;
     QAction *Delete_Tv = nullptr;
-    OrderActions Tv_Order;
 
     QMenu *PM_Radio = nullptr;
     QAction *Change_Radio = nullptr;
     QAction *New_Radio = nullptr;
     QAction *Delete_Radio = nullptr;
-    OrderActions Radio_Order;
 };
 
 ListMenus Build_List_Menus(QWidget *parent);
-
-// The order actions in menu order.
-std::array<QAction *, 9> Order_Action_List(const OrderActions &order);
 
 } // namespace orvane

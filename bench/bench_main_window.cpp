@@ -4,6 +4,7 @@
 
 #include "app/Main.h"
 #include "app/controllers/history_commands.h"
+#include "app/controllers/order_commands.h"
 #include "app/edit_history.h"
 #include "dbase/Orvane_dbase.h"
 #include "tools/sample_database.h"
@@ -55,6 +56,7 @@ private:
     void Click_And_Repaint(QTableView *grid, int row);
     void Show_All_Info();
     HistoryCommands &History() const { return *m_window->findChild<HistoryCommands *>(); }
+    OrderCommands &Order() const { return *m_window->findChild<OrderCommands *>(); }
 
     QTemporaryDir m_dir;
     int m_crowded_tp = 0;
@@ -144,7 +146,7 @@ void BenchMainWindow::move_100_rows_to_repaint()
     grid->selectionModel()->select(
             QItemSelection(model->index(100, 0), model->index(199, model->columnCount() - 1)),
             QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    QCOMPARE(m_window->Selected_Grid_Rows(GridId::Tv).size(), std::size_t{100});
+    QCOMPARE(Order().Selected_Grid_Rows(GridId::Tv).size(), std::size_t{100});
     bool down = false;
     QBENCHMARK
     {
@@ -152,7 +154,7 @@ void BenchMainWindow::move_100_rows_to_repaint()
         QTest::keyClick(grid, down ? Qt::Key_Down : Qt::Key_Up, Qt::ControlModifier);
         m_window->repaint();
     }
-    QCOMPARE(m_window->Selected_Grid_Rows(GridId::Tv).size(), std::size_t{100});
+    QCOMPARE(Order().Selected_Grid_Rows(GridId::Tv).size(), std::size_t{100});
 }
 
 // The satellite transponder that carries the most programs deleted, then its deletion undone
@@ -196,7 +198,7 @@ void BenchMainWindow::memory_of_200_steps()
                                             QItemSelectionModel::ClearAndSelect
                                                     | QItemSelectionModel::Rows);
     for (int i = 0; i < 200; ++i)
-        m_window->Move_ProgramsClick(GridId::Tv, i % 2 == 0 ? MoveKind::Down : MoveKind::Up);
+        Order().Move_ProgramsClick(GridId::Tv, i % 2 == 0 ? MoveKind::Down : MoveKind::Up);
     QCOMPARE(history->count(), 200); // each move a step
     std::size_t bytes = 0;
     for (int i = 0; i < history->count(); ++i)

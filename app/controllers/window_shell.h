@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -22,6 +23,7 @@ class QWidget;
 
 namespace orvane {
 
+class EditCommandHost;
 class FileCommands;
 class Ui_Services;
 struct ListMenus;
@@ -38,6 +40,10 @@ signals:
     void databaseUnsaved();
     // The window went back to showing no file.
     void noFile();
+    // A list's context menu is about to open on its current row (the menu's commands were just
+    // enabled for it), and a menu closed again.
+    void menuPrepared(orvane::GridId grid);
+    void menuClosed();
     // Whether a database is loaded, each time the window's file actions follow it.
     void loadedStateChanged(bool loaded);
     // A step was recorded, undone or redone: the database changed through the history.
@@ -74,7 +80,14 @@ public:
     // Shows the tab of the page the lists went to by themselves.
     virtual void Show_Page_Tab() = 0;
 
+    // Runs a command of the structural edits as one recorded step, its questions answered by
+    // the window's message boxes, then redraws and focuses the grid the command asks for.
+    using EditCommand = std::function<std::optional<GridId>(MainViews &, EditCommandHost &)>;
+    virtual void Run_Edit_Command(const QString &caption, const EditCommand &command) = 0;
+
+    // The grid of the page on show, and the grid of a given page.
     virtual QTableView *Grid_View(GridId grid) const = 0;
+    virtual QTableView *Grid_View_Of_Page(int view_mode, GridId grid) const = 0;
     virtual void Focus_Grid(GridId grid) = 0;
     virtual const ListMenus &list_menus() const = 0;
     // The program grid that has the focus, or GridId::Sat when none has it.

@@ -5,6 +5,7 @@
 #include "app/controllers/about_box.h"
 #include "app/controllers/backup_restore_command.h"
 #include "app/controllers/history_commands.h"
+#include "app/controllers/order_commands.h"
 #include "window_test_case.h"
 
 #include "dbase/backups.h"
@@ -93,12 +94,14 @@ void TestEditHistory::Random_Command(std::mt19937 &random)
                 QItemSelection(programs->model()->index(first, 0),
                                programs->model()->index(std::min(first + pick(4), rows - 1), 0)),
                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        m_f->window.Move_ProgramsClick(grid, static_cast<MoveKind>(pick(4)));
+        Controller_Of<OrderCommands>(m_f->window)
+                .Move_ProgramsClick(grid, static_cast<MoveKind>(pick(4)));
         break;
     }
     case 5:
-        m_f->window.Sort_ProgramsClick(grid, pick(2) == 0 ? ProgramSortKey::Name
-                                                          : ProgramSortKey::Service_Id);
+        Controller_Of<OrderCommands>(m_f->window)
+                .Sort_ProgramsClick(grid, pick(2) == 0 ? ProgramSortKey::Name
+                                                       : ProgramSortKey::Service_Id);
         break;
     case 6:
         Set_Current_Row(programs, pick(programs->model()->rowCount()));
@@ -184,7 +187,8 @@ void TestEditHistory::restore_is_one_step()
             type_version(QStringLiteral("V2"));
         } else {
             Set_Current_Row(Grid("SG_S_Sat"), 1);
-            m_f->window.Sort_ProgramsClick(GridId::Tv, ProgramSortKey::Name);
+            Controller_Of<OrderCommands>(m_f->window)
+                    .Sort_ProgramsClick(GridId::Tv, ProgramSortKey::Name);
         }
         m_f->window.PMSaveClick();
     }
@@ -250,7 +254,7 @@ void TestEditHistory::restore_without_its_file_stays_unsaved()
     QVERIFY(!Controller_Of<HistoryCommands>(m_f->window).stack()->canUndo());
 
     Set_Current_Row(Grid("SG_S_Sat"), 1);
-    m_f->window.Sort_ProgramsClick(GridId::Tv, ProgramSortKey::Name);
+    Controller_Of<OrderCommands>(m_f->window).Sort_ProgramsClick(GridId::Tv, ProgramSortKey::Name);
     Controller_Of<HistoryCommands>(m_f->window).undo_action()->trigger();
     QVERIFY(View().Data_Modified);
     QVERIFY(m_f->window.isWindowModified());
@@ -279,7 +283,7 @@ void TestEditHistory::modified_follows_the_clean_state()
     QStringList flags;
     for (const QString &step : steps.split(' ')) {
         if (step == "e") {
-            m_f->window.Sort_ProgramsClick(GridId::Tv, next);
+            Controller_Of<OrderCommands>(m_f->window).Sort_ProgramsClick(GridId::Tv, next);
             next = next == ProgramSortKey::Name ? ProgramSortKey::Service_Id : ProgramSortKey::Name;
         } else if (step == "u") {
             Controller_Of<HistoryCommands>(m_f->window).undo_action()->trigger();

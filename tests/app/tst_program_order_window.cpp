@@ -4,6 +4,7 @@
 // program list imported as one step. Every grid model runs under the model tester.
 
 #include "app/controllers/history_commands.h"
+#include "app/controllers/order_commands.h"
 #include "app/controllers/program_list_commands.h"
 #include "window_test_case.h"
 
@@ -104,19 +105,19 @@ void TestProgramOrder::keyboard_moves_within_the_narrowed_list()
     // selected program there.
     const QStringList at_bottom = Tv_Names(m_f->window);
     m_f->ui.Push_Text(QStringLiteral("0"));
-    m_f->window.Move_To_NumberClick(GridId::Tv);
+    Controller_Of<OrderCommands>(m_f->window).Move_To_NumberClick(GridId::Tv);
     QCOMPARE(m_f->ui.errors(),
              QStringList{QStringLiteral("\"0\" is not a program number on show.\r\rPlease enter "
                                         "a number from 1 to %1.")
                                  .arg(before.size())});
     QCOMPARE(Tv_Names(m_f->window), at_bottom);
     m_f->ui.Push_Text(QStringLiteral(" 2 "));
-    m_f->window.Move_To_NumberClick(GridId::Tv);
+    Controller_Of<OrderCommands>(m_f->window).Move_To_NumberClick(GridId::Tv);
     QCOMPARE(Tv_Names(m_f->window).mid(0, 4),
              (QStringList{before[0], before[1], before[2], before[3]}));
 
     QTest::keyClick(tv, Qt::Key_A, Qt::ControlModifier);
-    m_f->window.list_menus().Tv_Order.Sort_By_Name->trigger();
+    Controller_Of<OrderCommands>(m_f->window).actions(GridId::Tv).Sort_By_Name->trigger();
     QStringList sorted = before;
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const QString &a, const QString &b) { return a.toLower() < b.toLower(); });
@@ -191,12 +192,12 @@ void TestProgramOrder::order_like_another_file()
     const RawArrays sample = Db().raw;
     QTableView *tv = Grid("SG_S_TV");
     QTest::keyClick(tv, Qt::Key_A, Qt::ControlModifier);
-    m_f->window.Sort_ProgramsClick(GridId::Tv, ProgramSortKey::Name);
+    Controller_Of<OrderCommands>(m_f->window).Sort_ProgramsClick(GridId::Tv, ProgramSortKey::Name);
     QVERIFY(Db().raw.programs != sample.programs);
 
     m_f->ui.Push_Open_File(reference);
     m_f->ui.Push_Options(QList<bool>{false, false});
-    m_f->window.Order_LikeClick();
+    Controller_Of<OrderCommands>(m_f->window).Order_LikeClick();
     QVERIFY(Db().raw.programs == sample.programs);
     QVERIFY(Db().raw.audio_tracks == sample.audio_tracks);
     const ProgramTally tally = Count_Programs(Db());
@@ -205,11 +206,11 @@ void TestProgramOrder::order_like_another_file()
 
     // A damaged reference gives its opening message and changes nothing.
     QVERIFY(Write_File(reference, Sample_Bytes(FileKind::ChannelData).chopped(1)));
-    m_f->window.Sort_ProgramsClick(GridId::Tv, ProgramSortKey::Name);
+    Controller_Of<OrderCommands>(m_f->window).Sort_ProgramsClick(GridId::Tv, ProgramSortKey::Name);
     QVERIFY(Db().raw.programs != sample.programs);
     const RawArrays sorted = Db().raw;
     m_f->ui.Push_Open_File(reference);
-    m_f->window.Order_LikeClick();
+    Controller_Of<OrderCommands>(m_f->window).Order_LikeClick();
     QCOMPARE(m_f->ui.errors(), QStringList{QStringLiteral("File wrong!")});
     QVERIFY(Db().raw.programs == sorted.programs);
 }
