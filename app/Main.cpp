@@ -12,6 +12,7 @@
 #include "app/controllers/program_list_commands.h"
 #include "app/menu_position.h"
 #include "app/resources/resource_names.h"
+#include "app/top_panel.h"
 #include "views/grid_delegate.h"
 #include "views/grid_model.h"
 #include "views/ui_services.h"
@@ -39,23 +40,6 @@ namespace orvane {
 namespace {
 
 const QColor kWindowColour{221, 221, 221};
-const QColor kMaroon{128, 0, 0};
-const QColor kNavy{0, 0, 128};
-
-QFont Arial(int pixel_size, bool bold)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixel_size);
-    font.setBold(bold);
-    return font;
-}
-
-void Set_Text_Colour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
 
 void Set_Column_Widths(QTableView *grid, std::initializer_list<int> widths)
 {
@@ -159,7 +143,9 @@ void TFormMain::Build_Window()
     auto *main_layout = new QVBoxLayout(m_panel_main);
     main_layout->setContentsMargins(0, 0, 0, 0);
     main_layout->setSpacing(0);
-    main_layout->addWidget(Build_Top_Panel());
+    m_top = Build_Top_Panel();
+    connect(m_top.version_edit, &QLineEdit::textEdited, this, [this] { m_files.Version_Typed(); });
+    main_layout->addWidget(m_top.panel);
     main_layout->addWidget(m_page_control, 1);
 
     m_image_main = new QLabel;
@@ -172,49 +158,6 @@ void TFormMain::Build_Window()
     m_stack->addWidget(m_image_main);
     m_stack->addWidget(m_panel_main);
     setCentralWidget(m_stack);
-}
-
-QWidget *TFormMain::Build_Top_Panel()
-{
-    m_panel_top = new QWidget;
-    m_panel_top->setObjectName(QStringLiteral("Panel_Top"));
-    m_panel_top->setFixedHeight(24);
-
-    m_panel_file_name = new QWidget;
-    m_panel_file_name->setObjectName(QStringLiteral("Panel_FileName"));
-    m_file_name_label = new QLabel(m_panel_file_name);
-    m_file_name_label->setObjectName(QStringLiteral("LabelFileName"));
-    m_file_name_label->setFont(Arial(14, true));
-    Set_Text_Colour(m_file_name_label, kMaroon);
-
-    m_panel_version = new QWidget;
-    m_panel_version->setObjectName(QStringLiteral("Panel_Version"));
-    m_panel_version->setFixedWidth(275);
-    auto *caption = new QLabel(QString::fromUtf8(app_text::kVersionCaption));
-    caption->setFont(Arial(14, true));
-    Set_Text_Colour(caption, kNavy);
-    m_version_edit = new QLineEdit;
-    m_version_edit->setObjectName(QStringLiteral("Edit_Version"));
-    m_version_edit->setFixedWidth(65);
-    m_version_edit->setMaxLength(8);
-    m_version_edit->setFont(Arial(12, true));
-    // The version text is stored as 8-bit characters: a character Latin-1 cannot hold is
-    // refused as it is typed, never replaced.
-    m_version_edit->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("[\\x{20}-\\x{7E}\\x{A0}-\\x{FF}]*")),
-            m_version_edit));
-    connect(m_version_edit, &QLineEdit::textEdited, this, [this] { m_files.Version_Typed(); });
-    auto *version_layout = new QHBoxLayout(m_panel_version);
-    version_layout->setContentsMargins(0, 0, 4, 0);
-    version_layout->addWidget(caption);
-    version_layout->addWidget(m_version_edit);
-
-    auto *layout = new QHBoxLayout(m_panel_top);
-    layout->setContentsMargins(4, 0, 0, 0);
-    layout->addWidget(m_panel_file_name);
-    layout->addStretch(1);
-    layout->addWidget(m_panel_version);
-    return m_panel_top;
 }
 
 void TFormMain::Build_Tool_Bar()
@@ -336,7 +279,7 @@ void TFormMain::Reset_Grid_Columns()
 void TFormMain::Show_No_File()
 {
     emit m_events->noFile();
-    m_panel_top->hide();
+    m_top.panel->hide();
     m_stack->setCurrentWidget(m_image_main);
     Enable_Save_Actions();
     m_write->setEnabled(false);

@@ -8,6 +8,7 @@
 #include "app/file_commands.h"
 #include "app/list_menus.h"
 #include "app/main_layout.h"
+#include "app/top_panel.h"
 #include "dbase/channel_database.h"
 #include "dbase/image_change.h"
 #include "views/current_entries.h"
@@ -166,8 +167,8 @@ public:
     // Widgets, for tests and for the page binding.
     const PageWidgets &page_widgets(int view_mode) const;
     QTabWidget *page_control() const { return m_page_control; }
-    QLineEdit *version_edit() const { return m_version_edit; }
-    QLabel *file_name_label() const { return m_file_name_label; }
+    QLineEdit *version_edit() const { return m_top.version_edit; }
+    QLabel *file_name_label() const { return m_top.file_name; }
     bool version_edited() const { return m_files.version_edited(); }
     bool Has_Unsaved_Changes() const { return m_files.Has_Unsaved_Changes(); }
 
@@ -189,7 +190,6 @@ private:
     void Build_Window();
     void Build_Tool_Bar();
     void Build_File_Menu();
-    QWidget *Build_Top_Panel();
     void Reset_Grid_Columns();
 
     // Lists (Main_lists.cpp).
@@ -251,11 +251,7 @@ private:
     QStackedWidget *m_stack = nullptr;
     QLabel *m_image_main = nullptr;
     QWidget *m_panel_main = nullptr;
-    QWidget *m_panel_top = nullptr;
-    QWidget *m_panel_file_name = nullptr;
-    QLabel *m_file_name_label = nullptr;
-    QWidget *m_panel_version = nullptr;
-    QLineEdit *m_version_edit = nullptr;
+    TopPanel m_top;
     QTabWidget *m_page_control = nullptr;
     PageWidgets m_sat_page;
     PageWidgets m_ter_page;

@@ -90,21 +90,21 @@ std::shared_ptr<void> TFormMain::Please_Wait(const char *text)
 
 void TFormMain::Show_Version(bool shown, const QString &text)
 {
-    m_panel_version->setVisible(shown);
+    m_top.version_panel->setVisible(shown);
     if (shown)
-        m_version_edit->setText(text);
+        m_top.version_edit->setText(text);
 }
 
 QString TFormMain::Version_Text() const
 {
-    return m_version_edit->text();
+    return m_top.version_edit->text();
 }
 
 void TFormMain::Show_File_Label(const QString &text)
 {
-    m_file_name_label->setText(text);
-    m_file_name_label->adjustSize();
-    m_panel_file_name->setFixedWidth(m_file_name_label->width() + 20);
+    m_top.file_name->setText(text);
+    m_top.file_name->adjustSize();
+    m_top.file_name_panel->setFixedWidth(m_top.file_name->width() + 20);
 }
 
 void TFormMain::Show_Lists()
@@ -114,7 +114,7 @@ void TFormMain::Show_Lists()
 
 void TFormMain::Show_Loaded_State()
 {
-    m_panel_top->setVisible(m_view.Data_Loaded);
+    m_top.panel->setVisible(m_view.Data_Loaded);
     m_stack->setCurrentWidget(m_view.Data_Loaded ? m_panel_main
                                                  : static_cast<QWidget *>(m_image_main));
     m_write->setEnabled(m_view.Data_Loaded);

@@ -20,14 +20,6 @@ constexpr int kHeaderHeight = 19;
 constexpr int kGridRowHeight = 20;
 const QColor kCaptionColour{0, 0, 128};
 
-QFont Arial(int pixel_size, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixel_size);
-    font.setBold(bold);
-    return font;
-}
-
 QWidget *Make_Header(const QString &caption)
 {
     auto *header = new QFrame;
@@ -212,6 +204,14 @@ QWidget *Make_Page(PageWidgets &widgets, const char *name)
 }
 
 } // namespace
+
+QFont Arial(int pixel_size, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixel_size);
+    font.setBold(bold);
+    return font;
+}
 
 PageWidgets Build_Satellites_Page()
 {

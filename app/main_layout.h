@@ -3,6 +3,7 @@
 // The widgets of the main window's two pages: boxes with a caption over a list, arranged in
 // columns between splitters. Only construction lives here; TFormMain binds the lists.
 
+#include <QFont>
 #include <QString>
 
 class QListWidget;
@@ -23,6 +24,9 @@ struct PageWidgets
     QListWidget *fav = nullptr;
     QListWidget *info = nullptr;
 };
+
+// The window's font: Arial at a pixel size, as every caption and list of the form uses it.
+QFont Arial(int pixel_size, bool bold = false);
 
 PageWidgets Build_Satellites_Page();
 PageWidgets Build_Terrestrial_Page();
