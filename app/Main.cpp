@@ -10,6 +10,7 @@
 #include "app/controllers/keyboard_route.h"
 #include "app/controllers/order_commands.h"
 #include "app/controllers/program_list_commands.h"
+#include "app/link_transfers.h"
 #include "app/menu_position.h"
 #include "app/resources/resource_names.h"
 #include "app/top_panel.h"
@@ -59,6 +60,7 @@ TFormMain::TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent)
     , m_events(new ShellEvents)
 {
     m_events->setParent(this);
+    m_link = new LinkTransfers(this, ui);
     Build_Window();
     Bind_Lists();
     Bind_List_Menus();
@@ -299,7 +301,7 @@ void TFormMain::closeEvent(QCloseEvent *event)
 {
     // A transfer with the receiver is not cut short: the window closes once it has returned.
     if (m_files.link_busy()) {
-        m_close_after_link = true;
+        m_link->Ask_To_Close();
         event->ignore();
         return;
     }

@@ -37,6 +37,7 @@ class CheckWindow;
 struct CheckFinding;
 class GridModel;
 class GridDelegate;
+class LinkTransfers;
 class TFormUpgrade;
 class Ui_Services;
 
@@ -121,9 +122,6 @@ public:
     void Go_To_Finding(const CheckFinding &finding);
     QAction *check_action() const { return m_check; }
     CheckWindow *check_window() const;
-signals:
-    // The communication dialog of a receiver command, shown and about to run its transfer.
-    void linkDialogShown(orvane::TFormUpgrade *dialog);
 
 private:
     // WindowShell: what the controllers reach of the window (app/controllers/window_shell.h).
@@ -153,12 +151,7 @@ private:
     void Database_Unsaved() override;
     void Show_Check_Window() override { Check_DatabaseClick(); }
 
-    std::unique_ptr<TFormUpgrade> Show_Link_Dialog(const char *caption);
-    bool Run_Link_Transfer(const char *caption,
-                           const std::function<bool(TFormUpgrade &)> &transfer);
-    void Finish_Link_Command();
     void Close_If_Asked();
-    bool m_close_after_link = false; // the window was asked to close meanwhile
 
 public:
     // A second start handed over: come to the front, and open its file once idle.
@@ -270,6 +263,7 @@ private:
     std::vector<std::function<QList<QAction *>()>> m_edit_sections; // the Edit menu's parts
     StepRecorder m_step_recorder;
     QObject *m_controllers = nullptr; // deleted first, while the window is whole
+    LinkTransfers *m_link = nullptr;
 
     QAction *m_check = nullptr;
     QPointer<CheckWindow> m_check_window;

@@ -1,45 +1,15 @@
 // TFormMain: the receiver commands. "Read from receiver" receives a database file of the chosen
 // kind into a file the user names and opens it; "Write into receiver" sends the open database
-// file, saved first when it has unsaved changes. The file steps are FileCommands'; the window
-// runs each transfer through the communication dialog while it is disabled.
+// file, saved first when it has unsaved changes. The file steps are FileCommands'; each transfer
+// runs through the communication dialog (LinkTransfers) while the window is disabled.
 
 #include "app/Main.h"
 
-#include "link/Upgrade.h"
-#include "link/link_texts.h"
-#include "link/upgrade_texts.h"
-#include "views/ui_services.h"
+#include "app/link_transfers.h"
 
-#include <QAction>
-#include <QLineEdit>
 #include <QTimer>
 
 namespace orvane {
-namespace {
-
-const char *Read_Caption(FileKind kind)
-{
-    return kind == FileKind::Default ? upgrade_text::kCaptionReadDefault
-                                     : upgrade_text::kCaptionReadData;
-}
-
-const char *Write_Caption(FileKind kind)
-{
-    return kind == FileKind::Default ? upgrade_text::kCaptionWriteDefault
-                                     : upgrade_text::kCaptionWriteData;
-}
-
-// The state line vanishes with the dialog, so a transfer that failed on its own (not cancelled
-// by the user) is reported once more in an error box, with the step that failed.
-QString Failure_Report(TFormUpgrade &dialog)
-{
-    if (!dialog.Link_Running())
-        return {};
-    return QString::fromUtf8(link_text::kUpdateFailed) + QStringLiteral("\r\r")
-           + dialog.state_line()->text();
-}
-
-} // namespace
 
 void TFormMain::ReadDataClick(FileKind kind)
 {
@@ -55,66 +25,19 @@ void TFormMain::PMWriteClick()
 
 bool TFormMain::Receive_File(const QString &target, FileKind kind, const QString &backups_folder)
 {
-    return Run_Link_Transfer(Read_Caption(kind), [&](TFormUpgrade &dialog) {
-        return dialog.Read_From_Receiver(target, kind, backups_folder);
-    });
+    return m_link->Receive_File(target, kind, backups_folder);
 }
 
 bool TFormMain::Send_File(const QString &file, FileKind kind)
 {
-    return Run_Link_Transfer(Write_Caption(kind), [&](TFormUpgrade &dialog) {
-        return dialog.Write_Into_Receiver(file, kind);
-    });
-}
-
-// One transfer through a communication dialog with the given caption, while the main window
-// is disabled. The window is enabled again (and a failure reported) before this returns, so
-// that what follows (opening the received file) asks its questions over an enabled window.
-bool TFormMain::Run_Link_Transfer(const char *caption,
-                                  const std::function<bool(TFormUpgrade &)> &transfer)
-{
-    bool done = false;
-    QString failure;
-    {
-        setEnabled(false);
-        const std::unique_ptr<TFormUpgrade> dialog = Show_Link_Dialog(caption);
-        done = transfer(*dialog);
-        if (done) {
-            dialog->close();
-        } else {
-            failure = Failure_Report(*dialog);
-            dialog->Show_Status(link_text::kUpdateFailed);
-        }
-    }
-    Finish_Link_Command();
-    if (!failure.isEmpty())
-        m_ui.Error_Box(this, failure);
-    return done;
-}
-
-std::unique_ptr<TFormUpgrade> TFormMain::Show_Link_Dialog(const char *caption)
-{
-    auto dialog = std::make_unique<TFormUpgrade>(
-            this, [this](QWidget *parent, const QString &text) { m_ui.Error_Box(parent, text); });
-    dialog->Show_For_Transfer(QString::fromUtf8(caption));
-    emit linkDialogShown(dialog.get());
-    return dialog;
-}
-
-// The transfer has returned: the window comes back to the front.
-void TFormMain::Finish_Link_Command()
-{
-    setEnabled(true);
-    show();
-    raise();
-    activateWindow();
+    return m_link->Send_File(file, kind);
 }
 
 // A close asked for while the transfer ran goes ahead once the command is over, with its own
 // question about unsaved changes.
 void TFormMain::Close_If_Asked()
 {
-    if (std::exchange(m_close_after_link, false))
+    if (m_link->Take_Close_Request())
         QTimer::singleShot(0, this, &TFormMain::close);
 }
 

@@ -8,6 +8,7 @@
 #include "pty_pair.h"
 
 #include "app/app_messages.h"
+#include "app/link_transfers.h"
 #include "link/Upgrade.h"
 #include "link/link_texts.h"
 #include "link/upgrade_lamp.h"
@@ -47,7 +48,7 @@ struct LinkWatch
     explicit LinkWatch(TFormMain &window, std::function<void(TFormUpgrade *)> act = {})
     {
         m_connection = QObject::connect(
-                &window, &TFormMain::linkDialogShown, &window,
+                window.findChild<LinkTransfers *>(), &LinkTransfers::linkDialogShown, &window,
                 [this, &window, act](TFormUpgrade *dialog) {
                     captions << dialog->windowTitle();
                     main_enabled_during = window.isEnabled();
