@@ -11,6 +11,7 @@
 #include "app/controllers/order_commands.h"
 #include "app/controllers/program_list_commands.h"
 #include "app/link_transfers.h"
+#include "app/list_binding.h"
 #include "app/menu_position.h"
 #include "app/resources/resource_names.h"
 #include "app/top_panel.h"
@@ -88,7 +89,7 @@ void TFormMain::Create_Controllers()
 
 bool TFormMain::Ready_For_Command() const
 {
-    return !m_files.opening_or_saving() && !m_syncing && m_view.Data_Loaded;
+    return !m_files.opening_or_saving() && !m_lists->syncing() && m_view.Data_Loaded;
 }
 
 void TFormMain::Add_Bottom_Bar(QWidget *bar)
@@ -106,8 +107,7 @@ void TFormMain::Add_Edit_Menu_Section(std::function<QList<QAction *>()> section)
 void TFormMain::Show_Page_Tab()
 {
     const QSignalBlocker blocker(m_page_control);
-    const QScopedValueRollback<bool> guard(m_syncing, true);
-    m_page_control->setCurrentIndex(m_view.View_Mode - 1);
+    m_lists->Quietly([this] { m_page_control->setCurrentIndex(m_view.View_Mode - 1); });
 }
 
 // The controllers go first: QWidget would delete them after this class's members are gone, and

@@ -38,6 +38,7 @@ struct CheckFinding;
 class GridModel;
 class GridDelegate;
 class LinkTransfers;
+class ListBinding;
 class TFormUpgrade;
 class Ui_Services;
 
@@ -167,19 +168,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct BoundGrid
-    {
-        QTableView *view = nullptr;
-        GridModel *model = nullptr;
-        GridDelegate *delegate = nullptr;
-        int view_mode = kSatellitesPage;
-        GridId grid = GridId::Sat;
-        bool row_changed_by_press = false;
-    };
-
     void Build_Window();
     void Build_Tool_Bar();
     void Build_File_Menu();
@@ -187,18 +177,8 @@ private:
 
     // Lists (Main_lists.cpp).
     void Bind_Lists();
-    void Bind_Grid(QTableView *view, int view_mode, GridId grid);
-    void Bind_Fav_List(QListWidget *list);
-    void On_Current_Row_Changed(BoundGrid &bound, int model_row);
-    void On_Row_Clicked(BoundGrid &bound, int model_row);
-    void On_Page_Changed(int index);
     void Apply_Changes() override;
-    void Sync_Cursors();
-    void Refill_Fav_List();
-    void Refill_Info_List();
     void Open_Editor(GridId grid);
-    BoundGrid *Bound(QObject *view_or_viewport);
-    void Press_Row_For_Menu(BoundGrid &bound, const QPoint &position);
 
     void Build_Edit_Menu();
     GridId Focused_Program_Grid() const override;
@@ -238,8 +218,6 @@ private:
     MainViews m_views;
     FileCommands m_files;
     QString m_pending_file;
-    bool m_syncing = false;
-    bool m_fav_row_changed_by_press = false;
 
     QStackedWidget *m_stack = nullptr;
     QLabel *m_image_main = nullptr;
@@ -248,7 +226,6 @@ private:
     QTabWidget *m_page_control = nullptr;
     PageWidgets m_sat_page;
     PageWidgets m_ter_page;
-    std::vector<BoundGrid> m_grids;
     ListMenus m_menus;
 
     QToolButton *m_tb_file = nullptr;
@@ -264,6 +241,7 @@ private:
     StepRecorder m_step_recorder;
     QObject *m_controllers = nullptr; // deleted first, while the window is whole
     LinkTransfers *m_link = nullptr;
+    ListBinding *m_lists = nullptr;
 
     QAction *m_check = nullptr;
     QPointer<CheckWindow> m_check_window;

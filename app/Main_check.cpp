@@ -101,7 +101,7 @@ void TFormMain::Refresh_Check_Window()
 
 void TFormMain::Go_To_Finding(const CheckFinding &finding)
 {
-    if (m_files.opening_or_saving() || m_syncing || !m_view.Data_Loaded)
+    if (!Ready_For_Command())
         return;
     const std::optional<GridId> grid = Show_Finding(m_views, finding);
     Show_Page_Tab();
@@ -123,7 +123,7 @@ void TFormMain::Go_To_Finding(const CheckFinding &finding)
 void TFormMain::Run_Repair(const char *caption, const char *question, int count,
                            const std::function<void(ChannelDatabase &)> &repair)
 {
-    if (m_files.opening_or_saving() || m_syncing || !m_view.Data_Loaded || count <= 0)
+    if (!Ready_For_Command() || count <= 0)
         return;
     if (!m_ui.Ask_Yes(m_check_window, QString::fromUtf8(question).arg(count),
                       Ui_Services::Buttons::YesNo))

@@ -2,6 +2,8 @@
 
 #include "app/Main.h"
 
+#include "app/list_binding.h"
+
 #include "dialogs/EditFAV.h"
 #include "dialogs/EditLnb.h"
 #include "views/grid_model.h"
@@ -31,9 +33,7 @@ void TFormMain::SG_S_SatDblClick()
     m_views.Fill_Tp_Grid();
     m_views.Show_Info(satellite, kNoSlot, kNoSlot);
     // The grid shows the new name from the display row.
-    for (BoundGrid &bound : m_grids)
-        if (bound.grid == GridId::Sat)
-            bound.model->Refresh();
+    m_lists->Refresh_Grid(GridId::Sat);
 }
 
 void TFormMain::LB_S_FAVDblClick()

@@ -5,6 +5,8 @@
 
 #include "app/Main.h"
 
+#include "app/list_binding.h"
+
 #include "dialogs/EditProg.h"
 #include "dialogs/run_tp_dialog.h"
 #include "views/context_menus.h"
@@ -89,7 +91,7 @@ void TFormMain::Bind_List_Menus()
     connect(m.Delete_Tv, &QAction::triggered, this, &TFormMain::Delete_TvClick);
     connect(m.Delete_Radio, &QAction::triggered, this, &TFormMain::Delete_RadioClick);
 
-    for (BoundGrid &bound : m_grids) {
+    for (ListBinding::BoundGrid &bound : m_lists->grids()) {
         QTableView *view = bound.view;
         const GridId grid = bound.grid;
         connect(view, &QWidget::customContextMenuRequested, this,
@@ -106,7 +108,7 @@ void TFormMain::Bind_List_Menus()
 
 void TFormMain::Pop_Up_Menu(GridId grid, QTableView *view, const QPoint &position)
 {
-    if (m_files.opening_or_saving() || m_syncing)
+    if (m_files.opening_or_saving() || m_lists->syncing())
         return;
     view->setFocus(Qt::PopupFocusReason);
     QMenu *menu = nullptr;
@@ -244,7 +246,7 @@ void TFormMain::Delete_RadioClick()
 
 void TFormMain::Run_Edit_Command(const QString &caption, const EditCommand &command)
 {
-    if (m_files.opening_or_saving() || m_syncing || !m_view.Data_Loaded)
+    if (!Ready_For_Command())
         return;
     MainEditHost host(this, *m_db, m_view, m_ui);
     FocusRequest focus;
