@@ -43,13 +43,6 @@ namespace {
 
 const QColor kWindowColour{221, 221, 221};
 
-void Set_Column_Widths(QTableView *grid, std::initializer_list<int> widths)
-{
-    int column = 0;
-    for (const int width : widths)
-        grid->horizontalHeader()->resizeSection(column++, width);
-}
-
 } // namespace
 
 TFormMain::TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent)
@@ -265,17 +258,6 @@ const PageWidgets &TFormMain::page_widgets(int view_mode) const
     return view_mode == kTerrestrialPage ? m_ter_page : m_sat_page;
 }
 
-void TFormMain::Reset_Grid_Columns()
-{
-    Set_Column_Widths(m_sat_page.sat, {50, 170});
-    Set_Column_Widths(m_sat_page.tp, {60, 48, 28, 47, 34});
-    Set_Column_Widths(m_sat_page.tv, {60, 140, 20});
-    Set_Column_Widths(m_sat_page.radio, {60, 140, 20});
-    Set_Column_Widths(m_ter_page.tp, {65, 190});
-    Set_Column_Widths(m_ter_page.tv, {65, 160, 25});
-    Set_Column_Widths(m_ter_page.radio, {65, 160, 25});
-}
-
 // The widgets' part of the no-file state; the views and the version field's edit flag are
 // reset by the file commands.
 void TFormMain::Show_No_File()
@@ -283,7 +265,7 @@ void TFormMain::Show_No_File()
     emit m_events->noFile();
     m_top.panel->hide();
     m_stack->setCurrentWidget(m_image_main);
-    Enable_Save_Actions();
+    PM_FilePopup();
     m_write->setEnabled(false);
     setWindowState(windowState() | Qt::WindowMaximized);
     {
@@ -293,7 +275,7 @@ void TFormMain::Show_No_File()
     Reset_Panel_Widths(m_sat_page, true);
     Reset_Panel_Widths(m_ter_page, false);
     Apply_Changes();
-    Reset_Grid_Columns();
+    Reset_Grid_Columns(m_sat_page, m_ter_page);
     Refresh_Check_Window();
 }
 

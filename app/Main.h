@@ -54,8 +54,6 @@ public:
     ViewState &view_state() { return m_view; }
     MainViews &views() override { return m_views; }
     FileCommands &file_commands() override { return m_files; }
-    const QString &current_file() const { return m_files.current_file(); }
-    bool busy() const { return m_files.busy(); }
 
     // The no-file state.
     void Reset_Views();
@@ -115,7 +113,6 @@ public:
     // a second start wait until the transfer has returned.
     void ReadDataClick(FileKind kind);
     void PMWriteClick();
-    bool link_busy() const { return m_files.link_busy(); }
 
     // The database check (Main_check.cpp): Edit > "Check database..." opens the check window,
     // which follows every change while it is open; a finding goes to its entry.
@@ -126,7 +123,6 @@ public:
 
 private:
     // WindowShell: what the controllers reach of the window (app/controllers/window_shell.h).
-    QWidget *window_widget() override { return this; }
     Ui_Services &ui() override { return m_ui; }
     ShellEvents &events() override { return *m_events; }
     QObject *controller_parent() override { return m_controllers; }
@@ -163,8 +159,6 @@ public:
     QTabWidget *page_control() const { return m_page_control; }
     QLineEdit *version_edit() const { return m_top.version_edit; }
     QLabel *file_name_label() const { return m_top.file_name; }
-    bool version_edited() const { return m_files.version_edited(); }
-    bool Has_Unsaved_Changes() const { return m_files.Has_Unsaved_Changes(); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -173,7 +167,6 @@ private:
     void Build_Window();
     void Build_Tool_Bar();
     void Build_File_Menu();
-    void Reset_Grid_Columns();
 
     // Lists (Main_lists.cpp).
     void Bind_Lists();
@@ -194,8 +187,6 @@ private:
     // Context menus (Main_menus.cpp).
     void Bind_List_Menus();
     void Pop_Up_Menu(GridId grid, QTableView *view, const QPoint &position);
-    template<typename Command>
-    void Run_Edit_Command(const QAction *caption, Command command);
     void Focus_Grid(GridId grid) override;
     QTableView *Grid_View(GridId grid) const override;
     QTableView *Grid_View_Of_Page(int view_mode, GridId grid) const override;
@@ -208,7 +199,6 @@ private:
                     const std::function<void(ChannelDatabase &)> &repair);
 
     // Files (Main_file.cpp).
-    void Enable_Save_Actions();
     void Open_Pending_When_Idle();
     bool Idle() const;
 

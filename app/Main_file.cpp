@@ -39,14 +39,9 @@ void TFormMain::Prepare_File_Menu()
     PM_FilePopup();
 }
 
-void TFormMain::PM_FilePopup()
-{
-    Enable_Save_Actions();
-}
-
 // Save and its shortcut Ctrl+S follow the loaded database at once, not only when the menu
-// opens.
-void TFormMain::Enable_Save_Actions()
+// opens: every change of the loaded state runs this too.
+void TFormMain::PM_FilePopup()
 {
     m_save->setEnabled(m_view.Data_Loaded);
     m_save_as->setEnabled(m_view.Data_Loaded);
@@ -118,12 +113,12 @@ void TFormMain::Show_Loaded_State()
     m_stack->setCurrentWidget(m_view.Data_Loaded ? m_panel_main
                                                  : static_cast<QWidget *>(m_image_main));
     m_write->setEnabled(m_view.Data_Loaded);
-    Enable_Save_Actions();
+    PM_FilePopup();
 }
 
 bool TFormMain::Idle() const
 {
-    return !busy() && QApplication::activeModalWidget() == nullptr
+    return !m_files.busy() && QApplication::activeModalWidget() == nullptr
            && QApplication::activePopupWidget() == nullptr;
 }
 

@@ -183,12 +183,6 @@ void TFormMain::Show_Act_SatClick()
     Focus_Grid(GridId::Sat);
 }
 
-template<typename Command>
-void TFormMain::Run_Edit_Command(const QAction *caption, Command command)
-{
-    Run_Edit_Command(caption->text(), EditCommand(command));
-}
-
 QTableView *TFormMain::Grid_View(GridId grid) const
 {
     return Grid_View_Of_Page(m_view.View_Mode, grid);
@@ -211,37 +205,37 @@ void TFormMain::Focus_Grid(GridId grid)
 
 void TFormMain::New_TpClick()
 {
-    Run_Edit_Command(m_menus.New_Tp, orvane::New_TpClick);
+    Run_Edit_Command(m_menus.New_Tp->text(), orvane::New_TpClick);
 }
 
 void TFormMain::New_TvClick()
 {
-    Run_Edit_Command(m_menus.New_Tv, orvane::New_TvClick);
+    Run_Edit_Command(m_menus.New_Tv->text(), orvane::New_TvClick);
 }
 
 void TFormMain::New_RadioClick()
 {
-    Run_Edit_Command(m_menus.New_Radio, orvane::New_RadioClick);
+    Run_Edit_Command(m_menus.New_Radio->text(), orvane::New_RadioClick);
 }
 
 void TFormMain::Delete_TpClick()
 {
-    Run_Edit_Command(m_menus.Delete_Tp, orvane::Delete_TpClick);
+    Run_Edit_Command(m_menus.Delete_Tp->text(), orvane::Delete_TpClick);
 }
 
 void TFormMain::Del_All_Empty_TpClick()
 {
-    Run_Edit_Command(m_menus.Del_All_Empty_Tp, orvane::Del_All_Empty_TpClick);
+    Run_Edit_Command(m_menus.Del_All_Empty_Tp->text(), orvane::Del_All_Empty_TpClick);
 }
 
 void TFormMain::Delete_TvClick()
 {
-    Run_Edit_Command(m_menus.Delete_Tv, orvane::Delete_TvClick);
+    Run_Edit_Command(m_menus.Delete_Tv->text(), orvane::Delete_TvClick);
 }
 
 void TFormMain::Delete_RadioClick()
 {
-    Run_Edit_Command(m_menus.Delete_Radio, orvane::Delete_RadioClick);
+    Run_Edit_Command(m_menus.Delete_Radio->text(), orvane::Delete_RadioClick);
 }
 
 void TFormMain::Run_Edit_Command(const QString &caption, const EditCommand &command)

@@ -203,7 +203,25 @@ QWidget *Make_Page(PageWidgets &widgets, const char *name)
     return widgets.page;
 }
 
+void Set_Column_Widths(QTableView *grid, std::initializer_list<int> widths)
+{
+    int column = 0;
+    for (const int width : widths)
+        grid->horizontalHeader()->resizeSection(column++, width);
+}
+
 } // namespace
+
+void Reset_Grid_Columns(const PageWidgets &satellites, const PageWidgets &terrestrial)
+{
+    Set_Column_Widths(satellites.sat, {50, 170});
+    Set_Column_Widths(satellites.tp, {60, 48, 28, 47, 34});
+    Set_Column_Widths(satellites.tv, {60, 140, 20});
+    Set_Column_Widths(satellites.radio, {60, 140, 20});
+    Set_Column_Widths(terrestrial.tp, {65, 190});
+    Set_Column_Widths(terrestrial.tv, {65, 160, 25});
+    Set_Column_Widths(terrestrial.radio, {65, 160, 25});
+}
 
 QFont Arial(int pixel_size, bool bold)
 {

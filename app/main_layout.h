@@ -31,6 +31,9 @@ QFont Arial(int pixel_size, bool bold = false);
 PageWidgets Build_Satellites_Page();
 PageWidgets Build_Terrestrial_Page();
 
+// Puts the grids' columns back to their widths at reset.
+void Reset_Grid_Columns(const PageWidgets &satellites, const PageWidgets &terrestrial);
+
 // Puts the page's column panels back to their widths at reset.
 void Reset_Panel_Widths(const PageWidgets &page, bool satellites);
 

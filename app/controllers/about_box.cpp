@@ -37,7 +37,7 @@ QString AboutBox::About_Text() const
 
 void AboutBox::AboutClick()
 {
-    QMessageBox::about(m_shell.window_widget(), QStringLiteral("About"), About_Text());
+    QMessageBox::about(m_shell.Dialog_Parent(), QStringLiteral("About"), About_Text());
 }
 
 } // namespace orvane

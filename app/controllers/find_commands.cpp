@@ -17,7 +17,7 @@ FindCommands::FindCommands(WindowShell &shell)
     , m_bar(new FindBar)
 {
     shell.Add_Bottom_Bar(m_bar);
-    QWidget *window = shell.window_widget();
+    QWidget *window = shell.Dialog_Parent();
     auto make = [this, window](const char *name, const char *text, const QKeySequence &keys,
                                void (FindCommands::*command)()) {
         auto *action = new QAction(QString::fromUtf8(text), window);

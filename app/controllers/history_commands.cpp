@@ -22,7 +22,7 @@ HistoryCommands::HistoryCommands(WindowShell &shell)
     , m_shell(shell)
     , m_stack(new QUndoStack(this))
 {
-    QWidget *window = shell.window_widget();
+    QWidget *window = shell.Dialog_Parent();
     m_stack->setUndoLimit(kUndoLimit);
     m_undo = m_stack->createUndoAction(window, QStringLiteral("Undo"));
     m_undo->setShortcut(QKeySequence::Undo);

@@ -255,13 +255,13 @@ void OrderCommands::Move_To_NumberClick(GridId grid)
         return;
     Ui_Services &ui = m_shell.ui();
     const std::optional<QString> typed
-            = ui.Ask_Text(m_shell.window_widget(), Plain_Caption(caption::kMoveToNumber),
+            = ui.Ask_Text(m_shell.Dialog_Parent(), Plain_Caption(caption::kMoveToNumber),
                           QStringLiteral("Number (1 to %1):").arg(listed));
     if (!typed)
         return;
     const NumberAnswer answer = Read_Program_Number(typed->toStdString(), listed);
     if (!answer.error.empty()) {
-        ui.Error_Box(m_shell.window_widget(), QString::fromStdString(answer.error));
+        ui.Error_Box(m_shell.Dialog_Parent(), QString::fromStdString(answer.error));
         return;
     }
     Run_Order_Command(Plain_Caption(caption::kMoveToNumber), grid, [&](MainViews &moved) {
@@ -297,7 +297,7 @@ void OrderCommands::Order_LikeClick()
         return;
     Ui_Services &ui = m_shell.ui();
     const std::optional<QList<bool>> ticked = ui.Choose_Options(
-            m_shell.window_widget(),
+            m_shell.Dialog_Parent(),
             {QString::fromUtf8(kOrderLikeTitle),
              QString::fromUtf8(kOrderLikeText),
              {QString::fromUtf8(kTakeNames), QString::fromUtf8(kTakeFavourites)}});
@@ -316,7 +316,7 @@ void OrderCommands::Order_LikeClick()
     QStringList details;
     for (std::size_t i = 1; i < lines.size(); ++i)
         details << QString::fromStdString(lines[i]);
-    ui.Show_Report(m_shell.window_widget(), QString::fromStdString(lines.front()),
+    ui.Show_Report(m_shell.Dialog_Parent(), QString::fromStdString(lines.front()),
                    details.join(u'\n'));
 }
 

@@ -58,7 +58,7 @@ void ProgramListCommands::Export_Program_ListClick()
     if (m_shell.file_commands().opening_or_saving() || !m_shell.views().view().Data_Loaded)
         return;
     Ui_Services &ui = m_shell.ui();
-    QWidget *parent = m_shell.window_widget();
+    QWidget *parent = m_shell.Dialog_Parent();
     const QString path
             = ui.Save_Typed_File_Name(parent, QString::fromUtf8(kExportTitle), Csv_Files());
     if (path.isEmpty())
@@ -77,7 +77,7 @@ void ProgramListCommands::Import_Program_ListClick()
     if (!m_shell.Ready_For_Command())
         return;
     Ui_Services &ui = m_shell.ui();
-    QWidget *parent = m_shell.window_widget();
+    QWidget *parent = m_shell.Dialog_Parent();
     const QString path
             = ui.Open_Typed_File_Name(parent, QString::fromUtf8(kImportTitle), Csv_Files());
     if (path.isEmpty())

@@ -56,7 +56,7 @@ public:
     virtual ~WindowShell() = default;
 
     // The window: the parent of dialogs, and where window-wide actions are added.
-    virtual QWidget *window_widget() = 0;
+    virtual QWidget *Dialog_Parent() = 0;
     virtual Ui_Services &ui() = 0;
     virtual ChannelDatabase &database() = 0;
     virtual MainViews &views() = 0;

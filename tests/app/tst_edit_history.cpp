@@ -167,7 +167,7 @@ void TestEditHistory::restore_is_one_step_data()
 void TestEditHistory::restore_is_one_step()
 {
     QFETCH(QString, change);
-    QString path = m_f->window.current_file();
+    QString path = m_f->window.file_commands().current_file();
     const auto type_version = [this](const QString &text) {
         m_f->window.version_edit()->selectAll();
         QTest::keyClicks(m_f->window.version_edit(), text);
@@ -214,7 +214,7 @@ void TestEditHistory::restore_is_one_step()
     m_f->ui.Push_Choice(0);
     Controller_Of<BackupRestoreCommand>(m_f->window).action()->trigger();
     QCOMPARE(m_f->ui.last_choice_rows().first().at(1), path);
-    QCOMPARE(m_f->window.current_file(), path);
+    QCOMPARE(m_f->window.file_commands().current_file(), path);
     QCOMPARE(m_f->window.file_name_label()->text(),
              "Open The File Name:  " + QFileInfo(path).fileName());
     QVERIFY(shows(Image(backup->raw), File_State_Of(*backup)));
@@ -243,13 +243,13 @@ void TestEditHistory::restore_is_one_step()
 // unsaved, whatever is undone after it.
 void TestEditHistory::restore_without_its_file_stays_unsaved()
 {
-    const QString path = m_f->window.current_file();
+    const QString path = m_f->window.file_commands().current_file();
     m_f->window.PMSaveClick();
     BackupFile backup = List_Backups(QFile::encodeName(m_f->Backups()).toStdString()).front();
     backup.origin = QFile::encodeName(path).toStdString();
     QVERIFY(QFile::remove(path));
     QVERIFY(m_f->window.file_commands().Restore_Backup(backup));
-    QCOMPARE(m_f->window.current_file(), path);
+    QCOMPARE(m_f->window.file_commands().current_file(), path);
     QVERIFY(View().Data_Modified);
     QVERIFY(!Controller_Of<HistoryCommands>(m_f->window).stack()->canUndo());
 

@@ -86,8 +86,8 @@ void TestOpenFile::opensSampleFile()
     QCOMPARE(f.ui.errors(), QStringList());
     QVERIFY2(f.ui.failures().isEmpty(), qPrintable(f.ui.failures().join('\n')));
     QCOMPARE(f.window.database().File_Kind, kind);
-    QCOMPARE(f.window.current_file(), path);
-    QVERIFY(!f.window.Has_Unsaved_Changes());
+    QCOMPARE(f.window.file_commands().current_file(), path);
+    QVERIFY(!f.window.file_commands().Has_Unsaved_Changes());
     QCOMPARE(f.window.file_name_label()->text(), "Open The File Name:  " + name);
     QCOMPARE(f.Child("Panel_FileName")->minimumWidth(), f.window.file_name_label()->width() + 20);
     QCOMPARE(f.Child("Panel_Version")->isHidden(), !version_shown);
@@ -183,7 +183,7 @@ void TestOpenFile::cancelledDialogKeepsKind()
     QVERIFY(f.Open(QString(), FileKind::Default)); // cancelled: still loaded
     QCOMPARE(f.window.database().File_Kind, FileKind::ChannelData);
     QCOMPARE(f.window.database().Expected_File_Size, std::size_t(262144));
-    QCOMPARE(f.window.current_file(), path);
+    QCOMPARE(f.window.file_commands().current_file(), path);
     QCOMPARE(f.ui.errors(), QStringList());
 
     f.window.PMSaveClick();
@@ -233,9 +233,9 @@ void TestOpenFile::asksBeforeDroppingChanges()
     QCOMPARE(f.ui.shown().last().buttons, Ui_Services::Buttons::YesCancel);
     QCOMPARE(f.ui.errors(), QStringList());
     QVERIFY(f.window.view_state().Data_Loaded);
-    QCOMPARE(f.window.current_file(), answer ? other : first);
+    QCOMPARE(f.window.file_commands().current_file(), answer ? other : first);
     QCOMPARE(f.window.database().File_Kind, answer ? FileKind::ChannelData : FileKind::Default);
-    QCOMPARE(f.window.Has_Unsaved_Changes(), !answer);
+    QCOMPARE(f.window.file_commands().Has_Unsaved_Changes(), !answer);
     QCOMPARE(f.window.page_widgets(kSatellitesPage).sat->model()->rowCount(), 61);
     QVERIFY2(f.ui.failures().isEmpty(), qPrintable(f.ui.failures().join('\n')));
 }
@@ -251,11 +251,11 @@ void TestOpenFile::handOverWaitsWhileBusy()
     QString file_during_open;
     QString wait_text;
     QTimer::singleShot(0, &f.window, [&] {
-        was_busy = f.window.busy();
+        was_busy = f.window.file_commands().busy();
         if (const auto *face = f.window.findChild<TFormFace *>())
             wait_text = face->Label1()->text();
         f.window.Instance_Message(handed);
-        file_during_open = f.window.current_file();
+        file_during_open = f.window.file_commands().current_file();
     });
 
     QVERIFY(f.Open(first, FileKind::ChannelData)); // the please-wait window runs the timer
@@ -263,8 +263,8 @@ void TestOpenFile::handOverWaitsWhileBusy()
     QCOMPARE(wait_text, "File is being opened now. Please wait......");
     QVERIFY(!f.window.findChild<TFormFace *>()); // closed and destroyed
     QCOMPARE(file_during_open, first);
-    QCOMPARE(f.window.current_file(), first);
-    QTRY_COMPARE_WITH_TIMEOUT(f.window.current_file(), handed, 3000);
+    QCOMPARE(f.window.file_commands().current_file(), first);
+    QTRY_COMPARE_WITH_TIMEOUT(f.window.file_commands().current_file(), handed, 3000);
     QCOMPARE(f.window.database().File_Kind, FileKind::Default);
     QCOMPARE(f.ui.shown().size(), 1); // the open dialog only
 }

@@ -137,7 +137,7 @@ void TestSaveCommands::saveShortcutWithoutMenu()
         path = f.Path(QStringLiteral("AS.BIN"));
         f.ui.Push_Save_File(path);
         f.window.Save_DataClick(FileKind::ChannelData);
-        QCOMPARE(f.window.current_file(), path);
+        QCOMPARE(f.window.file_commands().current_file(), path);
     }
     f.window.show();
     QVERIFY(QTest::qWaitForWindowActive(&f.window));
@@ -182,7 +182,7 @@ void TestSaveCommands::fileMenuItems()
     const QString path = f.Write_Sample(QStringLiteral("D.BIN"), FileKind::Default);
     f.ui.Push_Open_File(path);
     QMenu::menuInAction(f.window.file_menu()->actions().at(0))->actions().at(1)->trigger();
-    QCOMPARE(f.window.current_file(), path);
+    QCOMPARE(f.window.file_commands().current_file(), path);
     QCOMPARE(f.window.database().File_Kind, FileKind::Default);
 }
 
@@ -206,8 +206,8 @@ void TestSaveCommands::versionFieldGoesIntoHeader()
 
     f.window.version_edit()->selectAll();
     QTest::keyClicks(f.window.version_edit(), typed);
-    QVERIFY(f.window.version_edited());
-    QVERIFY(f.window.Has_Unsaved_Changes()); // before the File menu was opened
+    QVERIFY(f.window.file_commands().version_edited());
+    QVERIFY(f.window.file_commands().Has_Unsaved_Changes()); // before the File menu was opened
     QVERIFY(!f.window.view_state().Data_Modified);
 
     // The "File" tool button stores the text before its menu opens.
@@ -220,8 +220,8 @@ void TestSaveCommands::versionFieldGoesIntoHeader()
 
     f.window.PMSaveClick();
     QCOMPARE(Header_Version(Read_File(path)), stored);
-    QVERIFY(!f.window.Has_Unsaved_Changes());
-    QVERIFY(!f.window.version_edited());
+    QVERIFY(!f.window.file_commands().Has_Unsaved_Changes());
+    QVERIFY(!f.window.file_commands().version_edited());
 
     QVERIFY(f.Open(path, FileKind::Default));
     QCOMPARE(f.window.version_edit()->text(), QString::fromLatin1(stored).trimmed());
@@ -234,8 +234,8 @@ void TestSaveCommands::versionSetByCodeIsNoEdit()
     QVERIFY(f.Open(f.Write_Sample(QStringLiteral("DEFAULT.BIN"), FileKind::Default),
                    FileKind::Default));
     f.window.version_edit()->setText(QStringLiteral("CODE"));
-    QVERIFY(!f.window.version_edited());
-    QVERIFY(!f.window.Has_Unsaved_Changes());
+    QVERIFY(!f.window.file_commands().version_edited());
+    QVERIFY(!f.window.file_commands().Has_Unsaved_Changes());
     f.window.Prepare_File_Menu();
     QVERIFY(!f.window.view_state().Data_Modified);
     QCOMPARE(Header_Version(f.window.database()), QByteArray("V1.0.7  "));
@@ -254,7 +254,7 @@ void TestSaveCommands::versionRefusesTextOutsideLatin1()
     QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QStringLiteral("\u20ac"),
                         Qt::NoModifier); // the euro sign: no key of its own in QTest
     QTest::keyClicks(edit, QStringLiteral("1"));
-    QVERIFY(f.window.version_edited());
+    QVERIFY(f.window.file_commands().version_edited());
     f.window.Prepare_File_Menu();
 
     // The euro sign has no Latin-1 byte: the field refuses it instead of storing "?".
@@ -307,7 +307,7 @@ void TestSaveCommands::closeQuestion()
     QCOMPARE(f.window.isVisible(), !closes);
     QCOMPARE(QFile::exists(f.Working_Copy()), !closes);
     QVERIFY(f.window.view_state().Data_Loaded);
-    QCOMPARE(f.window.Has_Unsaved_Changes(), !change.isEmpty());
+    QCOMPARE(f.window.file_commands().Has_Unsaved_Changes(), !change.isEmpty());
     QVERIFY2(f.ui.failures().isEmpty(), qPrintable(f.ui.failures().join('\n')));
 }
 
@@ -324,7 +324,7 @@ void TestSaveCommands::closeIgnoredWhileBusy()
     bool closed = true;
     QString wait_text;
     QTimer::singleShot(0, &f.window, [&] {
-        was_busy = f.window.busy();
+        was_busy = f.window.file_commands().busy();
         if (const auto *face = f.window.findChild<TFormFace *>())
             wait_text = face->Label1()->text();
         closed = f.window.close();
@@ -337,7 +337,7 @@ void TestSaveCommands::closeIgnoredWhileBusy()
     QVERIFY(f.window.isVisible());
     QCOMPARE(f.ui.questions(), QStringList());
     QVERIFY(QFile::exists(f.Working_Copy()));
-    QVERIFY(!f.window.busy());
+    QVERIFY(!f.window.file_commands().busy());
     QVERIFY(f.window.close()); // saved: nothing to ask
 }
 

@@ -321,10 +321,10 @@ void TestUpgradeDialog::cancelledTransfer()
     QVERIFY(watch.states.contains(QString::fromUtf8(link_text::kConnecting)));
     QCOMPARE(Last(watch.states), QString::fromUtf8(link_text::kUpdateFailed));
     QVERIFY(f.window.isEnabled());
-    QVERIFY(!f.window.link_busy());
+    QVERIFY(!f.window.file_commands().link_busy());
     QVERIFY(!QFile::exists(target));
     QCOMPARE(f.window.database().File_Kind, read ? loaded : kind);
-    QCOMPARE(f.window.current_file(), source);
+    QCOMPARE(f.window.file_commands().current_file(), source);
     QVERIFY(Read_File(source) == Sample_Bytes(read ? loaded : kind));
     QCOMPARE(f.ui.failures(), QStringList());
     QCOMPARE(f.ui.errors(), QStringList());
@@ -395,7 +395,7 @@ void TestUpgradeDialog::writeSavesFirst()
     if (version_typed) {
         f.window.version_edit()->selectAll();
         QTest::keyClicks(f.window.version_edit(), QStringLiteral("V2.0.0X"));
-        QVERIFY(f.window.Has_Unsaved_Changes());
+        QVERIFY(f.window.file_commands().Has_Unsaved_Changes());
     } else {
         f.window.view_state().Data_Modified = true;
     }
@@ -412,7 +412,7 @@ void TestUpgradeDialog::writeSavesFirst()
         QVERIFY(sent == Sample_Bytes(kind));
     else
         QCOMPARE(sent.mid(40, 8), QByteArray("V2.0.0X "));
-    QVERIFY(!f.window.Has_Unsaved_Changes());
+    QVERIFY(!f.window.file_commands().Has_Unsaved_Changes());
     QCOMPARE(f.ui.failures(), QStringList());
 }
 
@@ -432,7 +432,7 @@ void TestUpgradeDialog::failedSaveSendsNothing()
     QCOMPARE(f.ui.errors().size(), 1);
     QVERIFY(f.ui.errors().constFirst().startsWith(
             QStringLiteral("Find an error, when saving this file,")));
-    QVERIFY(f.window.Has_Unsaved_Changes());
+    QVERIFY(f.window.file_commands().Has_Unsaved_Changes());
     QVERIFY(f.window.isEnabled());
 }
 
@@ -481,8 +481,8 @@ void TestUpgradeDialog::runningTransferHoldsOff()
         QVERIFY(!accepted_close);
         QTRY_VERIFY(!f.window.isVisible());
     } else if (what == "hand-over") {
-        QCOMPARE(f.window.current_file(), path);
-        QTRY_COMPARE(f.window.current_file(), other);
+        QCOMPARE(f.window.file_commands().current_file(), path);
+        QTRY_COMPARE(f.window.file_commands().current_file(), other);
         QCOMPARE(f.window.database().File_Kind, FileKind::Default);
     }
     QCOMPARE(f.ui.failures(), QStringList());
@@ -523,7 +523,7 @@ void TestUpgradeDialog::throughSimulatedReceiver()
     QCOMPARE(f.ui.questions(), QStringList{QString::fromUtf8(app_text::kOpenQuestion)});
     QVERIFY(Read_File(kept) == Sample_Bytes(FileKind::Default));
     QCOMPARE(f.window.database().File_Kind, FileKind::ChannelData);
-    QVERIFY(f.window.Has_Unsaved_Changes());
+    QVERIFY(f.window.file_commands().Has_Unsaved_Changes());
 
     f.window.view_state().Data_Modified = false;
     Set_Com_Ports({device});
@@ -531,7 +531,7 @@ void TestUpgradeDialog::throughSimulatedReceiver()
     f.ui.Push_Save_File(received);
     f.window.ReadDataClick(FileKind::Default);
     QVERIFY(Read_File(received) == Sample_Bytes(FileKind::Default));
-    QCOMPARE(f.window.current_file(), received);
+    QCOMPARE(f.window.file_commands().current_file(), received);
     QCOMPARE(f.window.database().File_Kind, FileKind::Default);
 
     LinkWatch write_watch(f.window);
