@@ -5,6 +5,7 @@
 #include "app/controllers/accessible_names.h"
 #include "app/controllers/backup_restore_command.h"
 #include "app/controllers/desktop_shortcuts.h"
+#include "app/controllers/edit_menu.h"
 #include "app/controllers/find_commands.h"
 #include "app/controllers/history_commands.h"
 #include "app/controllers/keyboard_route.h"
@@ -59,7 +60,6 @@ TFormMain::TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent)
     Bind_Lists();
     Bind_List_Menus();
     Create_Controllers();
-    Build_Edit_Menu();
     Reset_Views(); // FormCreate
 }
 
@@ -68,6 +68,7 @@ TFormMain::TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent)
 void TFormMain::Create_Controllers()
 {
     m_controllers = new QObject(this);
+    m_edit = new EditMenu(*this);
     new HistoryCommands(*this);
     new BackupRestoreCommand(*this);
     new ProgramListCommands(*this);
@@ -92,7 +93,7 @@ void TFormMain::Add_Bottom_Bar(QWidget *bar)
 
 void TFormMain::Add_Edit_Menu_Section(std::function<QList<QAction *>()> section)
 {
-    m_edit_sections.push_back(std::move(section));
+    m_edit->Add_Section(std::move(section));
 }
 
 // After the lists went to another page by themselves, the tab only has to show it. The focus
@@ -183,14 +184,13 @@ void TFormMain::Build_Tool_Bar()
     };
     m_tb_file = add_button("TB_File", QStringLiteral("File"), resource::kToolFile,
                            resource::kToolFileHot, QKeySequence(QStringLiteral("Alt+F")));
-    auto *edit = add_button("TB_Edit", QStringLiteral("Edit"), resource::kToolEdit,
-                            resource::kToolEditHot, QKeySequence(QStringLiteral("Alt+E")));
+    add_button("TB_Edit", QStringLiteral("Edit"), resource::kToolEdit, resource::kToolEditHot,
+               QKeySequence(QStringLiteral("Alt+E")));
     auto *help = add_button("TB_Help", QStringLiteral("Help"), resource::kToolHelp,
                             resource::kToolHelpHot, QKeySequence(QStringLiteral("Alt+H")));
     auto *exit = add_button("TB_Exit", QStringLiteral("Exit"), resource::kToolExit,
                             resource::kToolExitHot, QKeySequence(QStringLiteral("Alt+X")));
     connect(m_tb_file, &QToolButton::clicked, this, &TFormMain::TB_FileClick);
-    connect(edit, &QToolButton::clicked, this, &TFormMain::TB_EditClick);
     connect(help, &QToolButton::clicked, this, &TFormMain::TB_HelpClick);
     connect(exit, &QToolButton::clicked, this, &TFormMain::close); // TB_ExitClick
     addToolBar(Qt::TopToolBarArea, bar);

@@ -37,6 +37,7 @@ class CheckWindow;
 struct CheckFinding;
 class GridModel;
 class GridDelegate;
+class EditMenu;
 class LinkTransfers;
 class ListBinding;
 class TFormUpgrade;
@@ -71,9 +72,6 @@ public:
     void Save_DataClick(FileKind target_kind);
     void TB_HelpClick();
     // The "Edit" tool button and its menu (Main_menu_edit.cpp).
-    void TB_EditClick();
-    void PM_EditPopup();
-    QMenu *edit_menu() const { return m_edit_menu; }
     QMenu *help_menu() const override { return m_help_menu; }
     QMenu *file_menu() const override { return m_file_menu; }
     QAction *save_action() const { return m_save; }
@@ -173,7 +171,6 @@ private:
     void Apply_Changes() override;
     void Open_Editor(GridId grid);
 
-    void Build_Edit_Menu();
     GridId Focused_Program_Grid() const override;
     // The caption's "*" while there are unsaved changes.
     void Show_Modified_Mark() override;
@@ -221,17 +218,16 @@ private:
     QToolButton *m_tb_file = nullptr;
     QMenu *m_file_menu = nullptr;
     QMenu *m_help_menu = nullptr;
-    QMenu *m_edit_menu = nullptr;
     std::array<QAction *, 3> m_recent{};
     QAction *m_save = nullptr;
     QAction *m_save_as = nullptr;
     QAction *m_write = nullptr;
     ShellEvents *m_events = nullptr;
-    std::vector<std::function<QList<QAction *>()>> m_edit_sections; // the Edit menu's parts
     StepRecorder m_step_recorder;
     QObject *m_controllers = nullptr; // deleted first, while the window is whole
     LinkTransfers *m_link = nullptr;
     ListBinding *m_lists = nullptr;
+    EditMenu *m_edit = nullptr;
 
     QAction *m_check = nullptr;
     QPointer<CheckWindow> m_check_window;

@@ -4,6 +4,7 @@
 
 #include "app/controllers/about_box.h"
 #include "app/controllers/backup_restore_command.h"
+#include "app/controllers/edit_menu.h"
 #include "app/controllers/history_commands.h"
 #include "app/controllers/order_commands.h"
 #include "window_test_case.h"
@@ -302,9 +303,9 @@ void TestEditHistory::modified_follows_the_clean_state()
 void TestEditHistory::edit_menu_names_the_steps()
 {
     const auto captions = [this] {
-        m_f->window.PM_EditPopup();
+        Controller_Of<EditMenu>(m_f->window).PM_EditPopup();
         QStringList texts;
-        for (const QAction *action : m_f->window.edit_menu()->actions())
+        for (const QAction *action : Controller_Of<EditMenu>(m_f->window).menu()->actions())
             texts << action->text() + (action->isEnabled() ? "" : " (off)");
         return texts;
     };

@@ -1,0 +1,46 @@
+#include "app/controllers/edit_menu.h"
+
+#include "app/controllers/window_shell.h"
+#include "app/menu_position.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QToolButton>
+
+namespace orvane {
+
+EditMenu::EditMenu(WindowShell &shell)
+    : QObject(shell.controller_parent())
+    , m_menu(new QMenu(shell.Dialog_Parent()))
+{
+    m_menu->setObjectName(QStringLiteral("PM_Edit"));
+    connect(m_menu, &QMenu::aboutToShow, this, &EditMenu::PM_EditPopup);
+    if (auto *button = shell.Dialog_Parent()->findChild<QToolButton *>(QStringLiteral("TB_Edit")))
+        connect(button, &QToolButton::clicked, this, &EditMenu::TB_EditClick);
+}
+
+void EditMenu::Add_Section(std::function<QList<QAction *>()> section)
+{
+    m_sections.push_back(std::move(section));
+}
+
+void EditMenu::TB_EditClick()
+{
+    const auto *window = m_menu->parentWidget();
+    m_menu->popup(Tool_Menu_Position(window->findChild<QToolButton *>(QStringLiteral("TB_Edit"))));
+}
+
+void EditMenu::PM_EditPopup()
+{
+    m_menu->clear();
+    for (const auto &section : m_sections) {
+        const QList<QAction *> actions = section();
+        if (actions.isEmpty())
+            continue;
+        if (!m_menu->isEmpty())
+            m_menu->addSeparator();
+        m_menu->addActions(actions);
+    }
+}
+
+} // namespace orvane
