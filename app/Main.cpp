@@ -232,6 +232,7 @@ void TFormMain::Build_File_Menu()
     m_file_menu->addSeparator();
 
     m_save = m_file_menu->addAction(QStringLiteral("Save"));
+    m_save->setObjectName(QStringLiteral("PMSave"));
     m_save->setShortcut(QKeySequence::Save);
     m_save->setShortcutContext(Qt::ApplicationShortcut);
     addAction(m_save);
@@ -239,12 +240,14 @@ void TFormMain::Build_File_Menu()
 
     QMenu *save_as = m_file_menu->addMenu(QStringLiteral("Save as..."));
     m_save_as = save_as->menuAction();
+    m_save_as->setObjectName(QStringLiteral("PMSaveAs"));
     connect(save_as->addAction(QStringLiteral("Save To Channel Data")), &QAction::triggered, this,
             [this] { Save_DataClick(FileKind::ChannelData); });
     connect(save_as->addAction(QStringLiteral("Save To Default")), &QAction::triggered, this,
             [this] { Save_DataClick(FileKind::Default); });
 
     m_write = m_file_menu->addAction(QStringLiteral("Write into receiver"));
+    m_write->setObjectName(QStringLiteral("PMWrite"));
     m_write->setEnabled(false);
     connect(m_write, &QAction::triggered, this, &TFormMain::PMWriteClick);
     m_file_menu->addSeparator();

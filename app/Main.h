@@ -74,9 +74,6 @@ public:
     // The "Edit" tool button and its menu (Main_menu_edit.cpp).
     QMenu *help_menu() const override { return m_help_menu; }
     QMenu *file_menu() const override { return m_file_menu; }
-    QAction *save_action() const { return m_save; }
-    QAction *save_as_action() const { return m_save_as; }
-    QAction *write_action() const { return m_write; }
     QAction *recent_action(int index) const { return m_recent[static_cast<std::size_t>(index)]; }
 
     // The edit dialogs' openers: a double click or Enter on a list, and the change commands of
@@ -154,9 +151,6 @@ public:
 
     // Widgets, for tests and for the page binding.
     const PageWidgets &page_widgets(int view_mode) const;
-    QTabWidget *page_control() const { return m_page_control; }
-    QLineEdit *version_edit() const { return m_top.version_edit; }
-    QLabel *file_name_label() const { return m_top.file_name; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -186,7 +186,7 @@ void TestCheckWindow::jump_to_entry()
     QFETCH(QString, focus);
     TFormMain &window = m_f->window;
     MainViews &views = window.views();
-    window.page_control()->setCurrentIndex(1);
+    Page_Control(window)->setCurrentIndex(1);
     Focus_Row(Grid("SG_T_TV"), 1);
     const QString before = Grid("SG_T_TV")->currentIndex().data().toString();
     if (slot == kPick) {
@@ -195,7 +195,7 @@ void TestCheckWindow::jump_to_entry()
     }
 
     window.Go_To_Finding({Severity::Error, table, slot, "x"});
-    QCOMPARE(window.page_control()->currentIndex() + 1, page);
+    QCOMPARE(Page_Control(window)->currentIndex() + 1, page);
     QCOMPARE(View().View_Mode, page);
     if (focus.isEmpty()) {
         QCOMPARE(QApplication::focusWidget(), Grid("SG_T_TV"));

@@ -75,7 +75,7 @@ void TestEditHistory::Random_Command(std::mt19937 &random)
     QTableView *programs = Program_Grid(grid);
     switch (pick(9)) {
     case 0:
-        m_f->window.page_control()->setCurrentIndex(pick(2));
+        Page_Control(m_f->window)->setCurrentIndex(pick(2));
         break;
     case 1:
         if (QTableView *sat = m_f->window.page_widgets(View().View_Mode).sat)
@@ -170,8 +170,8 @@ void TestEditHistory::restore_is_one_step()
     QFETCH(QString, change);
     QString path = m_f->window.file_commands().current_file();
     const auto type_version = [this](const QString &text) {
-        m_f->window.version_edit()->selectAll();
-        QTest::keyClicks(m_f->window.version_edit(), text);
+        Version_Edit(m_f->window)->selectAll();
+        QTest::keyClicks(Version_Edit(m_f->window), text);
     };
     if (change == "version") {
         path = m_f->Write_Sample(QStringLiteral("DEFAULT.BIN"), FileKind::Default);
@@ -208,15 +208,15 @@ void TestEditHistory::restore_is_one_step()
         const bool is_default = state.kind == FileKind::Default;
         const QString version = QString::fromLatin1(Version_Text(state.header).c_str()).trimmed();
         return Image(Db().raw) == image && File_State_Of(Db()) == state
-               && m_f->window.version_edit()->isVisibleTo(&m_f->window) == is_default
-               && (!is_default || m_f->window.version_edit()->text() == version);
+               && Version_Edit(m_f->window)->isVisibleTo(&m_f->window) == is_default
+               && (!is_default || Version_Edit(m_f->window)->text() == version);
     };
 
     m_f->ui.Push_Choice(0);
     Controller_Of<BackupRestoreCommand>(m_f->window).action()->trigger();
     QCOMPARE(m_f->ui.last_choice_rows().first().at(1), path);
     QCOMPARE(m_f->window.file_commands().current_file(), path);
-    QCOMPARE(m_f->window.file_name_label()->text(),
+    QCOMPARE(File_Name_Label(m_f->window)->text(),
              "Open The File Name:  " + QFileInfo(path).fileName());
     QVERIFY(shows(Image(backup->raw), File_State_Of(*backup)));
     QVERIFY(View().Data_Modified);

@@ -105,7 +105,7 @@ void TestListMenus::tp_menu_by_page()
     QVERIFY(!m.Delete_Tp->isEnabled()); // the row was not clicked before the menu opened
     f.window.PM_TPPopup();
     QVERIFY(m.Delete_Tp->isEnabled());
-    f.window.page_control()->setCurrentIndex(1);
+    Page_Control(f.window)->setCurrentIndex(1);
     f.window.PM_TPPopup();
     QCOMPARE(m.New_Tp->text(), QStringLiteral("Terrestrial Tp"));
     QCOMPARE(m.Delete_Tp->text(), QStringLiteral("Delete Terrestrial Tp"));
@@ -239,8 +239,8 @@ void TestListMenus::filter_toggle_focuses_satellites()
     QCOMPARE(page.sat->currentIndex().row(), 0);
     f.window.PM_SatePopup();
     QCOMPARE(m.Show_Act_Sat->text(), QString::fromUtf8(caption::kShowAllSatellites));
-    f.window.page_control()->setCurrentIndex(1);
-    f.window.page_control()->setCurrentIndex(0);
+    Page_Control(f.window)->setCurrentIndex(1);
+    Page_Control(f.window)->setCurrentIndex(0);
     QVERIFY(!f.window.view_state().Show_Active_Only);
     f.window.PM_SatePopup();
     QCOMPARE(m.Show_Act_Sat->text(), QString::fromUtf8(caption::kShowActiveSatellites));

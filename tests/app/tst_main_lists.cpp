@@ -232,7 +232,7 @@ void TestMainLists::pageChangeRebuildsLists()
     Set_Current_Row(Grid("SG_S_Sat"), 3);
     QVERIFY(View().Sat_Selected);
 
-    m_f->window.page_control()->setCurrentIndex(1);
+    Page_Control(m_f->window)->setCurrentIndex(1);
     QCOMPARE(View().View_Mode, kTerrestrialPage);
     QVERIFY(!View().Sat_Selected);
     const QStringList tps = Model_Dump(Grid("SG_T_TP")->model());
@@ -253,7 +253,7 @@ void TestMainLists::pageChangeRebuildsLists()
     Click_Row(Grid("SG_T_TV"), 0);
     QCOMPARE(List("LB_T_Info")->count(), 5);
 
-    m_f->window.page_control()->setCurrentIndex(0);
+    Page_Control(m_f->window)->setCurrentIndex(0);
     QCOMPARE(View().View_Mode, kSatellitesPage);
     QVERIFY(!View().Tp_Selected && !View().Tv_Selected);
     QCOMPARE(Grid("SG_S_Sat")->model()->rowCount(), 61);
@@ -271,7 +271,7 @@ void TestMainLists::splittersKeepMinimumWidth_data()
 void TestMainLists::splittersKeepMinimumWidth()
 {
     QFETCH(int, page);
-    m_f->window.page_control()->setCurrentIndex(page);
+    Page_Control(m_f->window)->setCurrentIndex(page);
     QSplitter *columns = m_f->window.page_widgets(page + 1).columns;
     columns->setSizes({5, 5, 5, 5000});
     QApplication::processEvents();
@@ -319,7 +319,7 @@ void TestMainLists::findBarKeys()
         const PageWidgets &page = window.page_widgets(row.Tp_Kind);
         QTableView *grid = row.Is_Radio ? page.radio : page.tv;
         const GridId id = row.Is_Radio ? GridId::Radio : GridId::Tv;
-        return window.page_control()->currentIndex() == row.Tp_Kind - 1
+        return Page_Control(window)->currentIndex() == row.Tp_Kind - 1
                && window.views().Row_Slot(id, grid->currentIndex().row() + 1) == slot
                && page.info->findItems("【Program Name】:" + QString::fromLatin1(row.Name),
                                        Qt::MatchExactly)
@@ -369,14 +369,14 @@ void TestMainLists::findBarKeys()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3, modifier);
         QVERIFY(shown(found[match]));
     }
-    window.version_edit()->setFocus();
-    QTest::keyClick(window.version_edit(), Qt::Key_F, Qt::ControlModifier);
+    Version_Edit(window)->setFocus();
+    QTest::keyClick(Version_Edit(window), Qt::Key_F, Qt::ControlModifier);
     QCOMPARE(edit->selectedText(), QStringLiteral("rA"));
     QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QStringLiteral("\u20AC"), {});
     QCOMPARE(bar->status_label()->text(), QStringLiteral("No program matches"));
     QVERIFY(shown(found[1]));
     QTest::keyClick(edit, Qt::Key_Escape);
-    QCOMPARE(QApplication::focusWidget(), window.version_edit());
+    QCOMPARE(QApplication::focusWidget(), Version_Edit(window));
 }
 
 QTEST_MAIN(TestMainLists)
@@ -392,7 +392,7 @@ void TestMainLists::keyboardReachesEveryList()
     const auto *route = window.findChild<KeyboardRoute *>();
     QVERIFY(route);
     for (const int page : {0, 1}) {
-        QCOMPARE(window.page_control()->currentIndex(), page);
+        QCOMPARE(Page_Control(window)->currentIndex(), page);
         const QList<QWidget *> lists = route->Page_Lists();
         QCOMPARE(lists.size(), page == 0 ? 6 : 5);
         lists.front()->setFocus();
@@ -411,11 +411,11 @@ void TestMainLists::keyboardReachesEveryList()
         lists.back()->setFocus();
         QTest::keyClick(lists.back(), page == 0 ? Qt::Key_PageDown : Qt::Key_PageUp,
                         Qt::ControlModifier);
-        QCOMPARE(window.page_control()->currentIndex(), 1 - page);
+        QCOMPARE(Page_Control(window)->currentIndex(), 1 - page);
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
-    QCOMPARE(window.page_control()->currentIndex(), 1);
-    window.page_control()->setCurrentIndex(0);
+    QCOMPARE(Page_Control(window)->currentIndex(), 1);
+    Page_Control(window)->setCurrentIndex(0);
 }
 
 // What a screen reader says for every grid, list and tool button, the tool buttons' tips, and

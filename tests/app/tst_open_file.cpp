@@ -88,11 +88,11 @@ void TestOpenFile::opensSampleFile()
     QCOMPARE(f.window.database().File_Kind, kind);
     QCOMPARE(f.window.file_commands().current_file(), path);
     QVERIFY(!f.window.file_commands().Has_Unsaved_Changes());
-    QCOMPARE(f.window.file_name_label()->text(), "Open The File Name:  " + name);
-    QCOMPARE(f.Child("Panel_FileName")->minimumWidth(), f.window.file_name_label()->width() + 20);
+    QCOMPARE(File_Name_Label(f.window)->text(), "Open The File Name:  " + name);
+    QCOMPARE(f.Child("Panel_FileName")->minimumWidth(), File_Name_Label(f.window)->width() + 20);
     QCOMPARE(f.Child("Panel_Version")->isHidden(), !version_shown);
     if (version_shown)
-        QCOMPARE(f.window.version_edit()->text(), "V1.0.7"); // "V1.0.7  " trimmed
+        QCOMPARE(Version_Edit(f.window)->text(), "V1.0.7"); // "V1.0.7  " trimmed
     QVERIFY(!f.Child("PanelMain")->isHidden());
     QVERIFY(!f.Child("Panel_Top")->isHidden());
     QVERIFY(f.Child("ImageMain")->isHidden());
@@ -154,22 +154,22 @@ void TestOpenFile::failedOpenLeavesNoFileState()
     QCOMPARE(f.window.page_widgets(kSatellitesPage).fav->count(), 0);
     QCOMPARE(f.Child("Panel_Version")->isHidden(), version == QLatin1String("-"));
     if (version != QLatin1String("-"))
-        QCOMPARE(f.window.version_edit()->text(), version);
+        QCOMPARE(Version_Edit(f.window)->text(), version);
 }
 
 void TestOpenFile::writeIntoReceiverFollowsLoadedDatabase()
 {
     WindowFixture f;
-    QVERIFY(!f.window.write_action()->isEnabled());
+    QVERIFY(!Write_Action(f.window)->isEnabled());
     QVERIFY(f.Open(f.Write_Sample(QStringLiteral("CD.BIN"), FileKind::ChannelData),
                    FileKind::ChannelData));
-    QVERIFY(f.window.write_action()->isEnabled());
+    QVERIFY(Write_Action(f.window)->isEnabled());
 
     QVERIFY(!f.Open(f.Path(QStringLiteral("NONE.BIN")), FileKind::ChannelData));
     QVERIFY(!f.window.view_state().Data_Loaded);
     // Bug: a failed open returns before Show_Loaded_State, and Reset_Views does not disable
     // "Write into receiver", so it stays enabled from the previous file.
-    QVERIFY(!f.window.write_action()->isEnabled());
+    QVERIFY(!Write_Action(f.window)->isEnabled());
 }
 
 // The kind chosen in the Open menu applies only once a file was chosen: a cancelled dialog
@@ -215,7 +215,7 @@ void TestOpenFile::asksBeforeDroppingChanges()
     const QString other = f.Write_Sample(QStringLiteral("OTHER.BIN"), FileKind::ChannelData);
     QVERIFY(f.Open(first, FileKind::Default));
     if (typed_version)
-        QTest::keyClicks(f.window.version_edit(), QStringLiteral("X"));
+        QTest::keyClicks(Version_Edit(f.window), QStringLiteral("X"));
     else
         f.window.view_state().Data_Modified = true;
     f.Set_Recent({other});

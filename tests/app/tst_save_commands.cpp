@@ -97,7 +97,7 @@ void TestSaveCommands::saveCommandsNeedDatabase()
     f.window.Prepare_File_Menu();
     const auto enabled = [&f] {
         QList<bool> states;
-        for (const QAction *action : {f.window.save_action(), f.window.save_as_action(),
+        for (const QAction *action : {Save_Action(f.window), Save_As_Action(f.window),
                                       Controller_Of<ProgramListCommands>(f.window).export_action(),
                                       Controller_Of<ProgramListCommands>(f.window).import_action()})
             states << action->isEnabled();
@@ -107,13 +107,13 @@ void TestSaveCommands::saveCommandsNeedDatabase()
 
     const QString path = f.Write_Sample(QStringLiteral("CD.BIN"), FileKind::ChannelData);
     QVERIFY(f.Open(path, FileKind::ChannelData));
-    f.window.save_action()->setEnabled(false);
+    Save_Action(f.window)->setEnabled(false);
     emit f.window.file_menu()->aboutToShow(); // PM_FilePopup as the menu opens
     QCOMPARE(enabled(), QList<bool>(4, true));
 
     f.Open(f.Path(QStringLiteral("NONE.BIN")), FileKind::ChannelData);
-    f.window.save_action()->setEnabled(true);
-    f.window.save_as_action()->setEnabled(true);
+    Save_Action(f.window)->setEnabled(true);
+    Save_As_Action(f.window)->setEnabled(true);
     emit f.window.file_menu()->aboutToShow();
     QCOMPARE(enabled(), QList<bool>(4, false));
 }
@@ -142,7 +142,7 @@ void TestSaveCommands::saveShortcutWithoutMenu()
     f.window.show();
     QVERIFY(QTest::qWaitForWindowActive(&f.window));
     f.window.view_state().Data_Modified = true;
-    QVERIFY(f.window.save_action()->isEnabled());
+    QVERIFY(Save_Action(f.window)->isEnabled());
     QTest::keyClick(f.window.page_widgets(kSatellitesPage).sat, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!f.window.view_state().Data_Modified);
     const std::vector<BackupFile> backups = List_Backups(f.Backups().toStdString());
@@ -202,10 +202,10 @@ void TestSaveCommands::versionFieldGoesIntoHeader()
     WindowFixture f;
     const QString path = f.Write_Sample(QStringLiteral("DEFAULT.BIN"), FileKind::Default);
     QVERIFY(f.Open(path, FileKind::Default));
-    QCOMPARE(f.window.version_edit()->text(), "V1.0.7");
+    QCOMPARE(Version_Edit(f.window)->text(), "V1.0.7");
 
-    f.window.version_edit()->selectAll();
-    QTest::keyClicks(f.window.version_edit(), typed);
+    Version_Edit(f.window)->selectAll();
+    QTest::keyClicks(Version_Edit(f.window), typed);
     QVERIFY(f.window.file_commands().version_edited());
     QVERIFY(f.window.file_commands().Has_Unsaved_Changes()); // before the File menu was opened
     QVERIFY(!f.window.view_state().Data_Modified);
@@ -224,7 +224,7 @@ void TestSaveCommands::versionFieldGoesIntoHeader()
     QVERIFY(!f.window.file_commands().version_edited());
 
     QVERIFY(f.Open(path, FileKind::Default));
-    QCOMPARE(f.window.version_edit()->text(), QString::fromLatin1(stored).trimmed());
+    QCOMPARE(Version_Edit(f.window)->text(), QString::fromLatin1(stored).trimmed());
     QCOMPARE(f.ui.questions(), QStringList());
 }
 
@@ -233,7 +233,7 @@ void TestSaveCommands::versionSetByCodeIsNoEdit()
     WindowFixture f;
     QVERIFY(f.Open(f.Write_Sample(QStringLiteral("DEFAULT.BIN"), FileKind::Default),
                    FileKind::Default));
-    f.window.version_edit()->setText(QStringLiteral("CODE"));
+    Version_Edit(f.window)->setText(QStringLiteral("CODE"));
     QVERIFY(!f.window.file_commands().version_edited());
     QVERIFY(!f.window.file_commands().Has_Unsaved_Changes());
     f.window.Prepare_File_Menu();
@@ -248,7 +248,7 @@ void TestSaveCommands::versionRefusesTextOutsideLatin1()
     WindowFixture f;
     QVERIFY(f.Open(f.Write_Sample(QStringLiteral("DEFAULT.BIN"), FileKind::Default),
                    FileKind::Default));
-    QLineEdit *edit = f.window.version_edit();
+    QLineEdit *edit = Version_Edit(f.window);
     edit->selectAll();
     QTest::keyClicks(edit, QStringLiteral("V"));
     QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QStringLiteral("\u20ac"),
@@ -293,7 +293,7 @@ void TestSaveCommands::closeQuestion()
     if (change == QLatin1String("modified"))
         f.window.view_state().Data_Modified = true;
     if (change == QLatin1String("typed version"))
-        QTest::keyClicks(f.window.version_edit(), QStringLiteral("1"));
+        QTest::keyClicks(Version_Edit(f.window), QStringLiteral("1"));
     if (!change.isEmpty())
         f.ui.Push_Answer(answer);
 

@@ -35,7 +35,7 @@ private:
 bool TestEditFavDialog::Open_Group(int view_mode, int group,
                                    const std::function<void(QDialog *)> &act)
 {
-    m_f->window.page_control()->setCurrentIndex(view_mode == kSatellitesPage ? 0 : 1);
+    Page_Control(m_f->window)->setCurrentIndex(view_mode == kSatellitesPage ? 0 : 1);
     QListWidget *list = m_f->window.page_widgets(view_mode).fav;
     list->setFocus();
     list->setCurrentRow(group);

@@ -167,7 +167,7 @@ void TestEditProgDialog::radioOpenerShowsRadioProgram()
 
 void TestEditProgDialog::terrestrialProgramShowsItsTransponder()
 {
-    m_f->window.page_control()->setCurrentIndex(1);
+    Page_Control(m_f->window)->setCurrentIndex(1);
     QCOMPARE(View().View_Mode, kTerrestrialPage);
     Set_Current_Row(Grid("SG_T_TV"), 0);
     const int slot = Current_Slot(GridId::Tv);
@@ -292,7 +292,7 @@ void TestEditProgDialog::fitsSmallScreen()
 {
     QFETCH(QString, grid);
     if (grid.startsWith(QLatin1String("SG_T")))
-        m_f->window.page_control()->setCurrentIndex(1);
+        Page_Control(m_f->window)->setCurrentIndex(1);
     QSize hint;
     QSize shown;
     QStringList buttons_out;

@@ -240,7 +240,7 @@ void TestEditTpDialog::satPolarisationFixedByLnbPower()
 
 void TestEditTpDialog::terChangeOnTerrestrialPage()
 {
-    m_f->window.page_control()->setCurrentIndex(1);
+    Page_Control(m_f->window)->setCurrentIndex(1);
     QCOMPARE(View().View_Mode, kTerrestrialPage);
     const int slot = Open_First_Tp("SG_T_TP", [&](QDialog *dialog) {
         QVERIFY(qobject_cast<TForm_Edit_T_TP *>(dialog));
@@ -267,7 +267,7 @@ void TestEditTpDialog::terChangeOnTerrestrialPage()
 
 void TestEditTpDialog::terUnknownBandwidthKept()
 {
-    m_f->window.page_control()->setCurrentIndex(1);
+    Page_Control(m_f->window)->setCurrentIndex(1);
     const int slot = View().Tp_Row_Map[0];
     Db().raw.ter_tps[slot][12] = 3;
     Decode_Ter_Transponder(Db().raw.ter_tps[slot], Db().rows.ter_tps[slot]);
@@ -435,7 +435,7 @@ void TestEditTpDialog::everyDialogOpensInItsFirstField()
     QFETCH(QString, list);
     QFETCH(QString, first);
     if (list.startsWith(QLatin1String("SG_T")))
-        m_f->window.page_control()->setCurrentIndex(1);
+        Page_Control(m_f->window)->setCurrentIndex(1);
     auto *view = m_f->window.findChild<QAbstractItemView *>(list);
     view->setFocus();
     view->setCurrentIndex(view->model()->index(1, view->model()->columnCount() - 1));

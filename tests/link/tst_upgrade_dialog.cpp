@@ -393,8 +393,8 @@ void TestUpgradeDialog::writeSavesFirst()
     QVERIFY(f.Open(path, kind));
     QVERIFY(Write_File(path, "stale"));
     if (version_typed) {
-        f.window.version_edit()->selectAll();
-        QTest::keyClicks(f.window.version_edit(), QStringLiteral("V2.0.0X"));
+        Version_Edit(f.window)->selectAll();
+        QTest::keyClicks(Version_Edit(f.window), QStringLiteral("V2.0.0X"));
         QVERIFY(f.window.file_commands().Has_Unsaved_Changes());
     } else {
         f.window.view_state().Data_Modified = true;

@@ -10,11 +10,15 @@
 
 #include <QAbstractItemModel>
 #include <QAbstractItemModelTester>
+#include <QAction>
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSettings>
 #include <QStringList>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -97,6 +101,32 @@ public:
     QTemporaryDir dir;
 };
 
+// Widgets and actions of the window's form, found by their object names.
+inline QTabWidget *Page_Control(const TFormMain &window)
+{
+    return window.findChild<QTabWidget *>(QStringLiteral("PageControl_Main"));
+}
+inline QLineEdit *Version_Edit(const TFormMain &window)
+{
+    return window.findChild<QLineEdit *>(QStringLiteral("Edit_Version"));
+}
+inline QLabel *File_Name_Label(const TFormMain &window)
+{
+    return window.findChild<QLabel *>(QStringLiteral("LabelFileName"));
+}
+inline QAction *Save_Action(const TFormMain &window)
+{
+    return window.findChild<QAction *>(QStringLiteral("PMSave"));
+}
+inline QAction *Save_As_Action(const TFormMain &window)
+{
+    return window.findChild<QAction *>(QStringLiteral("PMSaveAs"));
+}
+inline QAction *Write_Action(const TFormMain &window)
+{
+    return window.findChild<QAction *>(QStringLiteral("PMWrite"));
+}
+
 class WindowFixture : public TestFolder
 {
 public:
@@ -138,7 +168,7 @@ public:
     {
         return !window.view_state().Data_Loaded && !Child("ImageMain")->isHidden()
                && Child("PanelMain")->isHidden() && Child("Panel_Top")->isHidden()
-               && !window.save_action()->isEnabled() && !window.save_as_action()->isEnabled();
+               && !Save_Action(window)->isEnabled() && !Save_As_Action(window)->isEnabled();
     }
 
     QTableView *Grid(const char *name) const
