@@ -14,6 +14,7 @@
 #include "app/link_transfers.h"
 #include "app/list_binding.h"
 #include "app/menu_position.h"
+#include "app/pending_open.h"
 #include "app/resources/resource_names.h"
 #include "app/top_panel.h"
 #include "views/grid_delegate.h"
@@ -56,6 +57,7 @@ TFormMain::TFormMain(Ui_Services &ui, MainPaths paths, QWidget *parent)
 {
     m_events->setParent(this);
     m_link = new LinkTransfers(this, ui);
+    m_pending = new PendingOpen(m_files, this);
     Build_Window();
     Bind_Lists();
     Bind_List_Menus();
@@ -309,10 +311,8 @@ void TFormMain::Instance_Message(const QString &file_path)
     show();
     raise();
     activateWindow();
-    if (!file_path.isEmpty()) {
-        m_pending_file = file_path;
-        Open_Pending_When_Idle();
-    }
+    if (!file_path.isEmpty())
+        m_pending->Open_When_Idle(file_path);
 }
 
 } // namespace orvane

@@ -40,6 +40,7 @@ class GridDelegate;
 class EditMenu;
 class LinkTransfers;
 class ListBinding;
+class PendingOpen;
 class TFormUpgrade;
 class Ui_Services;
 
@@ -189,16 +190,12 @@ private:
     void Run_Repair(const char *caption, const char *question, int count,
                     const std::function<void(ChannelDatabase &)> &repair);
 
-    // Files (Main_file.cpp).
-    void Open_Pending_When_Idle();
-    bool Idle() const;
 
     Ui_Services &m_ui;
     std::unique_ptr<ChannelDatabase> m_db;
     ViewState m_view;
     MainViews m_views;
     FileCommands m_files;
-    QString m_pending_file;
 
     QStackedWidget *m_stack = nullptr;
     QLabel *m_image_main = nullptr;
@@ -222,6 +219,7 @@ private:
     LinkTransfers *m_link = nullptr;
     ListBinding *m_lists = nullptr;
     EditMenu *m_edit = nullptr;
+    PendingOpen *m_pending = nullptr;
 
     QAction *m_check = nullptr;
     QPointer<CheckWindow> m_check_window;

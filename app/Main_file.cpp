@@ -19,12 +19,6 @@
 #include <QToolButton>
 
 namespace orvane {
-namespace {
-
-constexpr int kIdleRetryMs = 250;
-
-} // namespace
-
 void TFormMain::TB_FileClick()
 {
     Prepare_File_Menu();
@@ -114,25 +108,6 @@ void TFormMain::Show_Loaded_State()
                                                  : static_cast<QWidget *>(m_image_main));
     m_write->setEnabled(m_view.Data_Loaded);
     PM_FilePopup();
-}
-
-bool TFormMain::Idle() const
-{
-    return !m_files.busy() && QApplication::activeModalWidget() == nullptr
-           && QApplication::activePopupWidget() == nullptr;
-}
-
-// A file handed over by a second start opens once nothing else runs: no dialog, menu, open
-// or save.
-void TFormMain::Open_Pending_When_Idle()
-{
-    if (m_pending_file.isEmpty())
-        return;
-    if (!Idle()) {
-        QTimer::singleShot(kIdleRetryMs, this, &TFormMain::Open_Pending_When_Idle);
-        return;
-    }
-    m_files.Open_File_Of_Its_Kind(std::exchange(m_pending_file, QString()));
 }
 
 } // namespace orvane
