@@ -13,6 +13,12 @@ QString Counted(int count, const char *one, const char *many)
     return QStringLiteral("%1 %2").arg(count).arg(QString::fromUtf8(count == 1 ? one : many));
 }
 
+// Names in the texts are the image's own bytes.
+QString Latin1(const std::string &text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 bool Same_Entry(const CheckFinding &a, const CheckFinding &b)
 {
     return a.table == b.table && a.slot == b.slot;
@@ -111,11 +117,9 @@ QVariant CheckFindingsModel::Display(const CheckFinding &finding, int column)
     case Table_Column:
         return Table_Text(finding.table);
     case Entry_Column:
-        return finding.slot == kNoFindingSlot ? QString() : QString::number(finding.slot);
+        return Latin1(finding.entry.label);
     default:
-        // Names in the texts are the image's own bytes.
-        return QString::fromLatin1(finding.text.data(),
-                                   static_cast<qsizetype>(finding.text.size()));
+        return Latin1(finding.text);
     }
 }
 
@@ -127,10 +131,9 @@ QVariant CheckFindingsModel::Sort_Key(const CheckFinding &finding, int column)
     case Table_Column:
         return static_cast<int>(finding.table);
     case Entry_Column:
-        return finding.slot;
+        return finding.entry.order;
     default:
-        return QString::fromLatin1(finding.text.data(),
-                                   static_cast<qsizetype>(finding.text.size()));
+        return Latin1(finding.text);
     }
 }
 

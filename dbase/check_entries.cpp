@@ -4,6 +4,9 @@
 #include "dbase/decode.h"
 #include "dbase/display_rows.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace orvane::check {
 namespace {
 
@@ -22,6 +25,88 @@ std::string Quoted(std::string_view name)
 std::string Slot_Text(std::size_t slot)
 {
     return std::to_string(slot);
+}
+
+// Every satellite has a row in the full satellite list, numbered from its slot.
+std::string Satellite_Number(std::size_t satellite)
+{
+    return List_Number_Text(static_cast<int>(satellite) + 1);
+}
+
+// The satellite of a listed transponder (its index is within the table): its name, or its
+// number when it has none.
+std::string Satellite_Reference(const RawArrays &raw, std::uint32_t satellite)
+{
+    const std::string_view name = Satellite_Name(raw, satellite);
+    return name.empty() ? "satellite " + Satellite_Number(satellite) : Quoted(name);
+}
+
+std::string Number_Or_Slot(int number, std::size_t slot)
+{
+    return number == kNotListed ? "slot " + Slot_Text(slot) : List_Number_Text(number);
+}
+
+// "NO.2 (10862 V)": the transponder's number or slot, and what the list shows of it first.
+std::string Sat_Tp_Number(const ListNumbers &lists, std::size_t tp)
+{
+    const SatTransponderRecord &record = lists.raw().sat_tps[tp];
+    const std::string &polarity = Polarity_Text(Field(record, sat_tp::Polarity));
+    return Number_Or_Slot(lists.sat_tp(tp), tp) + " ("
+           + std::to_string(Field(record, sat_tp::Frequency))
+           + (polarity.empty() ? "" : ' ' + polarity) + ')';
+}
+
+std::string Ter_Tp_Number(const ListNumbers &lists, std::size_t tp)
+{
+    return Number_Or_Slot(lists.ter_tp(tp), tp) + " ("
+           + std::to_string(Field(lists.raw().ter_tps[tp], ter_tp::Frequency)) + " kHz)";
+}
+
+// The lists in the order the Entry column sorts them, the program grids first as ProgramGrid
+// counts them; the entries no list shows come last, by table and slot.
+enum class Rank {
+    Sat_Tv,
+    Sat_Radio,
+    Ter_Tv,
+    Ter_Radio,
+    Satellite,
+    Sat_Tp,
+    Ter_Tp,
+    Favourite,
+    Slot
+};
+
+constexpr int kOwnerShift = 12; // numbers and slots stay below 4096
+constexpr int kRankShift = 18;  // satellites stay below 64
+
+int Order(Rank rank, int owner, int number)
+{
+    return static_cast<int>(rank) << kRankShift | owner << kOwnerShift
+           | std::min(number, (1 << kOwnerShift) - 1);
+}
+
+std::optional<ListedEntry> Listed_Program(const ListNumbers &lists, std::size_t program)
+{
+    static const std::array<const char *, kProgramGrids> kGrids{"TV ", "Radio ", "Terrestrial TV ",
+                                                                "Terrestrial radio "};
+    const int number = lists.program(program);
+    if (number == kNotListed)
+        return std::nullopt;
+    // Only programs of transponder kind 1 or 2 are listed.
+    const auto grid = static_cast<std::size_t>(Program_Grid(lists.raw().programs[program]));
+    return ListedEntry{kGrids[grid] + List_Number_Text(number),
+                       Order(static_cast<Rank>(grid), 0, number)};
+}
+
+std::optional<ListedEntry> Listed_Sat_Tp(const ListNumbers &lists, std::size_t tp)
+{
+    const int number = lists.sat_tp(tp);
+    if (number == kNotListed)
+        return std::nullopt;
+    const std::uint32_t satellite = Field(lists.raw().sat_tps[tp], sat_tp::Sat_Index);
+    return ListedEntry{List_Number_Text(number) + " of "
+                               + Satellite_Reference(lists.raw(), satellite),
+                       Order(Rank::Sat_Tp, static_cast<int>(satellite), number)};
 }
 
 } // namespace
@@ -106,55 +191,97 @@ std::string_view Favourite_Name(const RawArrays &raw, std::size_t group)
             Stored_Text(raw.favourite_names[group], 0, kFavouriteNameLength));
 }
 
-std::string Satellite_Label(const RawArrays &raw, std::size_t satellite)
+std::string Satellite_Label(const ListNumbers &lists, std::size_t satellite)
 {
+    const RawArrays &raw = lists.raw();
     if (satellite >= raw.satellites.size())
-        return "satellite " + Slot_Text(satellite);
+        return "Satellite slot " + Slot_Text(satellite);
     const std::string_view name = Satellite_Name(raw, satellite);
-    return name.empty() ? "Satellite " + Slot_Text(satellite) : "Satellite " + Quoted(name);
+    return "Satellite " + (name.empty() ? Satellite_Number(satellite) : Quoted(name));
 }
 
-std::string Sat_Tp_Label(const RawArrays &raw, std::size_t tp)
+std::string Sat_Tp_Label(const ListNumbers &lists, std::size_t tp)
 {
-    const SatTransponderRecord &record = raw.sat_tps[tp];
-    const std::uint32_t satellite = Field(record, sat_tp::Sat_Index);
-    const std::string of
-            = satellite < raw.satellites.size() && !Satellite_Name(raw, satellite).empty()
-                      ? Quoted(Satellite_Name(raw, satellite))
-                      : "satellite " + Slot_Text(satellite);
-    return "Transponder " + std::to_string(Field(record, sat_tp::Frequency)) + ' '
-           + Polarity_Text(Field(record, sat_tp::Polarity)) + ' '
-           + std::to_string(Field(record, sat_tp::Symbol_Rate)) + " of " + of;
+    const std::string label = "Transponder " + Sat_Tp_Number(lists, tp);
+    if (lists.sat_tp(tp) == kNotListed)
+        return label;
+    const RawArrays &raw = lists.raw();
+    return label + " of " + Satellite_Reference(raw, Field(raw.sat_tps[tp], sat_tp::Sat_Index));
 }
 
-std::string Ter_Tp_Label(const RawArrays &raw, std::size_t tp)
+std::string Ter_Tp_Label(const ListNumbers &lists, std::size_t tp)
 {
-    return "Terrestrial transponder " + std::to_string(Field(raw.ter_tps[tp], ter_tp::Frequency))
-           + " kHz";
+    return "Terrestrial transponder " + Ter_Tp_Number(lists, tp);
 }
 
-std::string Program_Label(const RawArrays &raw, std::size_t program)
+std::string Sat_Tp_Reference(const ListNumbers &lists, std::size_t tp)
 {
+    return "transponder " + Sat_Tp_Number(lists, tp);
+}
+
+std::string Ter_Tp_Reference(const ListNumbers &lists, std::size_t tp)
+{
+    return "transponder " + Ter_Tp_Number(lists, tp);
+}
+
+std::string Program_Label(const ListNumbers &lists, std::size_t program)
+{
+    const RawArrays &raw = lists.raw();
     const std::string kind
-            = Field(raw.programs[program], prog::Is_Radio) == 1 ? "Radio program" : "TV program";
+            = Field(raw.programs[program], prog::Is_Radio) == 1 ? "Radio program " : "TV program ";
     const std::string_view name = Program_Name(raw, program);
-    return name.empty() ? kind + " in slot " + Slot_Text(program) : kind + ' ' + Quoted(name);
+    return kind + (name.empty() ? Number_Or_Slot(lists.program(program), program) : Quoted(name));
 }
 
-std::string Track_Label(const RawArrays &raw, std::size_t track)
+std::string Track_Label(const ListNumbers &lists, std::size_t track)
 {
+    const RawArrays &raw = lists.raw();
     const AudioTrackRecord &record = raw.audio_tracks[track];
     const std::string label
             = "Audio track (PID " + std::to_string(Field(record, audio::Audio_Pid)) + ')';
     const std::uint32_t owner = Field(record, audio::Program_Index);
-    return Program_Used(raw, owner) ? label + " of " + Program_Label(raw, owner) : label;
+    return Program_Used(raw, owner) ? label + " of " + Program_Label(lists, owner) : label;
 }
 
-std::string Favourite_Label(const RawArrays &raw, std::size_t group)
+std::string Favourite_Label(const ListNumbers &lists, std::size_t group)
 {
     const std::string label = "Favourite group " + Slot_Text(group + 1);
-    const std::string_view name = Favourite_Name(raw, group);
+    const std::string_view name = Favourite_Name(lists.raw(), group);
     return name.empty() ? label : label + ' ' + Quoted(name);
+}
+
+ListedEntry Listed_Entry(const ListNumbers &lists, CheckTable table, int slot)
+{
+    if (table == CheckTable::Counts || slot < 0)
+        return {};
+    const auto s = static_cast<std::size_t>(slot);
+    std::optional<ListedEntry> listed;
+    switch (table) {
+    case CheckTable::Programs:
+        listed = Listed_Program(lists, s);
+        break;
+    case CheckTable::Sat_Transponders:
+        listed = Listed_Sat_Tp(lists, s);
+        break;
+    case CheckTable::Ter_Transponders:
+        if (const int number = lists.ter_tp(s); number != kNotListed)
+            listed = ListedEntry{List_Number_Text(number), Order(Rank::Ter_Tp, 0, number)};
+        break;
+    case CheckTable::Satellites:
+        if (s < lists.raw().satellites.size())
+            listed = ListedEntry{Satellite_Number(s), Order(Rank::Satellite, 0, slot + 1)};
+        break;
+    case CheckTable::Favourite_Groups:
+        if (s < lists.raw().favourite_names.size())
+            listed = ListedEntry{Favourite_Number_Text(slot), Order(Rank::Favourite, 0, slot + 1)};
+        break;
+    default:
+        break;
+    }
+    if (listed)
+        return *listed;
+    const int unlisted = static_cast<int>(Rank::Slot) + static_cast<int>(table);
+    return {"slot " + Slot_Text(s), Order(static_cast<Rank>(unlisted), 0, slot)};
 }
 
 } // namespace orvane::check

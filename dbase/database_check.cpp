@@ -76,8 +76,9 @@ const char *Table_Key(CheckTable table)
 CheckReport Check_Database(const RawArrays &raw)
 {
     CheckReport report;
-    report.capacity = Capacity_Gauges(raw);
-    Findings findings{raw, report.findings};
+    const ListNumbers lists(raw);
+    report.capacity = Capacity_Gauges(lists);
+    Findings findings{raw, lists, report.findings};
     Check_Counts(findings);
     Check_Transponders(findings);
     Check_Programs(findings);

@@ -38,12 +38,25 @@ struct CapacityGauge
 // The slot of a finding about the counters themselves.
 constexpr int kNoFindingSlot = -1;
 
+// A finding's entry as the main window's lists show it: "TV NO.3", "Radio NO.1",
+// "Terrestrial TV NO.2", satellite "NO.20", "NO.2 of \"Sat 19.2E\"" (a satellite transponder
+// with its satellite, named or numbered), terrestrial transponder "NO.5", "FAV.03"; "slot 4012"
+// for an entry that no list shows (an audio track, a program past the count, a transponder of a
+// satellite outside the table), and nothing for the counters.
+struct ListedEntry
+{
+    std::string label;
+    // Sorts the labels as numbers: by the list, then the satellite, then the number (the slot).
+    int order = -1;
+};
+
 struct CheckFinding
 {
     Severity severity = Severity::Error;
     CheckTable table = CheckTable::Counts;
     int slot = kNoFindingSlot; // the entry's slot in its table, a group's index 0..15
     std::string text;          // one line naming the entry; names as stored (Latin-1)
+    ListedEntry entry;         // names as stored (Latin-1)
 };
 
 struct CheckReport

@@ -80,15 +80,16 @@ void TestCheckWindow::findings_texts_and_orders()
     report.capacity = {{"Programs", 3600, 4000, ""},
                        {"Satellite transponders", 1200, 1000, "Caf\xE9"},
                        {"Audio tracks", 5, 1000, ""}};
-    report.findings = {{Severity::Error, CheckTable::Sat_Transponders, 100, "tp"},
-                       {Severity::Error, CheckTable::Counts, kNoFindingSlot, "count"},
-                       {Severity::Warning, CheckTable::Programs, 9, "Caf\xE9"},
-                       {Severity::Info, CheckTable::Audio_Tracks, 10, "ten"}};
+    report.findings = {{Severity::Error, CheckTable::Sat_Transponders, 100, "tp", {"NO.100", 100}},
+                       {Severity::Error, CheckTable::Counts, kNoFindingSlot, "count", {}},
+                       {Severity::Warning, CheckTable::Programs, 9, "Caf\xE9", {"TV NO.9", 9}},
+                       {Severity::Info, CheckTable::Audio_Tracks, 10, "ten", {"TV NO.10", 10}}};
     window.Show_Report(report, 0, 3);
     QCOMPARE(window.summary_label()->text(), "2 errors, 1 warning, 1 information");
     QCOMPARE(Model_Dump(window.findings_view()->model()),
-             (QStringList{"Error|Satellite transponders|100|tp", "Error|Counts||count",
-                          "Warning|Programs|9|Café", "Information|Audio tracks|10|ten"}));
+             (QStringList{"Error|Satellite transponders|NO.100|tp", "Error|Counts||count",
+                          "Warning|Programs|TV NO.9|Café",
+                          "Information|Audio tracks|TV NO.10|ten"}));
     QCOMPARE(Header_Dump(window.findings_view()->model()),
              (QStringList{"Severity", "Table", "Entry", "Text"}));
     QVERIFY(!window.remove_duplicates_button()->isEnabled());
@@ -106,7 +107,7 @@ void TestCheckWindow::findings_texts_and_orders()
     view->sortByColumn(CheckFindingsModel::Severity_Column, Qt::DescendingOrder);
     QCOMPARE(Column(view->model(), 0), (QStringList{"Information", "Warning", "Error", "Error"}));
     view->sortByColumn(CheckFindingsModel::Entry_Column, Qt::AscendingOrder);
-    QCOMPARE(Column(view->model(), 2), (QStringList{"", "9", "10", "100"}));
+    QCOMPARE(Column(view->model(), 2), (QStringList{"", "TV NO.9", "TV NO.10", "NO.100"}));
 
     // A refresh keeps the order and the current finding; Enter goes to it.
     Set_Current_Row(view, 1);
@@ -114,7 +115,7 @@ void TestCheckWindow::findings_texts_and_orders()
     report.findings.pop_back();
     report.capacity.pop_back();
     window.Show_Report(report, 1, 0);
-    QCOMPARE(Column(view->model(), 2), (QStringList{"", "9", "100"}));
+    QCOMPARE(Column(view->model(), 2), (QStringList{"", "TV NO.9", "NO.100"}));
     QCOMPARE(view->currentIndex().row(), 1);
     QCOMPARE(window.summary_label()->text(), "2 errors, 1 warning, 0 information");
     QVERIFY(gauges[2].bar->isHidden() && !gauges[1].bar->isHidden());
@@ -193,7 +194,7 @@ void TestCheckWindow::jump_to_entry()
         QVERIFY(slot != kNoSlot);
     }
 
-    window.Go_To_Finding({Severity::Error, table, slot, "x"});
+    window.Go_To_Finding({Severity::Error, table, slot, "x", {}});
     QCOMPARE(window.page_control()->currentIndex() + 1, page);
     QCOMPARE(View().View_Mode, page);
     if (focus.isEmpty()) {
@@ -237,13 +238,19 @@ void TestCheckWindow::report_follows_changes()
     QTableView *view = check->findings_view();
     const auto copy_row = [&] {
         for (int row = 0; row < view->model()->rowCount(); ++row)
-            if (view->model()->index(row, 1).data() == "Programs"
-                && view->model()->index(row, 2).data() == QString::number(copy))
+            if (view->model()->index(row, 3).data().toString().contains("\"Copy\" repeats"))
                 return row;
         return -1;
     };
     QVERIFY(copy_row() >= 0);
     QVERIFY(check->remove_duplicates_button()->isEnabled());
+    // Its entry is the number the unnarrowed grid gives it, which is not its slot's.
+    const GridId grid = first.Is_Radio ? GridId::Radio : GridId::Tv;
+    const QString number = QString::fromStdString(m_f->window.views().Cell_Text(
+            kSatellitesPage, grid, m_f->window.views().Row_Of_Slot(grid, copy), 0));
+    QCOMPARE(view->model()->index(copy_row(), 2).data().toString() + ": ",
+             (first.Is_Radio ? "Radio " : "TV ") + number);
+    QVERIFY(number != QStringLiteral("NO.%1: ").arg(copy + 1));
 
     // Enter on the finding selects the copy; deleting it and undoing refresh the report.
     Set_Current_Row(view, copy_row());
