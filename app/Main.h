@@ -270,7 +270,7 @@ private:
     // The database check (Main_check.cpp).
     void Bind_Check();
     void Refresh_Check_Window();
-    void Run_Repair(const char *caption, const char *question, int count,
+    void Run_Repair(const char *caption, const QString &question, int count,
                     const std::function<void(ChannelDatabase &)> &repair);
 
     // Files (Main_file.cpp).
