@@ -65,10 +65,11 @@ QString Findings_Summary(const CheckReport &report)
            + Counted(report.count(Severity::Info), "information", "information");
 }
 
-void CheckFindingsModel::Set_Findings(std::vector<CheckFinding> findings)
+void CheckFindingsModel::Set_Findings(const CheckReport &report)
 {
     beginResetModel();
-    m_findings = std::move(findings);
+    m_report.findings = report.findings;
+    m_report.satellite_names = report.satellite_names;
     endResetModel();
 }
 
@@ -89,7 +90,7 @@ int CheckFindingsModel::Row_Like(const CheckFinding &finding) const
 
 int CheckFindingsModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_findings.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_report.findings.size());
 }
 
 int CheckFindingsModel::columnCount(const QModelIndex &parent) const
@@ -109,7 +110,7 @@ QVariant CheckFindingsModel::data(const QModelIndex &index, int role) const
     return {};
 }
 
-QVariant CheckFindingsModel::Display(const CheckFinding &finding, int column)
+QVariant CheckFindingsModel::Display(const CheckFinding &finding, int column) const
 {
     switch (column) {
     case Severity_Column:
@@ -117,7 +118,7 @@ QVariant CheckFindingsModel::Display(const CheckFinding &finding, int column)
     case Table_Column:
         return Table_Text(finding.table);
     case Entry_Column:
-        return Latin1(finding.entry.label);
+        return Latin1(Entry_Label(m_report, finding));
     default:
         return Latin1(finding.text);
     }
@@ -131,7 +132,7 @@ QVariant CheckFindingsModel::Sort_Key(const CheckFinding &finding, int column)
     case Table_Column:
         return static_cast<int>(finding.table);
     case Entry_Column:
-        return finding.entry.order;
+        return Entry_Order(finding);
     default:
         return Latin1(finding.text);
     }

@@ -219,7 +219,7 @@ void CheckWindow::Show_Report(const CheckReport &report, int duplicate_programs,
         current = m_model->finding(index.row());
     Show_Gauges(report.capacity);
     m_summary->setText(Findings_Summary(report));
-    m_model->Set_Findings(report.findings);
+    m_model->Set_Findings(report);
     Show_Repairs(duplicate_programs, empty_transponders);
     if (m_start_at_first) {
         m_start_at_first = false;

@@ -4,8 +4,8 @@
 #include "dbase/decode.h"
 #include "dbase/display_rows.h"
 
-#include <algorithm>
-#include <optional>
+#include <array>
+#include <charconv>
 
 namespace orvane::check {
 namespace {
@@ -33,80 +33,63 @@ std::string Satellite_Number(std::size_t satellite)
     return List_Number_Text(static_cast<int>(satellite) + 1);
 }
 
-// The satellite of a listed transponder (its index is within the table): its name, or its
-// number when it has none.
-std::string Satellite_Reference(const RawArrays &raw, std::uint32_t satellite)
+// Room for a finding's whole text, so that what a rule appends to a label does not move it: a
+// check of a full database may name a thousand transponders.
+constexpr std::size_t kTextRoom = 120;
+
+std::string Text_Of(std::string_view start)
 {
-    const std::string_view name = Satellite_Name(raw, satellite);
-    return name.empty() ? "satellite " + Satellite_Number(satellite) : Quoted(name);
+    std::string text;
+    text.reserve(kTextRoom);
+    text += start;
+    return text;
+}
+
+void Append_Number(std::string &text, std::uint64_t value)
+{
+    std::array<char, 20> digits{};
+    text.append(digits.data(),
+                std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr);
+}
+
+void Append_Number_Or_Slot(std::string &text, int number, std::size_t slot)
+{
+    if (number != kNotListed) {
+        text += List_Number_Text(number);
+        return;
+    }
+    text += "slot ";
+    Append_Number(text, slot);
 }
 
 std::string Number_Or_Slot(int number, std::size_t slot)
 {
-    return number == kNotListed ? "slot " + Slot_Text(slot) : List_Number_Text(number);
+    std::string text;
+    Append_Number_Or_Slot(text, number, slot);
+    return text;
 }
 
 // "NO.2 (10862 V)": the transponder's number or slot, and what the list shows of it first.
-std::string Sat_Tp_Number(const ListNumbers &lists, std::size_t tp)
+void Append_Sat_Tp_Number(std::string &text, const ListNumbers &lists, std::size_t tp)
 {
     const SatTransponderRecord &record = lists.raw().sat_tps[tp];
-    const std::string &polarity = Polarity_Text(Field(record, sat_tp::Polarity));
-    return Number_Or_Slot(lists.sat_tp(tp), tp) + " ("
-           + std::to_string(Field(record, sat_tp::Frequency))
-           + (polarity.empty() ? "" : ' ' + polarity) + ')';
+    Append_Number_Or_Slot(text, lists.sat_tp(tp), tp);
+    text += " (";
+    Append_Number(text, Field(record, sat_tp::Frequency));
+    if (const std::string &polarity = Polarity_Text(Field(record, sat_tp::Polarity));
+        !polarity.empty()) {
+        text += ' ';
+        text += polarity;
+    }
+    text += ')';
 }
 
-std::string Ter_Tp_Number(const ListNumbers &lists, std::size_t tp)
+void Append_Ter_Tp_Number(std::string &text, const ListNumbers &lists, std::size_t tp)
 {
-    return Number_Or_Slot(lists.ter_tp(tp), tp) + " ("
-           + std::to_string(Field(lists.raw().ter_tps[tp], ter_tp::Frequency)) + " kHz)";
-}
-
-// The lists in the order the Entry column sorts them, the program grids first as ProgramGrid
-// counts them; the entries no list shows come last, by table and slot.
-enum class Rank {
-    Sat_Tv,
-    Sat_Radio,
-    Ter_Tv,
-    Ter_Radio,
-    Satellite,
-    Sat_Tp,
-    Ter_Tp,
-    Favourite,
-    Slot
-};
-
-constexpr int kOwnerShift = 12; // numbers and slots stay below 4096
-constexpr int kRankShift = 18;  // satellites stay below 64
-
-int Order(Rank rank, int owner, int number)
-{
-    return static_cast<int>(rank) << kRankShift | owner << kOwnerShift
-           | std::min(number, (1 << kOwnerShift) - 1);
-}
-
-std::optional<ListedEntry> Listed_Program(const ListNumbers &lists, std::size_t program)
-{
-    static const std::array<const char *, kProgramGrids> kGrids{"TV ", "Radio ", "Terrestrial TV ",
-                                                                "Terrestrial radio "};
-    const int number = lists.program(program);
-    if (number == kNotListed)
-        return std::nullopt;
-    // Only programs of transponder kind 1 or 2 are listed.
-    const auto grid = static_cast<std::size_t>(Program_Grid(lists.raw().programs[program]));
-    return ListedEntry{kGrids[grid] + List_Number_Text(number),
-                       Order(static_cast<Rank>(grid), 0, number)};
-}
-
-std::optional<ListedEntry> Listed_Sat_Tp(const ListNumbers &lists, std::size_t tp)
-{
-    const int number = lists.sat_tp(tp);
-    if (number == kNotListed)
-        return std::nullopt;
-    const std::uint32_t satellite = Field(lists.raw().sat_tps[tp], sat_tp::Sat_Index);
-    return ListedEntry{List_Number_Text(number) + " of "
-                               + Satellite_Reference(lists.raw(), satellite),
-                       Order(Rank::Sat_Tp, static_cast<int>(satellite), number)};
+    Append_Number_Or_Slot(text, lists.ter_tp(tp), tp);
+    text += " (";
+    Append_Number(text, Field(lists.raw().ter_tps[tp], ter_tp::Frequency));
+    text += " kHz)";
 }
 
 } // namespace
@@ -191,6 +174,11 @@ std::string_view Favourite_Name(const RawArrays &raw, std::size_t group)
             Stored_Text(raw.favourite_names[group], 0, kFavouriteNameLength));
 }
 
+std::string Satellite_Reference(std::string_view name, std::size_t satellite)
+{
+    return name.empty() ? "satellite " + Satellite_Number(satellite) : Quoted(name);
+}
+
 std::string Satellite_Label(const ListNumbers &lists, std::size_t satellite)
 {
     const RawArrays &raw = lists.raw();
@@ -202,26 +190,34 @@ std::string Satellite_Label(const ListNumbers &lists, std::size_t satellite)
 
 std::string Sat_Tp_Label(const ListNumbers &lists, std::size_t tp)
 {
-    const std::string label = "Transponder " + Sat_Tp_Number(lists, tp);
-    if (lists.sat_tp(tp) == kNotListed)
-        return label;
-    const RawArrays &raw = lists.raw();
-    return label + " of " + Satellite_Reference(raw, Field(raw.sat_tps[tp], sat_tp::Sat_Index));
+    std::string text = Text_Of("Transponder ");
+    Append_Sat_Tp_Number(text, lists, tp);
+    if (lists.sat_tp(tp) != kNotListed) {
+        const RawArrays &raw = lists.raw();
+        const std::uint32_t satellite = Field(raw.sat_tps[tp], sat_tp::Sat_Index);
+        text += " of ";
+        text += Satellite_Reference(Satellite_Name(raw, satellite), satellite);
+    }
+    return text;
 }
 
 std::string Ter_Tp_Label(const ListNumbers &lists, std::size_t tp)
 {
-    return "Terrestrial transponder " + Ter_Tp_Number(lists, tp);
+    std::string text = Text_Of("Terrestrial transponder ");
+    Append_Ter_Tp_Number(text, lists, tp);
+    return text;
 }
 
-std::string Sat_Tp_Reference(const ListNumbers &lists, std::size_t tp)
+void Append_Sat_Tp_Reference(std::string &text, const ListNumbers &lists, std::size_t tp)
 {
-    return "transponder " + Sat_Tp_Number(lists, tp);
+    text += "transponder ";
+    Append_Sat_Tp_Number(text, lists, tp);
 }
 
-std::string Ter_Tp_Reference(const ListNumbers &lists, std::size_t tp)
+void Append_Ter_Tp_Reference(std::string &text, const ListNumbers &lists, std::size_t tp)
 {
-    return "transponder " + Ter_Tp_Number(lists, tp);
+    text += "transponder ";
+    Append_Ter_Tp_Number(text, lists, tp);
 }
 
 std::string Program_Label(const ListNumbers &lists, std::size_t program)
@@ -248,40 +244,6 @@ std::string Favourite_Label(const ListNumbers &lists, std::size_t group)
     const std::string label = "Favourite group " + Slot_Text(group + 1);
     const std::string_view name = Favourite_Name(lists.raw(), group);
     return name.empty() ? label : label + ' ' + Quoted(name);
-}
-
-ListedEntry Listed_Entry(const ListNumbers &lists, CheckTable table, int slot)
-{
-    if (table == CheckTable::Counts || slot < 0)
-        return {};
-    const auto s = static_cast<std::size_t>(slot);
-    std::optional<ListedEntry> listed;
-    switch (table) {
-    case CheckTable::Programs:
-        listed = Listed_Program(lists, s);
-        break;
-    case CheckTable::Sat_Transponders:
-        listed = Listed_Sat_Tp(lists, s);
-        break;
-    case CheckTable::Ter_Transponders:
-        if (const int number = lists.ter_tp(s); number != kNotListed)
-            listed = ListedEntry{List_Number_Text(number), Order(Rank::Ter_Tp, 0, number)};
-        break;
-    case CheckTable::Satellites:
-        if (s < lists.raw().satellites.size())
-            listed = ListedEntry{Satellite_Number(s), Order(Rank::Satellite, 0, slot + 1)};
-        break;
-    case CheckTable::Favourite_Groups:
-        if (s < lists.raw().favourite_names.size())
-            listed = ListedEntry{Favourite_Number_Text(slot), Order(Rank::Favourite, 0, slot + 1)};
-        break;
-    default:
-        break;
-    }
-    if (listed)
-        return *listed;
-    const int unlisted = static_cast<int>(Rank::Slot) + static_cast<int>(table);
-    return {"slot " + Slot_Text(s), Order(static_cast<Rank>(unlisted), 0, slot)};
 }
 
 } // namespace orvane::check

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvane::check {
 
@@ -58,12 +59,19 @@ std::string Program_Label(const ListNumbers &lists, std::size_t program);
 std::string Track_Label(const ListNumbers &lists, std::size_t track);
 std::string Favourite_Label(const ListNumbers &lists, std::size_t group);
 
-// A transponder named in the finding of another one of the same satellite or group:
-// `transponder NO.1 (11778 V)`, `transponder NO.2 (514000 kHz)`.
-std::string Sat_Tp_Reference(const ListNumbers &lists, std::size_t tp);
-std::string Ter_Tp_Reference(const ListNumbers &lists, std::size_t tp);
+// The satellite of a listed transponder (`satellite` within the table) after its "of": its
+// name quoted, or `satellite NO.20` when it has none.
+std::string Satellite_Reference(std::string_view name, std::size_t satellite);
 
-// The entry of a finding about `slot` of `table` as the lists show it.
+// A transponder named in the finding of another one of the same satellite or group, appended
+// to that finding's text: `transponder NO.1 (11778 V)`, `transponder NO.2 (514000 kHz)`.
+void Append_Sat_Tp_Reference(std::string &text, const ListNumbers &lists, std::size_t tp);
+void Append_Ter_Tp_Reference(std::string &text, const ListNumbers &lists, std::size_t tp);
+
+// Where the lists show the entry of a finding about `slot` of `table`
+// (check_listed_entries.cpp).
 ListedEntry Listed_Entry(const ListNumbers &lists, CheckTable table, int slot);
+// The satellites' names for the report's entries.
+std::vector<std::string> Satellite_Names(const RawArrays &raw);
 
 } // namespace orvane::check

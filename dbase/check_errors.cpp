@@ -38,7 +38,7 @@ void Check_Above_Table(const Findings &findings, const char *what, int stored, i
 using NumberedSlots = std::vector<std::pair<int, int>>;
 
 // Numbers must be 1..n without repeats, which also rules out gaps. A repeat names the
-// transponder that holds the number first.
+// transponder that holds the number first, appending `reference` to the finding's text.
 template<typename Label, typename Reference>
 void Check_Numbers(const Findings &findings, CheckTable table, const NumberedSlots &slots,
                    const Label &label, const Reference &reference)
@@ -46,18 +46,18 @@ void Check_Numbers(const Findings &findings, CheckTable table, const NumberedSlo
     const int count = static_cast<int>(slots.size());
     std::vector<int> first_slot(slots.size() + 1, -1); // by number
     for (const auto &[number, slot] : slots) {
-        std::string problem;
+        std::string text;
         if (number < 1 || number > count) {
-            problem = "number " + std::to_string(number) + " is outside 1.."
-                      + std::to_string(count);
+            text = label(slot) + ": number " + std::to_string(number) + " is outside 1.."
+                   + std::to_string(count);
         } else if (int &held = first_slot[static_cast<std::size_t>(number)]; held >= 0) {
-            problem = "number " + std::to_string(number) + " is also the number of "
-                      + reference(held);
+            text = label(slot) + ": number " + std::to_string(number) + " is also the number of ";
+            reference(text, held);
         } else {
             held = slot;
+            continue;
         }
-        if (!problem.empty())
-            findings.add(Severity::Error, table, slot, label(slot) + ": " + problem);
+        findings.add(Severity::Error, table, slot, std::move(text));
     }
 }
 
@@ -152,8 +152,9 @@ void Check_Transponders(const Findings &findings)
     }
     const ListNumbers &lists = findings.lists;
     const auto sat_label = [&](int t) { return Sat_Tp_Label(lists, static_cast<std::size_t>(t)); };
-    const auto sat_reference
-            = [&](int t) { return Sat_Tp_Reference(lists, static_cast<std::size_t>(t)); };
+    const auto sat_reference = [&](std::string &text, int t) {
+        Append_Sat_Tp_Reference(text, lists, static_cast<std::size_t>(t));
+    };
     for (const NumberedSlots &slots : satellites)
         Check_Numbers(findings, CheckTable::Sat_Transponders, slots, sat_label, sat_reference);
 
@@ -171,8 +172,9 @@ void Check_Transponders(const Findings &findings)
                                  + " is above 6");
     }
     const auto ter_label = [&](int t) { return Ter_Tp_Label(lists, static_cast<std::size_t>(t)); };
-    const auto ter_reference
-            = [&](int t) { return Ter_Tp_Reference(lists, static_cast<std::size_t>(t)); };
+    const auto ter_reference = [&](std::string &text, int t) {
+        Append_Ter_Tp_Reference(text, lists, static_cast<std::size_t>(t));
+    };
     for (const NumberedSlots &slots : groups)
         Check_Numbers(findings, CheckTable::Ter_Transponders, slots, ter_label, ter_reference);
 }

@@ -16,7 +16,7 @@ struct Findings
 
     void add(Severity severity, CheckTable table, int slot, std::string text) const
     {
-        out.push_back({severity, table, slot, std::move(text), Listed_Entry(lists, table, slot)});
+        out.push_back({severity, table, slot, Listed_Entry(lists, table, slot), std::move(text)});
     }
 };
 

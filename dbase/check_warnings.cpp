@@ -227,14 +227,16 @@ void Check_Duplicates(const Findings &findings)
                              + " on the same transponder)");
     }
     const ListNumbers &lists = findings.lists;
-    for (const auto &[slot, first] : Sat_Tp_Repeats(raw))
-        findings.add(Severity::Warning, CheckTable::Sat_Transponders, slot,
-                     Sat_Tp_Label(lists, static_cast<std::size_t>(slot)) + " repeats "
-                             + Sat_Tp_Reference(lists, static_cast<std::size_t>(first)));
-    for (const auto &[slot, first] : Ter_Tp_Repeats(raw))
-        findings.add(Severity::Warning, CheckTable::Ter_Transponders, slot,
-                     Ter_Tp_Label(lists, static_cast<std::size_t>(slot)) + " repeats "
-                             + Ter_Tp_Reference(lists, static_cast<std::size_t>(first)));
+    for (const auto &[slot, first] : Sat_Tp_Repeats(raw)) {
+        std::string text = Sat_Tp_Label(lists, static_cast<std::size_t>(slot)) + " repeats ";
+        Append_Sat_Tp_Reference(text, lists, static_cast<std::size_t>(first));
+        findings.add(Severity::Warning, CheckTable::Sat_Transponders, slot, std::move(text));
+    }
+    for (const auto &[slot, first] : Ter_Tp_Repeats(raw)) {
+        std::string text = Ter_Tp_Label(lists, static_cast<std::size_t>(slot)) + " repeats ";
+        Append_Ter_Tp_Reference(text, lists, static_cast<std::size_t>(first));
+        findings.add(Severity::Warning, CheckTable::Ter_Transponders, slot, std::move(text));
+    }
 }
 
 void Check_Names(const Findings &findings)

@@ -78,6 +78,7 @@ CheckReport Check_Database(const RawArrays &raw)
     CheckReport report;
     const ListNumbers lists(raw);
     report.capacity = Capacity_Gauges(lists);
+    report.satellite_names = Satellite_Names(raw);
     Findings findings{raw, lists, report.findings};
     Check_Counts(findings);
     Check_Transponders(findings);

@@ -3,6 +3,7 @@
 #include "dbase/decode.h"
 
 #include <array>
+#include <charconv>
 
 namespace orvane {
 namespace {
@@ -54,9 +55,12 @@ ProgramGrid Program_Grid(ByteView record)
     return static_cast<ProgramGrid>((kind - 1) * 2 + Read_Field(record, prog::Is_Radio));
 }
 
+// A check of a full database writes a thousand of these: the digits go straight into the text.
 std::string List_Number_Text(int number)
 {
-    return "NO." + std::to_string(number);
+    std::array<char, 16> text{'N', 'O', '.'};
+    const char *end = std::to_chars(text.data() + 3, text.data() + text.size(), number).ptr;
+    return std::string(text.data(), static_cast<std::size_t>(end - text.data()));
 }
 
 std::string Favourite_Number_Text(int group)

@@ -40,7 +40,7 @@ void Check_Report_Shape(const CheckReport &report)
             FUZZ_CHECK(finding.slot >= 0 && finding.slot < Table_Slots(finding.table));
         FUZZ_CHECK(!finding.text.empty() && finding.text.find('\n') == std::string::npos);
         // Every entry has a list number or a slot in the Entry column; the counters none.
-        FUZZ_CHECK(finding.entry.label.empty() == (finding.table == CheckTable::Counts));
+        FUZZ_CHECK(Entry_Label(report, finding).empty() == (finding.table == CheckTable::Counts));
     }
     for (const CapacityGauge &gauge : report.capacity)
         FUZZ_CHECK(gauge.used >= 0 && gauge.limit > 0);

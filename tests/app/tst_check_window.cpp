@@ -85,16 +85,19 @@ void TestCheckWindow::findings_texts_and_orders()
     report.capacity = {{"Programs", 3600, 4000, ""},
                        {"Satellite transponders", 1200, 1000, "Caf\xE9"},
                        {"Audio tracks", 5, 1000, ""}};
-    report.findings = {{Severity::Error, CheckTable::Sat_Transponders, 100, "tp", {"NO.100", 100}},
-                       {Severity::Error, CheckTable::Counts, kNoFindingSlot, "count", {}},
-                       {Severity::Warning, CheckTable::Programs, 9, "Caf\xE9", {"TV NO.9", 9}},
-                       {Severity::Info, CheckTable::Audio_Tracks, 10, "ten", {"TV NO.10", 10}}};
+    const ListedEntry tp{EntryList::Sat_Transponders, 2, 10};
+    report.findings
+            = {{Severity::Error, CheckTable::Sat_Transponders, 100, tp, "tp"},
+               {Severity::Error, CheckTable::Counts, kNoFindingSlot, {}, "count"},
+               {Severity::Warning, CheckTable::Programs, 9, {EntryList::Sat_Tv, 0, 9}, "Caf\xE9"},
+               {Severity::Info, CheckTable::Programs, 10, {EntryList::Sat_Tv, 0, 10}, "ten"}};
+    report.satellite_names = {"Sat 00", "", "Caf\xE9"};
     window.Show_Report(report, 0, 3);
     QCOMPARE(window.summary_label()->text(), "2 errors, 1 warning, 1 information");
-    QCOMPARE(Model_Dump(window.findings_view()->model()),
-             (QStringList{"Error|Satellite transponders|NO.100|tp", "Error|Counts||count",
-                          "Warning|Programs|TV NO.9|Café",
-                          "Information|Audio tracks|TV NO.10|ten"}));
+    QCOMPARE(
+            Model_Dump(window.findings_view()->model()),
+            (QStringList{"Error|Satellite transponders|NO.10 of \"Café\"|tp", "Error|Counts||count",
+                         "Warning|Programs|TV NO.9|Café", "Information|Programs|TV NO.10|ten"}));
     QCOMPARE(Header_Dump(window.findings_view()->model()),
              (QStringList{"Severity", "Table", "Entry", "Text"}));
     QVERIFY(!window.remove_duplicates_button()->isEnabled());
@@ -112,7 +115,8 @@ void TestCheckWindow::findings_texts_and_orders()
     view->sortByColumn(CheckFindingsModel::Severity_Column, Qt::DescendingOrder);
     QCOMPARE(Column(view->model(), 0), (QStringList{"Information", "Warning", "Error", "Error"}));
     view->sortByColumn(CheckFindingsModel::Entry_Column, Qt::AscendingOrder);
-    QCOMPARE(Column(view->model(), 2), (QStringList{"", "TV NO.9", "TV NO.10", "NO.100"}));
+    QCOMPARE(Column(view->model(), 2),
+             (QStringList{"", "TV NO.9", "TV NO.10", "NO.10 of \"Café\""}));
 
     // A refresh keeps the order and the current finding; Enter goes to it.
     Set_Current_Row(view, 1);
@@ -120,7 +124,7 @@ void TestCheckWindow::findings_texts_and_orders()
     report.findings.pop_back();
     report.capacity.pop_back();
     window.Show_Report(report, 1, 0);
-    QCOMPARE(Column(view->model(), 2), (QStringList{"", "TV NO.9", "NO.100"}));
+    QCOMPARE(Column(view->model(), 2), (QStringList{"", "TV NO.9", "NO.10 of \"Café\""}));
     QCOMPARE(view->currentIndex().row(), 1);
     QCOMPARE(window.summary_label()->text(), "2 errors, 1 warning, 0 information");
     QVERIFY(gauges[2].bar->isHidden() && !gauges[1].bar->isHidden());
@@ -236,7 +240,7 @@ void TestCheckWindow::jump_to_entry()
         QVERIFY(slot != kNoSlot);
     }
 
-    window.Go_To_Finding({Severity::Error, table, slot, "x", {}});
+    window.Go_To_Finding({Severity::Error, table, slot, {}, "x"});
     QCOMPARE(window.page_control()->currentIndex() + 1, page);
     QCOMPARE(View().View_Mode, page);
     if (focus.isEmpty()) {

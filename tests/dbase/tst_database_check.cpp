@@ -50,9 +50,10 @@ QStringList Finding_Lines(const CheckReport &report, bool errors_only = false)
     for (const CheckFinding &f : report.findings) {
         if (errors_only && f.severity != Severity::Error)
             continue;
-        const QString slot = f.slot == kNoFindingSlot
-                                     ? QString()
-                                     : QStringLiteral(" %1 (%2)").arg(f.slot).arg(Q(f.entry.label));
+        const QString slot
+                = f.slot == kNoFindingSlot
+                          ? QString()
+                          : QStringLiteral(" %1 (%2)").arg(f.slot).arg(Q(Entry_Label(report, f)));
         lines << QStringLiteral("%1 %2%3: %4")
                          .arg(Severity_Key(f.severity), Table_Key(f.table), slot, Q(f.text));
     }
