@@ -224,7 +224,9 @@ void CheckWindow::Show_Report(const CheckReport &report, int duplicate_programs,
     if (m_start_at_first) {
         m_start_at_first = false;
         current.reset();
-        m_view->resizeColumnToContents(CheckFindingsModel::Entry_Column);
+        // The short columns fit what this report holds; the text takes the rest.
+        for (int column = 0; column < CheckFindingsModel::Text_Column; ++column)
+            m_view->resizeColumnToContents(column);
     }
     Keep_Current(current);
 }

@@ -83,7 +83,7 @@ private:
     void Build_Findings_View();
     void Build_Buttons(QBoxLayout &layout);
     void Show_Gauges(const std::vector<CapacityGauge> &capacity);
-    void Show_Repairs(int duplicate_programs, int empty_transponders);
+    void Show_Repairs(int duplicates, int empty);
     void Keep_Current(const std::optional<CheckFinding> &current);
     void Activate(const QModelIndex &proxy_index);
 
