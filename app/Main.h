@@ -187,9 +187,8 @@ private:
     // The database check (Main_check.cpp).
     void Bind_Check();
     void Refresh_Check_Window();
-    void Run_Repair(const char *caption, const char *question, int count,
+    void Run_Repair(const char *caption, const QString &question, int count,
                     const std::function<void(ChannelDatabase &)> &repair);
-
 
     Ui_Services &m_ui;
     std::unique_ptr<ChannelDatabase> m_db;

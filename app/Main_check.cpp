@@ -22,10 +22,6 @@ namespace orvane {
 namespace {
 
 constexpr const char *kCheckCaption = "Check database...";
-constexpr const char *kRemoveDuplicatesQuestion
-        = "Remove %1 duplicate programs? The first program of each group stays.";
-constexpr const char *kDeleteEmptyQuestion
-        = "Delete %1 empty transponders of every satellite and terrestrial group?";
 
 int Empty_Transponder_Count(const RawArrays &raw)
 {
@@ -65,18 +61,24 @@ void TFormMain::Check_DatabaseClick()
         m_check_window = new CheckWindow(this);
         connect(m_check_window, &CheckWindow::findingActivated, this, &TFormMain::Go_To_Finding);
         connect(m_check_window, &CheckWindow::removeDuplicatesClicked, this, [this] {
-            Run_Repair(check_text::kRemoveDuplicates, kRemoveDuplicatesQuestion,
-                       static_cast<int>(Duplicate_Program_Slots(m_db->raw).size()),
+            const auto count = static_cast<int>(Duplicate_Program_Slots(m_db->raw).size());
+            Run_Repair(check_text::kRemoveDuplicates,
+                       CheckWindow::Remove_Duplicates_Question(count), count,
                        [](ChannelDatabase &db) { Remove_Duplicate_Programs(db); });
         });
         connect(m_check_window, &CheckWindow::deleteEmptyClicked, this, [this] {
-            Run_Repair(check_text::kDeleteEmptyTps, kDeleteEmptyQuestion,
-                       Empty_Transponder_Count(m_db->raw),
-                       [](ChannelDatabase &db) { Delete_All_Empty_Transponders(db); });
+            const int count = Empty_Transponder_Count(m_db->raw);
+            Run_Repair(check_text::kDeleteEmptyTps, CheckWindow::Delete_Empty_Question(count),
+                       count, [](ChannelDatabase &db) { Delete_All_Empty_Transponders(db); });
         });
     }
+    const bool opening = m_check_window->isHidden();
+    if (opening)
+        m_check_window->Start_At_First_Finding();
     m_check_window->show();
     Refresh_Check_Window();
+    if (opening)
+        m_check_window->Fit_To_Content();
     m_check_window->raise();
     m_check_window->activateWindow();
 }
@@ -120,13 +122,12 @@ void TFormMain::Go_To_Finding(const CheckFinding &finding)
 
 // A repair changes programs and transponders across every satellite and group: the page is
 // listed afresh, as when it is shown.
-void TFormMain::Run_Repair(const char *caption, const char *question, int count,
+void TFormMain::Run_Repair(const char *caption, const QString &question, int count,
                            const std::function<void(ChannelDatabase &)> &repair)
 {
     if (!Ready_For_Command() || count <= 0)
         return;
-    if (!m_ui.Ask_Yes(m_check_window, QString::fromUtf8(question).arg(count),
-                      Ui_Services::Buttons::YesNo))
+    if (!m_ui.Ask_Yes(m_check_window, question, Ui_Services::Buttons::YesNo))
         return;
     Record_Step(QString::fromUtf8(caption), [&] { repair(*m_db); });
     m_views.PageControl_MainChange(m_view.View_Mode - 1);

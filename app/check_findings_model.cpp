@@ -13,6 +13,12 @@ QString Counted(int count, const char *one, const char *many)
     return QStringLiteral("%1 %2").arg(count).arg(QString::fromUtf8(count == 1 ? one : many));
 }
 
+// Names in the texts are the image's own bytes.
+QString Latin1(const std::string &text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 bool Same_Entry(const CheckFinding &a, const CheckFinding &b)
 {
     return a.table == b.table && a.slot == b.slot;
@@ -59,10 +65,11 @@ QString Findings_Summary(const CheckReport &report)
            + Counted(report.count(Severity::Info), "information", "information");
 }
 
-void CheckFindingsModel::Set_Findings(std::vector<CheckFinding> findings)
+void CheckFindingsModel::Set_Findings(const CheckReport &report)
 {
     beginResetModel();
-    m_findings = std::move(findings);
+    m_report.findings = report.findings;
+    m_report.satellite_names = report.satellite_names;
     endResetModel();
 }
 
@@ -83,7 +90,7 @@ int CheckFindingsModel::Row_Like(const CheckFinding &finding) const
 
 int CheckFindingsModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_findings.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_report.findings.size());
 }
 
 int CheckFindingsModel::columnCount(const QModelIndex &parent) const
@@ -103,7 +110,7 @@ QVariant CheckFindingsModel::data(const QModelIndex &index, int role) const
     return {};
 }
 
-QVariant CheckFindingsModel::Display(const CheckFinding &finding, int column)
+QVariant CheckFindingsModel::Display(const CheckFinding &finding, int column) const
 {
     switch (column) {
     case Severity_Column:
@@ -111,11 +118,9 @@ QVariant CheckFindingsModel::Display(const CheckFinding &finding, int column)
     case Table_Column:
         return Table_Text(finding.table);
     case Entry_Column:
-        return finding.slot == kNoFindingSlot ? QString() : QString::number(finding.slot);
+        return Latin1(Entry_Label(m_report, finding));
     default:
-        // Names in the texts are the image's own bytes.
-        return QString::fromLatin1(finding.text.data(),
-                                   static_cast<qsizetype>(finding.text.size()));
+        return Latin1(finding.text);
     }
 }
 
@@ -127,10 +132,9 @@ QVariant CheckFindingsModel::Sort_Key(const CheckFinding &finding, int column)
     case Table_Column:
         return static_cast<int>(finding.table);
     case Entry_Column:
-        return finding.slot;
+        return Entry_Order(finding);
     default:
-        return QString::fromLatin1(finding.text.data(),
-                                   static_cast<qsizetype>(finding.text.size()));
+        return Latin1(finding.text);
     }
 }
 

@@ -36,8 +36,12 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    void Set_Findings(std::vector<CheckFinding> findings);
-    const CheckFinding &finding(int row) const { return m_findings[static_cast<std::size_t>(row)]; }
+    // The report's findings, and what their entries need to be named.
+    void Set_Findings(const CheckReport &report);
+    const CheckFinding &finding(int row) const
+    {
+        return m_report.findings[static_cast<std::size_t>(row)];
+    }
     // The row of a finding about the same entry with the same text, else of the first finding
     // about that entry, or -1.
     int Row_Like(const CheckFinding &finding) const;
@@ -48,10 +52,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    static QVariant Display(const CheckFinding &finding, int column);
+    QVariant Display(const CheckFinding &finding, int column) const;
     static QVariant Sort_Key(const CheckFinding &finding, int column);
 
-    std::vector<CheckFinding> m_findings;
+    CheckReport m_report; // without its gauges
 };
 
 } // namespace orvane

@@ -9,8 +9,10 @@
 
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
+class QBoxLayout;
 class QGridLayout;
 class QLabel;
 class QProgressBar;
@@ -35,19 +37,34 @@ public:
     ~CheckWindow() override;
 
     // A new report, with how many entries each repair would remove. The sort order stays, and
-    // the current finding when the new report still has it.
+    // the current finding when the new report still has it; without one (the first report, or
+    // the one after the no-file state that every open passes through) the first finding is
+    // current, scrolled to the top.
     void Show_Report(const CheckReport &report, int duplicate_programs, int empty_transponders);
+    // The window opens: the next report starts at its first finding, whatever was current.
+    void Start_At_First_Finding() { m_start_at_first = true; }
+    // Large enough for kShownFindings findings and every gauge's caption and figures, within
+    // the screen; never smaller than the user made it.
+    void Fit_To_Content();
+    static constexpr int kShownFindings = 15;
+
+    // The repairs' questions, in the counts' own number.
+    static QString Remove_Duplicates_Question(int count);
+    static QString Delete_Empty_Question(int count);
 
     QTableView *findings_view() const { return m_view; }
     const CheckFindingsModel &findings() const { return *m_model; }
     QLabel *summary_label() const { return m_summary; }
     QPushButton *remove_duplicates_button() const { return m_remove_duplicates; }
     QPushButton *delete_empty_button() const { return m_delete_empty; }
-    // The gauges on show: each its caption and bar.
+    QPushButton *close_button() const { return m_close; }
+    // The gauges on show: each its caption, bar and figures ("10 / 16", beside the bar, where
+    // no chunk can cover them).
     struct GaugeRow
     {
         QLabel *caption = nullptr;
         QProgressBar *bar = nullptr;
+        QLabel *figures = nullptr;
     };
     // Rows beyond the report's gauges are hidden.
     const std::vector<GaugeRow> &gauges() const { return m_gauges; }
@@ -60,10 +77,14 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Build_Findings_View();
+    void Build_Buttons(QBoxLayout &layout);
     void Show_Gauges(const std::vector<CapacityGauge> &capacity);
+    void Show_Repairs(int duplicates, int empty);
+    void Keep_Current(const std::optional<CheckFinding> &current);
     void Activate(const QModelIndex &proxy_index);
 
     QGridLayout *m_gauge_layout = nullptr;
@@ -74,6 +95,8 @@ private:
     QTableView *m_view = nullptr;
     QPushButton *m_remove_duplicates = nullptr;
     QPushButton *m_delete_empty = nullptr;
+    QPushButton *m_close = nullptr;
+    bool m_start_at_first = true;
 };
 
 } // namespace orvane

@@ -23,8 +23,9 @@ std::pair<int, int> Fullest(const Counts &counts)
     return {static_cast<int>(fullest - counts.begin()), *fullest};
 }
 
-void Add_Transponder_Gauges(const RawArrays &raw, std::vector<CapacityGauge> &gauges)
+void Add_Transponder_Gauges(const ListNumbers &lists, std::vector<CapacityGauge> &gauges)
 {
+    const RawArrays &raw = lists.raw();
     const TransponderTally tally = Tally_Transponders(raw);
     const auto [satellite, on_satellite] = Fullest(tally.per_satellite);
     const auto [group, in_group] = Fullest(tally.per_group);
@@ -32,14 +33,15 @@ void Add_Transponder_Gauges(const RawArrays &raw, std::vector<CapacityGauge> &ga
     gauges.push_back(
             {"Transponders of the fullest satellite", on_satellite,
              static_cast<int>(sat_tp::kMaxPerSatellite),
-             satellite < 0 ? "" : Satellite_Label(raw, static_cast<std::size_t>(satellite))});
+             satellite < 0 ? "" : Satellite_Label(lists, static_cast<std::size_t>(satellite))});
     gauges.push_back({"Terrestrial transponders", tally.ter_total, kTerTransponderSlots, {}});
     gauges.push_back({"Transponders of the fullest terrestrial group", in_group, kMaxPerTerGroup,
                       group < 0 ? "" : "Terrestrial group " + std::to_string(group)});
 }
 
-void Add_Program_Gauges(const RawArrays &raw, std::vector<CapacityGauge> &gauges)
+void Add_Program_Gauges(const ListNumbers &lists, std::vector<CapacityGauge> &gauges)
 {
+    const RawArrays &raw = lists.raw();
     int tv = 0;
     int radio = 0;
     std::vector<int> per_sat_tp(kSatTransponderSlots, 0);
@@ -58,16 +60,17 @@ void Add_Program_Gauges(const RawArrays &raw, std::vector<CapacityGauge> &gauges
     gauges.push_back({"TV programs", tv, kProgramSlots, {}});
     gauges.push_back({"Radio programs", radio, kProgramSlots, {}});
     gauges.push_back({"Satellite programs on the fullest transponder", on_tp, kMaxProgramsPerSatTp,
-                      tp < 0 ? "" : Sat_Tp_Label(raw, static_cast<std::size_t>(tp))});
+                      tp < 0 ? "" : Sat_Tp_Label(lists, static_cast<std::size_t>(tp))});
 }
 
 } // namespace
 
-std::vector<CapacityGauge> Capacity_Gauges(const RawArrays &raw)
+std::vector<CapacityGauge> Capacity_Gauges(const ListNumbers &lists)
 {
+    const RawArrays &raw = lists.raw();
     std::vector<CapacityGauge> gauges;
-    Add_Transponder_Gauges(raw, gauges);
-    Add_Program_Gauges(raw, gauges);
+    Add_Transponder_Gauges(lists, gauges);
+    Add_Program_Gauges(lists, gauges);
     int tracks = 0;
     for (std::size_t a = 0; a < raw.audio_tracks.size(); ++a)
         tracks += Track_Used(raw, a) ? 1 : 0;

@@ -37,26 +37,27 @@ void Check_Above_Table(const Findings &findings, const char *what, int stored, i
 // The transponders of one satellite or group, each a (Tp_Number, slot) pair in slot order.
 using NumberedSlots = std::vector<std::pair<int, int>>;
 
-// Numbers must be 1..n without repeats, which also rules out gaps.
-template<typename Label>
+// Numbers must be 1..n without repeats, which also rules out gaps. A repeat names the
+// transponder that holds the number first, appending `reference` to the finding's text.
+template<typename Label, typename Reference>
 void Check_Numbers(const Findings &findings, CheckTable table, const NumberedSlots &slots,
-                   const Label &label)
+                   const Label &label, const Reference &reference)
 {
     const int count = static_cast<int>(slots.size());
     std::vector<int> first_slot(slots.size() + 1, -1); // by number
     for (const auto &[number, slot] : slots) {
-        std::string problem;
+        std::string text;
         if (number < 1 || number > count) {
-            problem = "number " + std::to_string(number) + " is outside 1.."
-                      + std::to_string(count);
+            text = label(slot) + ": number " + std::to_string(number) + " is outside 1.."
+                   + std::to_string(count);
         } else if (int &held = first_slot[static_cast<std::size_t>(number)]; held >= 0) {
-            problem = "number " + std::to_string(number) + " is also the number of slot "
-                      + std::to_string(held);
+            text = label(slot) + ": number " + std::to_string(number) + " is also the number of ";
+            reference(text, held);
         } else {
             held = slot;
+            continue;
         }
-        if (!problem.empty())
-            findings.add(Severity::Error, table, slot, label(slot) + ": " + problem);
+        findings.add(Severity::Error, table, slot, std::move(text));
     }
 }
 
@@ -93,7 +94,7 @@ void Check_Program_Transponder(const Findings &findings, std::size_t p)
     }
     if (!problem.empty())
         findings.add(Severity::Error, CheckTable::Programs, static_cast<int>(p),
-                     Program_Label(findings.raw, p) + ": " + problem);
+                     Program_Label(findings.lists, p) + ": " + problem);
 }
 
 // A program keeps its first track in its own record: Audio_Track_Total counts that one and
@@ -105,7 +106,7 @@ void Check_Program_Tracks(const Findings &findings, std::size_t p, int records)
     const auto current = static_cast<int>(Field(record, prog::Current_Audio));
     const auto add = [&](const std::string &problem) {
         findings.add(Severity::Error, CheckTable::Programs, static_cast<int>(p),
-                     Program_Label(findings.raw, p) + ": " + problem);
+                     Program_Label(findings.lists, p) + ": " + problem);
     };
     if (std::max(total, 1) - 1 != records)
         add("it counts " + std::to_string(total) + " audio tracks, but has "
@@ -123,7 +124,7 @@ void Check_Counts(const Findings &findings)
     const TransponderTally tally = Tally_Transponders(raw);
     Compare_Count(findings, "Satellite transponders", Sat_Tp_Total_Count(raw), tally.sat_total);
     for (int s = 0; s < kSatelliteCount; ++s)
-        Compare_Count(findings, "Transponders of " + Satellite_Label(raw, s),
+        Compare_Count(findings, "Transponders of " + Satellite_Label(findings.lists, s),
                       Sat_Tp_Per_Sat_Count(raw, s), tally.per_satellite[s]);
     Compare_Count(findings, "Terrestrial transponders", Ter_Tp_Total_Count(raw), tally.ter_total);
     for (int g = 0; g < kTerGroupCount; ++g)
@@ -146,12 +147,16 @@ void Check_Transponders(const Findings &findings)
             satellites[s].emplace_back(number, static_cast<int>(t));
         else
             findings.add(Severity::Error, CheckTable::Sat_Transponders, static_cast<int>(t),
-                         Sat_Tp_Label(raw, t) + ": satellite index " + std::to_string(s)
+                         Sat_Tp_Label(findings.lists, t) + ": satellite index " + std::to_string(s)
                                  + " is above 59");
     }
-    const auto sat_label = [&](int t) { return Sat_Tp_Label(raw, static_cast<std::size_t>(t)); };
+    const ListNumbers &lists = findings.lists;
+    const auto sat_label = [&](int t) { return Sat_Tp_Label(lists, static_cast<std::size_t>(t)); };
+    const auto sat_reference = [&](std::string &text, int t) {
+        Append_Sat_Tp_Reference(text, lists, static_cast<std::size_t>(t));
+    };
     for (const NumberedSlots &slots : satellites)
-        Check_Numbers(findings, CheckTable::Sat_Transponders, slots, sat_label);
+        Check_Numbers(findings, CheckTable::Sat_Transponders, slots, sat_label, sat_reference);
 
     std::vector<NumberedSlots> groups(kTerGroupCount);
     for (std::size_t t = 0; t < raw.ter_tps.size(); ++t) {
@@ -163,12 +168,15 @@ void Check_Transponders(const Findings &findings)
             groups[g].emplace_back(number, static_cast<int>(t));
         else
             findings.add(Severity::Error, CheckTable::Ter_Transponders, static_cast<int>(t),
-                         Ter_Tp_Label(raw, t) + ": group index " + std::to_string(g)
+                         Ter_Tp_Label(lists, t) + ": group index " + std::to_string(g)
                                  + " is above 6");
     }
-    const auto ter_label = [&](int t) { return Ter_Tp_Label(raw, static_cast<std::size_t>(t)); };
+    const auto ter_label = [&](int t) { return Ter_Tp_Label(lists, static_cast<std::size_t>(t)); };
+    const auto ter_reference = [&](std::string &text, int t) {
+        Append_Ter_Tp_Reference(text, lists, static_cast<std::size_t>(t));
+    };
     for (const NumberedSlots &slots : groups)
-        Check_Numbers(findings, CheckTable::Ter_Transponders, slots, ter_label);
+        Check_Numbers(findings, CheckTable::Ter_Transponders, slots, ter_label, ter_reference);
 }
 
 void Check_Programs(const Findings &findings)
@@ -201,7 +209,7 @@ void Check_Audio_Tracks(const Findings &findings)
         };
         if (a >= count) {
             if (used)
-                add(Track_Label(raw, slot) + ": in use above the audio track count "
+                add(Track_Label(findings.lists, slot) + ": in use above the audio track count "
                     + std::to_string(count));
             continue;
         }
@@ -212,13 +220,14 @@ void Check_Audio_Tracks(const Findings &findings)
         }
         const std::uint32_t owner = Field(raw.audio_tracks[slot], audio::Program_Index);
         if (!Program_Used(raw, owner)) {
-            add(Track_Label(raw, slot) + ": program slot " + std::to_string(owner)
+            add(Track_Label(findings.lists, slot) + ": program slot " + std::to_string(owner)
                 + " is not a program");
             continue;
         }
         int &last = last_slot[owner];
         if (last >= 0 && last != a - 1)
-            add(Track_Label(raw, slot) + ": not next to the other tracks of its program");
+            add(Track_Label(findings.lists, slot)
+                + ": not next to the other tracks of its program");
         last = a;
     }
 }

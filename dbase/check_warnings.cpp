@@ -138,7 +138,7 @@ void Warn_Program_Name(const Findings &findings, std::size_t p)
     const std::string_view name = Program_Name(findings.raw, p);
     const auto add = [&](const char *problem) {
         findings.add(Severity::Warning, CheckTable::Programs, static_cast<int>(p),
-                     Program_Label(findings.raw, p) + ": " + problem);
+                     Program_Label(findings.lists, p) + ": " + problem);
     };
     if (name.empty())
         add("the name is empty");
@@ -220,22 +220,23 @@ void Check_Duplicates(const Findings &findings)
     for (const auto &[slot, first] : Program_Repeats(raw)) {
         const auto p = static_cast<std::size_t>(slot);
         findings.add(Severity::Warning, CheckTable::Programs, slot,
-                     Program_Label(raw, p) + " repeats "
-                             + Program_Label(raw, static_cast<std::size_t>(first)) + " (service id "
+                     Program_Label(findings.lists, p) + " repeats "
+                             + Program_Label(findings.lists, static_cast<std::size_t>(first))
+                             + " (service id "
                              + std::to_string(Field(raw.programs[p], prog::Service_Id))
                              + " on the same transponder)");
     }
-    for (const auto &[slot, first] : Sat_Tp_Repeats(raw))
-        findings.add(Severity::Warning, CheckTable::Sat_Transponders, slot,
-                     Sat_Tp_Label(raw, static_cast<std::size_t>(slot))
-                             + " repeats the transponder in slot " + std::to_string(first) + " ("
-                             + std::to_string(Field(raw.sat_tps[static_cast<std::size_t>(first)],
-                                                    sat_tp::Frequency))
-                             + " MHz)");
-    for (const auto &[slot, first] : Ter_Tp_Repeats(raw))
-        findings.add(Severity::Warning, CheckTable::Ter_Transponders, slot,
-                     Ter_Tp_Label(raw, static_cast<std::size_t>(slot))
-                             + " repeats the transponder in slot " + std::to_string(first));
+    const ListNumbers &lists = findings.lists;
+    for (const auto &[slot, first] : Sat_Tp_Repeats(raw)) {
+        std::string text = Sat_Tp_Label(lists, static_cast<std::size_t>(slot)) + " repeats ";
+        Append_Sat_Tp_Reference(text, lists, static_cast<std::size_t>(first));
+        findings.add(Severity::Warning, CheckTable::Sat_Transponders, slot, std::move(text));
+    }
+    for (const auto &[slot, first] : Ter_Tp_Repeats(raw)) {
+        std::string text = Ter_Tp_Label(lists, static_cast<std::size_t>(slot)) + " repeats ";
+        Append_Ter_Tp_Reference(text, lists, static_cast<std::size_t>(first));
+        findings.add(Severity::Warning, CheckTable::Ter_Transponders, slot, std::move(text));
+    }
 }
 
 void Check_Names(const Findings &findings)
@@ -249,12 +250,14 @@ void Check_Names(const Findings &findings)
     for (std::size_t s = 0; s < raw.satellites.size(); ++s) {
         if (Has_Control(Satellite_Name(raw, s)))
             findings.add(Severity::Warning, CheckTable::Satellites, static_cast<int>(s),
-                         Satellite_Label(raw, s) + ": the name holds control characters");
+                         Satellite_Label(findings.lists, s)
+                                 + ": the name holds control characters");
     }
     for (std::size_t g = 0; g < raw.favourite_names.size(); ++g) {
         if (Has_Control(Favourite_Name(raw, g)))
             findings.add(Severity::Warning, CheckTable::Favourite_Groups, static_cast<int>(g),
-                         Favourite_Label(raw, g) + ": the name holds control characters");
+                         Favourite_Label(findings.lists, g)
+                                 + ": the name holds control characters");
     }
 }
 
@@ -263,15 +266,17 @@ void Check_Unused_Entries(const Findings &findings)
     const RawArrays &raw = findings.raw;
     for (const int t : Empty_Sat_Transponder_Slots(raw))
         findings.add(Severity::Info, CheckTable::Sat_Transponders, t,
-                     Sat_Tp_Label(raw, static_cast<std::size_t>(t)) + " carries no program");
+                     Sat_Tp_Label(findings.lists, static_cast<std::size_t>(t))
+                             + " carries no program");
     for (const int t : Empty_Ter_Transponder_Slots(raw))
         findings.add(Severity::Info, CheckTable::Ter_Transponders, t,
-                     Ter_Tp_Label(raw, static_cast<std::size_t>(t)) + " carries no program");
+                     Ter_Tp_Label(findings.lists, static_cast<std::size_t>(t))
+                             + " carries no program");
     const auto count = static_cast<std::size_t>(Used_Program_Count(raw));
     for (std::size_t p = 0; p < count; ++p) {
         if (Program_Used(raw, p) && Field(raw.programs[p], prog::Favourite_Mask) == 0)
             findings.add(Severity::Info, CheckTable::Programs, static_cast<int>(p),
-                         Program_Label(raw, p) + " is in no favourite group");
+                         Program_Label(findings.lists, p) + " is in no favourite group");
     }
 }
 

@@ -76,8 +76,10 @@ const char *Table_Key(CheckTable table)
 CheckReport Check_Database(const RawArrays &raw)
 {
     CheckReport report;
-    report.capacity = Capacity_Gauges(raw);
-    Findings findings{raw, report.findings};
+    const ListNumbers lists(raw);
+    report.capacity = Capacity_Gauges(lists);
+    report.satellite_names = Satellite_Names(raw);
+    Findings findings{raw, lists, report.findings};
     Check_Counts(findings);
     Check_Transponders(findings);
     Check_Programs(findings);

@@ -8,6 +8,7 @@
 
 #include "dbase/layout.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -38,12 +39,36 @@ struct CapacityGauge
 // The slot of a finding about the counters themselves.
 constexpr int kNoFindingSlot = -1;
 
+// The lists of the main window that show the entries of findings, in the order the check
+// window's Entry column sorts them.
+enum class EntryList : std::uint8_t {
+    None, // the counters
+    Sat_Tv,
+    Sat_Radio,
+    Ter_Tv,
+    Ter_Radio,
+    Satellites,
+    Sat_Transponders,
+    Ter_Transponders,
+    Favourite_Groups,
+    Slot, // no list shows the entry: its slot stands for it
+};
+
+// Where a finding's entry stands in the lists: its list and the number in front of its row.
+struct ListedEntry
+{
+    EntryList list = EntryList::None;
+    std::uint8_t satellite = 0; // a satellite transponder's satellite
+    std::uint16_t number = 0;   // from 1; 0 for the counters and for an entry no list shows
+};
+
 struct CheckFinding
 {
     Severity severity = Severity::Error;
     CheckTable table = CheckTable::Counts;
     int slot = kNoFindingSlot; // the entry's slot in its table, a group's index 0..15
-    std::string text;          // one line naming the entry; names as stored (Latin-1)
+    ListedEntry entry;
+    std::string text; // one line naming the entry; names as stored (Latin-1)
 };
 
 struct CheckReport
@@ -51,6 +76,8 @@ struct CheckReport
     std::vector<CapacityGauge> capacity;
     // Errors first, then warnings, then information; by table and slot within each.
     std::vector<CheckFinding> findings;
+    // The satellites' names as stored (Latin-1), for the entries of their transponders.
+    std::vector<std::string> satellite_names;
 
     int count(Severity severity) const;
 };
@@ -62,6 +89,16 @@ CheckReport Check_Database(const RawArrays &raw);
 // "counts".
 const char *Severity_Key(Severity severity);
 const char *Table_Key(CheckTable table);
+
+// A finding's entry as the check window's Entry column shows it, in the lists' own words:
+// "TV NO.3", "Radio NO.1", "Terrestrial TV NO.2", a satellite "NO.20", a satellite transponder
+// "NO.2 of \"Sat 19.2E\"" (or "NO.2 of satellite NO.20" when the satellite has no name), a
+// terrestrial transponder "NO.5", a favourite group "FAV.03"; "slot 4012" for an entry that no
+// list shows (an audio track, a program past the count, a transponder of a satellite outside the
+// table), and "" for the counters.
+std::string Entry_Label(const CheckReport &report, const CheckFinding &finding);
+// Sorts the entries as numbers: by list, then satellite, then number (or slot).
+int Entry_Order(const CheckFinding &finding);
 
 // The programs that repeat an earlier one of the same kind (TV or radio) with the same service
 // id on the same transponder: every program of such a group but the first, ascending.

@@ -1,7 +1,7 @@
 // The database check over any image: it must change nothing, name every finding's entry by a
-// slot inside its table, keep each text on one line and every gauge's use within what its
-// table can hold. On an image without errors the repairs must remove what the check lists and
-// leave no error behind, and change nothing where it lists nothing.
+// slot inside its table and by a label, keep each text on one line and every gauge's use
+// within what its table can hold. On an image without errors the repairs must remove what the
+// check lists and leave no error behind, and change nothing where it lists nothing.
 
 #include "fuzz/image_checks.h"
 #include "fuzz/property_check.h"
@@ -39,6 +39,8 @@ void Check_Report_Shape(const CheckReport &report)
         else
             FUZZ_CHECK(finding.slot >= 0 && finding.slot < Table_Slots(finding.table));
         FUZZ_CHECK(!finding.text.empty() && finding.text.find('\n') == std::string::npos);
+        // Every entry has a list number or a slot in the Entry column; the counters none.
+        FUZZ_CHECK(Entry_Label(report, finding).empty() == (finding.table == CheckTable::Counts));
     }
     for (const CapacityGauge &gauge : report.capacity)
         FUZZ_CHECK(gauge.used >= 0 && gauge.limit > 0);

@@ -1,5 +1,6 @@
 #include "views/list_texts.h"
 
+#include "dbase/list_numbers.h"
 #include "dbase/record_writers.h"
 #include "views/captions.h"
 #include "views/view_state.h"
@@ -50,7 +51,7 @@ void Add_Program_Lines(const ChannelDatabase &db, int view_mode, int program,
 
 std::string Row_Number_Text(int position)
 {
-    return "NO." + std::to_string(position + 1) + ": ";
+    return List_Number_Text(position + 1) + ": ";
 }
 
 std::string Zero_Padded(const std::string &digits, std::size_t width)
@@ -62,9 +63,7 @@ std::string Zero_Padded(const std::string &digits, std::size_t width)
 
 std::string Favourite_Line(const ChannelDatabase &db, int group)
 {
-    const int number = group + 1;
-    const std::string prefix = number <= 9 ? "FAV.0" : "FAV.";
-    return prefix + std::to_string(number) + " :  "
+    return Favourite_Number_Text(group) + " :  "
            + Latin1_To_Utf8(db.rows.favourite_names[static_cast<std::size_t>(group)]);
 }
 

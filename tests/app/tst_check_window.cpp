@@ -1,6 +1,7 @@
 // The "Check database" window: gauge colours at their edges, the findings' texts and orders,
-// the jump from a finding to its entry on every kind of table (hostile slots included), and
-// the report following edits, undo, a repair and the no-file state.
+// the repairs' wording, the jump from a finding to its entry on every kind of table (hostile
+// slots included), the report following edits, undo, a repair and the no-file state, and the
+// window's size, keys and first finding when it opens.
 
 #include "app/controllers/history_commands.h"
 #include "window_test_case.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QUndoStack>
 #include <QtTest>
@@ -46,9 +48,12 @@ private slots:
     void gauge_levels_data();
     void gauge_levels();
     void findings_texts_and_orders();
+    void repair_texts_data();
+    void repair_texts();
     void jump_to_entry_data();
     void jump_to_entry();
     void report_follows_changes();
+    void opening_and_keys();
 
 private:
     int Pick(CheckTable table) const;
@@ -81,23 +86,27 @@ void TestCheckWindow::findings_texts_and_orders()
     report.capacity = {{"Programs", 3600, 4000, ""},
                        {"Satellite transponders", 1200, 1000, "Caf\xE9"},
                        {"Audio tracks", 5, 1000, ""}};
-    report.findings = {{Severity::Error, CheckTable::Sat_Transponders, 100, "tp"},
-                       {Severity::Error, CheckTable::Counts, kNoFindingSlot, "count"},
-                       {Severity::Warning, CheckTable::Programs, 9, "Caf\xE9"},
-                       {Severity::Info, CheckTable::Audio_Tracks, 10, "ten"}};
+    const ListedEntry tp{EntryList::Sat_Transponders, 2, 10};
+    report.findings
+            = {{Severity::Error, CheckTable::Sat_Transponders, 100, tp, "tp"},
+               {Severity::Error, CheckTable::Counts, kNoFindingSlot, {}, "count"},
+               {Severity::Warning, CheckTable::Programs, 9, {EntryList::Sat_Tv, 0, 9}, "Caf\xE9"},
+               {Severity::Info, CheckTable::Programs, 10, {EntryList::Sat_Tv, 0, 10}, "ten"}};
+    report.satellite_names = {"Sat 00", "", "Caf\xE9"};
     window.Show_Report(report, 0, 3);
     QCOMPARE(window.summary_label()->text(), "2 errors, 1 warning, 1 information");
-    QCOMPARE(Model_Dump(window.findings_view()->model()),
-             (QStringList{"Error|Satellite transponders|100|tp", "Error|Counts||count",
-                          "Warning|Programs|9|Café", "Information|Audio tracks|10|ten"}));
+    QCOMPARE(
+            Model_Dump(window.findings_view()->model()),
+            (QStringList{"Error|Satellite transponders|NO.10 of \"Café\"|tp", "Error|Counts||count",
+                         "Warning|Programs|TV NO.9|Café", "Information|Programs|TV NO.10|ten"}));
     QCOMPARE(Header_Dump(window.findings_view()->model()),
              (QStringList{"Severity", "Table", "Entry", "Text"}));
     QVERIFY(!window.remove_duplicates_button()->isEnabled());
     QVERIFY(window.delete_empty_button()->isEnabled());
     const auto &gauges = window.gauges();
     QCOMPARE(gauges[1].caption->text(), "Satellite transponders (Café)");
-    QCOMPARE(gauges[1].bar->text(), "1200 / 1000");
-    QCOMPARE(gauges[0].bar->text(), "3600 / 4000");
+    QCOMPARE(gauges[1].figures->text(), "1200 / 1000");
+    QCOMPARE(gauges[0].figures->text(), "3600 / 4000");
     QVERIFY(gauges[2].bar->styleSheet().isEmpty());
     QVERIFY(!gauges[0].bar->styleSheet().isEmpty() && !gauges[1].bar->styleSheet().isEmpty());
     QVERIFY(gauges[0].bar->styleSheet() != gauges[1].bar->styleSheet());
@@ -107,7 +116,8 @@ void TestCheckWindow::findings_texts_and_orders()
     view->sortByColumn(CheckFindingsModel::Severity_Column, Qt::DescendingOrder);
     QCOMPARE(Column(view->model(), 0), (QStringList{"Information", "Warning", "Error", "Error"}));
     view->sortByColumn(CheckFindingsModel::Entry_Column, Qt::AscendingOrder);
-    QCOMPARE(Column(view->model(), 2), (QStringList{"", "9", "10", "100"}));
+    QCOMPARE(Column(view->model(), 2),
+             (QStringList{"", "TV NO.9", "TV NO.10", "NO.10 of \"Café\""}));
 
     // A refresh keeps the order and the current finding; Enter goes to it.
     Set_Current_Row(view, 1);
@@ -115,7 +125,7 @@ void TestCheckWindow::findings_texts_and_orders()
     report.findings.pop_back();
     report.capacity.pop_back();
     window.Show_Report(report, 1, 0);
-    QCOMPARE(Column(view->model(), 2), (QStringList{"", "9", "100"}));
+    QCOMPARE(Column(view->model(), 2), (QStringList{"", "TV NO.9", "NO.10 of \"Café\""}));
     QCOMPARE(view->currentIndex().row(), 1);
     QCOMPARE(window.summary_label()->text(), "2 errors, 1 warning, 0 information");
     QVERIFY(gauges[2].bar->isHidden() && !gauges[1].bar->isHidden());
@@ -123,6 +133,43 @@ void TestCheckWindow::findings_texts_and_orders()
     QTest::keyClick(view, Qt::Key_Return);
     QCOMPARE(activated.size(), 1);
     QCOMPARE(activated[0][0].value<CheckFinding>().slot, 9);
+}
+
+void TestCheckWindow::repair_texts_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("none") << 0
+                          << QStringList{"Remove duplicate programs",
+                                         "Delete all empty transponders"};
+    QTest::newRow("one") << 1
+                         << QStringList{"Remove 1 duplicate program", "Delete 1 empty transponder",
+                                        "Remove 1 duplicate program? The first program of each "
+                                        "group stays.",
+                                        "Delete 1 empty transponder?"};
+    QTest::newRow("two") << 2
+                         << QStringList{"Remove 2 duplicate programs",
+                                        "Delete 2 empty transponders",
+                                        "Remove 2 duplicate programs? The first program of each "
+                                        "group stays.",
+                                        "Delete 2 empty transponders of every satellite and "
+                                        "terrestrial group?"};
+}
+
+// The buttons and questions in the count's own number; with nothing to repair the buttons say
+// what they would do, and nothing is asked.
+void TestCheckWindow::repair_texts()
+{
+    QFETCH(int, count);
+    CheckWindow window(nullptr);
+    window.Show_Report({}, count, count);
+    QStringList texts{window.remove_duplicates_button()->text(),
+                      window.delete_empty_button()->text()};
+    if (count > 0)
+        texts << CheckWindow::Remove_Duplicates_Question(count)
+              << CheckWindow::Delete_Empty_Question(count);
+    QTEST(texts, "texts");
+    QCOMPARE(window.delete_empty_button()->isEnabled(), count > 0);
 }
 
 // An entry of each kind in the sample, far from the first rows so that a jump has to move.
@@ -194,7 +241,7 @@ void TestCheckWindow::jump_to_entry()
         QVERIFY(slot != kNoSlot);
     }
 
-    window.Go_To_Finding({Severity::Error, table, slot, "x"});
+    window.Go_To_Finding({Severity::Error, table, slot, {}, "x"});
     QCOMPARE(Page_Control(window)->currentIndex() + 1, page);
     QCOMPARE(View().View_Mode, page);
     if (focus.isEmpty()) {
@@ -238,13 +285,19 @@ void TestCheckWindow::report_follows_changes()
     QTableView *view = check->findings_view();
     const auto copy_row = [&] {
         for (int row = 0; row < view->model()->rowCount(); ++row)
-            if (view->model()->index(row, 1).data() == "Programs"
-                && view->model()->index(row, 2).data() == QString::number(copy))
+            if (view->model()->index(row, 3).data().toString().contains("\"Copy\" repeats"))
                 return row;
         return -1;
     };
     QVERIFY(copy_row() >= 0);
     QVERIFY(check->remove_duplicates_button()->isEnabled());
+    // Its entry is the number the unnarrowed grid gives it, which is not its slot's.
+    const GridId grid = first.Is_Radio ? GridId::Radio : GridId::Tv;
+    const QString number = QString::fromStdString(m_f->window.views().Cell_Text(
+            kSatellitesPage, grid, m_f->window.views().Row_Of_Slot(grid, copy), 0));
+    QCOMPARE(view->model()->index(copy_row(), 2).data().toString() + ": ",
+             (first.Is_Radio ? "Radio " : "TV ") + number);
+    QVERIFY(number != QStringLiteral("NO.%1: ").arg(copy + 1));
 
     // Enter on the finding selects the copy; deleting it and undoing refresh the report.
     Set_Current_Row(view, copy_row());
@@ -264,7 +317,7 @@ void TestCheckWindow::report_follows_changes()
     m_f->ui.Push_Answer(true);
     check->remove_duplicates_button()->click();
     QCOMPARE(m_f->ui.questions().last(),
-             "Remove 1 duplicate programs? The first program of each group stays.");
+             "Remove 1 duplicate program? The first program of each group stays.");
     QCOMPARE(Db().Program_Count, programs - 1);
     QCOMPARE(Controller_Of<HistoryCommands>(m_f->window).stack()->undoText(),
              "Remove duplicate programs");
@@ -274,6 +327,54 @@ void TestCheckWindow::report_follows_changes()
     QCOMPARE(check->summary_label()->text(), "0 errors, 0 warnings, 0 information");
     QCOMPARE(view->model()->rowCount(), 0);
     QVERIFY(!m_f->window.check_action()->isEnabled());
+}
+
+// It opens with room for 15 findings and every gauge in full, at its first finding; entries
+// sort by number; Tab goes round the table, the repairs and Close; Escape closes it; another
+// file, open or opened later, starts at its first finding again.
+void TestCheckWindow::opening_and_keys()
+{
+    m_f->window.check_action()->trigger();
+    CheckWindow *check = m_f->window.check_window();
+    QTRY_COMPARE(QApplication::activeWindow(), check);
+    QTableView *view = check->findings_view();
+    QVERIFY(view->viewport()->height() >= CheckWindow::kShownFindings * view->rowHeight(0));
+    for (const CheckWindow::GaugeRow &gauge : check->gauges())
+        QVERIFY(gauge.caption->width() >= gauge.caption->sizeHint().width()
+                && gauge.figures->width() >= gauge.figures->sizeHint().width());
+    QCOMPARE(view->currentIndex().row(), 0);
+    view->sortByColumn(CheckFindingsModel::Entry_Column, Qt::AscendingOrder);
+    QCOMPARE(Column(view->model(), 2).mid(0, 3), (QStringList{"TV NO.1", "TV NO.7", "TV NO.20"}));
+
+    check->Show_Report(Check_Database(Db().raw), 1, 1);
+    QCOMPARE(QApplication::focusWidget(), view);
+    QList<QWidget *> chain;
+    for (int step = 0; step < 4; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        chain << QApplication::focusWidget();
+    }
+    QCOMPARE(chain, (QList<QWidget *>{check->remove_duplicates_button(),
+                                      check->delete_empty_button(), check->close_button(), view}));
+
+    const auto away_from_first = [&] {
+        Set_Current_Row(view, view->model()->rowCount() - 1);
+        view->scrollToBottom();
+        return view->verticalScrollBar()->value() > 0;
+    };
+    const auto at_first = [&] {
+        return view->currentIndex().row() == 0 && view->verticalScrollBar()->value() == 0;
+    };
+    QVERIFY(away_from_first());
+    QVERIFY(m_f->Open(m_f->Write_Sample("OTHER.BIN", FileKind::ChannelData),
+                      FileKind::ChannelData));
+    QVERIFY(at_first());
+    QVERIFY(away_from_first());
+    QTest::keyClick(view, Qt::Key_Escape);
+    QVERIFY(check->isHidden());
+    QVERIFY(m_f->Open(m_f->Write_Sample("THIRD.BIN", FileKind::ChannelData),
+                      FileKind::ChannelData));
+    m_f->window.check_action()->trigger();
+    QVERIFY(check->isVisible() && at_first());
 }
 
 QTEST_MAIN(TestCheckWindow)

@@ -1,12 +1,14 @@
 // Thousands of random add and delete commands on the sample database, each followed by the
-// layout's invariants and a check that the lists follow the row it left current; then a save, a
-// reopen and a comparison of the image.
+// layout's invariants and a check that the lists follow the row it left current, and now and
+// then by the list numbers against the lists; then a save, a reopen and a comparison of the image.
 
 #include "edit_host_fake.h"
 #include "views_fixtures.h"
 
+#include "dbase/list_numbers.h"
 #include "tools/sample_database.h"
 #include "views/context_menus.h"
+#include "views/row_maps.h"
 
 #include <QtTest>
 
@@ -18,6 +20,7 @@ using namespace orvane::test;
 namespace {
 
 constexpr int kCommands = 2500;
+constexpr int kNumberingEvery = 50;
 
 int Pick(std::mt19937 &random, int count)
 {
@@ -60,6 +63,41 @@ FocusRequest Random_Command(MainViews &views, FakeEditHost &host, std::mt19937 &
     return kCommandTable[pick](views, host);
 }
 
+// The numbers the database check names entries by are those the full lists give their rows,
+// and an entry the lists do not show has none.
+bool Numbers_Match_Lists(const ChannelDatabase &db)
+{
+    std::vector<int> programs(kProgramSlots, kNotListed);
+    std::vector<int> sat_tps(kSatTransponderSlots, kNotListed);
+    std::vector<int> ter_tps(kTerTransponderSlots, kNotListed);
+    const auto number = [](const auto &map, std::vector<int> &numbers) {
+        for (std::size_t row = 0; row < map.size() && map[row] != kNoSlot; ++row)
+            numbers[static_cast<std::size_t>(map[row])] = static_cast<int>(row) + 1;
+    };
+    ViewState view;
+    for (const int kind : {kSatellitesPage, kTerrestrialPage}) {
+        List_Programs(db, view, kind);
+        number(view.Tv_Row_Map, programs);
+        number(view.Radio_Row_Map, programs);
+    }
+    for (int satellite = 0; satellite < kSatelliteCount; ++satellite) {
+        List_Sat_Tps_Of(db, view, satellite);
+        number(view.Tp_Row_Map, sat_tps);
+    }
+    List_Used_Ter_Tps(db, view);
+    number(view.Tp_Row_Map, ter_tps);
+    const ListNumbers lists(db.raw);
+    const auto same = [](const std::vector<int> &numbers, auto listed) {
+        for (std::size_t slot = 0; slot < numbers.size(); ++slot)
+            if (listed(slot) != numbers[slot])
+                return false;
+        return true;
+    };
+    return same(programs, [&](std::size_t p) { return lists.program(p); })
+           && same(sat_tps, [&](std::size_t t) { return lists.sat_tp(t); })
+           && same(ter_tps, [&](std::size_t t) { return lists.ter_tp(t); });
+}
+
 } // namespace
 
 class TestRandomEdits : public QObject
@@ -84,6 +122,8 @@ void TestRandomEdits::random_commands_keep_the_layout()
         const QStringList problems = Check_Invariants(*loaded.db);
         QVERIFY2(problems.isEmpty(),
                  qPrintable(QStringLiteral("step %1: %2").arg(step).arg(problems.join('\n'))));
+        if (step % kNumberingEvery == 0)
+            QVERIFY2(Numbers_Match_Lists(*loaded.db), qPrintable(QString::number(step)));
         // The row a command leaves current has had its click: a second click changes nothing.
         if (focus) {
             const QString left = View_Snapshot(*loaded.views);
