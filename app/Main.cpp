@@ -4,6 +4,7 @@
 #include "app/controllers/about_box.h"
 #include "app/controllers/accessible_names.h"
 #include "app/controllers/backup_restore_command.h"
+#include "app/controllers/check_commands.h"
 #include "app/controllers/desktop_shortcuts.h"
 #include "app/controllers/edit_menu.h"
 #include "app/controllers/find_commands.h"
@@ -77,7 +78,7 @@ void TFormMain::Create_Controllers()
     new AboutBox(*this);
     new DesktopShortcuts(this, m_help_menu);
     new FindCommands(*this);
-    Bind_Check();
+    new CheckCommands(*this);
     new OrderCommands(*this);
     new KeyboardRoute(this, m_page_control, m_sat_page, m_ter_page);
     new AccessibleNames(this, m_sat_page, m_ter_page);
@@ -281,7 +282,6 @@ void TFormMain::Show_No_File()
     Reset_Panel_Widths(m_ter_page, false);
     Apply_Changes();
     Reset_Grid_Columns(m_sat_page, m_ter_page);
-    Refresh_Check_Window();
 }
 
 void TFormMain::closeEvent(QCloseEvent *event)

@@ -33,8 +33,6 @@ class QToolButton;
 
 namespace orvane {
 
-class CheckWindow;
-struct CheckFinding;
 class GridModel;
 class GridDelegate;
 class EditMenu;
@@ -110,13 +108,6 @@ public:
     void ReadDataClick(FileKind kind);
     void PMWriteClick();
 
-    // The database check (Main_check.cpp): Edit > "Check database..." opens the check window,
-    // which follows every change while it is open; a finding goes to its entry.
-    void Check_DatabaseClick();
-    void Go_To_Finding(const CheckFinding &finding);
-    QAction *check_action() const { return m_check; }
-    CheckWindow *check_window() const;
-
 private:
     // WindowShell: what the controllers reach of the window (app/controllers/window_shell.h).
     Ui_Services &ui() override { return m_ui; }
@@ -142,7 +133,7 @@ private:
     void Database_Opened() override;
     void Database_Saved() override;
     void Database_Unsaved() override;
-    void Show_Check_Window() override { Check_DatabaseClick(); }
+    void Show_Write_Faults() override { emit m_events->faultsAsked(); }
 
     void Close_If_Asked();
 
@@ -151,7 +142,7 @@ public:
     void Instance_Message(const QString &file_path);
 
     // Widgets, for tests and for the page binding.
-    const PageWidgets &page_widgets(int view_mode) const;
+    const PageWidgets &page_widgets(int view_mode) const override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -184,12 +175,6 @@ private:
     QTableView *Grid_View_Of_Page(int view_mode, GridId grid) const override;
     void Run_Edit_Command(const QString &caption, const EditCommand &command) override;
 
-    // The database check (Main_check.cpp).
-    void Bind_Check();
-    void Refresh_Check_Window();
-    void Run_Repair(const char *caption, const QString &question, int count,
-                    const std::function<void(ChannelDatabase &)> &repair);
-
     Ui_Services &m_ui;
     std::unique_ptr<ChannelDatabase> m_db;
     ViewState m_view;
@@ -219,9 +204,6 @@ private:
     ListBinding *m_lists = nullptr;
     EditMenu *m_edit = nullptr;
     PendingOpen *m_pending = nullptr;
-
-    QAction *m_check = nullptr;
-    QPointer<CheckWindow> m_check_window;
 };
 
 } // namespace orvane

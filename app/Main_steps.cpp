@@ -17,7 +17,6 @@ void TFormMain::Record_Step(const QString &caption, const std::function<void()> 
 void TFormMain::Database_Opened()
 {
     emit m_events->databaseOpened();
-    Refresh_Check_Window();
 }
 
 void TFormMain::Database_Saved()

@@ -297,7 +297,7 @@ void FileCommands::PMWriteClick()
     if (!m_view.Data_Loaded || busy())
         return;
     if (!Write_Despite_Errors()) {
-        m_host.Show_Check_Window();
+        m_host.Show_Write_Faults();
         return;
     }
     // The receiver gets the file as stored: unsaved changes go into it first, and when that

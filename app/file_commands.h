@@ -69,8 +69,8 @@ public:
     // Runs command, which changes the open database, as one step of the edit history, so that
     // undo and redo put back exactly what it changed.
     virtual void Record_Step(const QString &caption, const std::function<void()> &command) = 0;
-    // The database check's window, opened when a write was stopped for the errors it lists.
-    virtual void Show_Check_Window() {}
+    // The faults of the database, shown when a write was stopped for the errors among them.
+    virtual void Show_Write_Faults() {}
 };
 
 class FileCommands

@@ -6,6 +6,7 @@
 // implement it with a small fake. ShellEvents tells the controllers what happened to the file
 // and the lists.
 
+#include "app/main_layout.h"
 #include "dbase/channel_database.h"
 #include "views/main_views.h"
 
@@ -48,6 +49,8 @@ signals:
     void loadedStateChanged(bool loaded);
     // A step was recorded, undone or redone: the database changed through the history.
     void stepsChanged();
+    // A write was stopped for the faults of the database: they are to be shown.
+    void faultsAsked();
 };
 
 class WindowShell
@@ -88,6 +91,7 @@ public:
     // The grid of the page on show, and the grid of a given page.
     virtual QTableView *Grid_View(GridId grid) const = 0;
     virtual QTableView *Grid_View_Of_Page(int view_mode, GridId grid) const = 0;
+    virtual const PageWidgets &page_widgets(int view_mode) const = 0;
     virtual void Focus_Grid(GridId grid) = 0;
     virtual const ListMenus &list_menus() const = 0;
     // The program grid that has the focus, or GridId::Sat when none has it.

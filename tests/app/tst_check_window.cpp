@@ -3,6 +3,7 @@
 // slots included), the report following edits, undo, a repair and the no-file state, and the
 // window's size, keys and first finding when it opens.
 
+#include "app/controllers/check_commands.h"
 #include "app/controllers/history_commands.h"
 #include "window_test_case.h"
 
@@ -241,7 +242,7 @@ void TestCheckWindow::jump_to_entry()
         QVERIFY(slot != kNoSlot);
     }
 
-    window.Go_To_Finding({Severity::Error, table, slot, {}, "x"});
+    Controller_Of<CheckCommands>(window).Go_To_Finding({Severity::Error, table, slot, {}, "x"});
     QCOMPARE(Page_Control(window)->currentIndex() + 1, page);
     QCOMPARE(View().View_Mode, page);
     if (focus.isEmpty()) {
@@ -278,8 +279,8 @@ void TestCheckWindow::report_follows_changes()
                       Read_Field(Db().raw.programs[0], prog::Service_Id));
     const int programs = Db().Program_Count;
     m_f->window.views().Show_All_Lists();
-    m_f->window.check_action()->trigger();
-    CheckWindow *check = m_f->window.check_window();
+    Controller_Of<CheckCommands>(m_f->window).check_action()->trigger();
+    CheckWindow *check = Controller_Of<CheckCommands>(m_f->window).check_window();
     QVERIFY(check && check->isVisible());
     QCOMPARE(check->windowTitle(), "Check database");
     QTableView *view = check->findings_view();
@@ -326,7 +327,7 @@ void TestCheckWindow::report_follows_changes()
     m_f->window.Reset_Views();
     QCOMPARE(check->summary_label()->text(), "0 errors, 0 warnings, 0 information");
     QCOMPARE(view->model()->rowCount(), 0);
-    QVERIFY(!m_f->window.check_action()->isEnabled());
+    QVERIFY(!Controller_Of<CheckCommands>(m_f->window).check_action()->isEnabled());
 }
 
 // It opens with room for 15 findings and every gauge in full, at its first finding; entries
@@ -334,8 +335,8 @@ void TestCheckWindow::report_follows_changes()
 // file, open or opened later, starts at its first finding again.
 void TestCheckWindow::opening_and_keys()
 {
-    m_f->window.check_action()->trigger();
-    CheckWindow *check = m_f->window.check_window();
+    Controller_Of<CheckCommands>(m_f->window).check_action()->trigger();
+    CheckWindow *check = Controller_Of<CheckCommands>(m_f->window).check_window();
     QTRY_COMPARE(QApplication::activeWindow(), check);
     QTableView *view = check->findings_view();
     QVERIFY(view->viewport()->height() >= CheckWindow::kShownFindings * view->rowHeight(0));
@@ -373,7 +374,7 @@ void TestCheckWindow::opening_and_keys()
     QVERIFY(check->isHidden());
     QVERIFY(m_f->Open(m_f->Write_Sample("THIRD.BIN", FileKind::ChannelData),
                       FileKind::ChannelData));
-    m_f->window.check_action()->trigger();
+    Controller_Of<CheckCommands>(m_f->window).check_action()->trigger();
     QVERIFY(check->isVisible() && at_first());
 }
 

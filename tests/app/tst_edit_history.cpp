@@ -4,6 +4,7 @@
 
 #include "app/controllers/about_box.h"
 #include "app/controllers/backup_restore_command.h"
+#include "app/controllers/check_commands.h"
 #include "app/controllers/edit_menu.h"
 #include "app/controllers/history_commands.h"
 #include "app/controllers/order_commands.h"
@@ -312,7 +313,8 @@ void TestEditHistory::edit_menu_names_the_steps()
     QVERIFY(m_f->window.findChild<QToolButton *>("TB_Edit"));
     QCOMPARE(captions(), (QStringList{"Undo (off)", "Redo (off)", "", "Find...", "Find next",
                                       "Find previous", "", "Check database..."}));
-    QCOMPARE(m_f->window.check_action()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
+    QCOMPARE(Controller_Of<CheckCommands>(m_f->window).check_action()->shortcut(),
+             QKeySequence(Qt::CTRL | Qt::Key_K));
     QVERIFY(!m_f->window.isWindowModified());
 
     QTableView *tv = Grid("SG_S_TV");

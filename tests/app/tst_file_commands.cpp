@@ -52,7 +52,7 @@ public:
         ++sent;
         return false;
     }
-    void Show_Check_Window() override { ++check_windows; }
+    void Show_Write_Faults() override { ++check_windows; }
     void Record_Step(const QString &caption, const std::function<void()> &command) override
     {
         steps << caption;
