@@ -17,6 +17,7 @@
 #include "app/menu_position.h"
 #include "app/pending_open.h"
 #include "app/resources/resource_names.h"
+#include "app/tool_bar.h"
 #include "app/top_panel.h"
 #include "views/grid_delegate.h"
 #include "views/grid_model.h"
@@ -38,7 +39,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QToolBar>
 #include <QToolButton>
 
 namespace orvane {
@@ -123,7 +123,15 @@ void TFormMain::Build_Window()
     palette.setColor(QPalette::Button, kWindowColour);
     setPalette(palette);
     Build_File_Menu();
-    Build_Tool_Bar();
+    const ToolButtons buttons = Build_Tool_Bar(*this);
+    m_tb_file = buttons.file;
+    connect(buttons.file, &QToolButton::clicked, this, &TFormMain::TB_FileClick);
+    connect(buttons.help, &QToolButton::clicked, this, &TFormMain::TB_HelpClick);
+    connect(buttons.exit, &QToolButton::clicked, this, &TFormMain::close); // TB_ExitClick
+    m_help_menu = new QMenu(this);
+    m_help_menu->setObjectName(QStringLiteral("PM_Help"));
+    m_help_menu->addAction(QStringLiteral("Help"))->setEnabled(false);
+    m_help_menu->addSeparator();
 
     m_sat_page = Build_Satellites_Page();
     m_ter_page = Build_Terrestrial_Page();
@@ -157,51 +165,6 @@ void TFormMain::Build_Window()
     m_stack->addWidget(m_image_main);
     m_stack->addWidget(m_panel_main);
     setCentralWidget(m_stack);
-}
-
-void TFormMain::Build_Tool_Bar()
-{
-    auto *bar = new QToolBar;
-    bar->setObjectName(QStringLiteral("ToolBar"));
-    bar->setMovable(false);
-    bar->setFixedHeight(35);
-    bar->setIconSize(QSize(20, 20));
-    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    bar->setContextMenuPolicy(Qt::PreventContextMenu);
-    auto add_button = [bar](const char *name, const QString &text, const char *icon,
-                            const char *hot_icon, const QKeySequence &shortcut) {
-        auto *button = new QToolButton;
-        button->setObjectName(QString::fromLatin1(name));
-        button->setText(text);
-        QIcon images(QString::fromLatin1(icon));
-        images.addFile(QString::fromLatin1(hot_icon), QSize(), QIcon::Active);
-        button->setIcon(images);
-        button->setFont(Arial(14, true));
-        button->setFixedSize(63, 26);
-        button->setAutoRaise(true);
-        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        button->setShortcut(shortcut);
-        bar->addWidget(button);
-        bar->addSeparator();
-        return button;
-    };
-    m_tb_file = add_button("TB_File", QStringLiteral("File"), resource::kToolFile,
-                           resource::kToolFileHot, QKeySequence(QStringLiteral("Alt+F")));
-    add_button("TB_Edit", QStringLiteral("Edit"), resource::kToolEdit, resource::kToolEditHot,
-               QKeySequence(QStringLiteral("Alt+E")));
-    auto *help = add_button("TB_Help", QStringLiteral("Help"), resource::kToolHelp,
-                            resource::kToolHelpHot, QKeySequence(QStringLiteral("Alt+H")));
-    auto *exit = add_button("TB_Exit", QStringLiteral("Exit"), resource::kToolExit,
-                            resource::kToolExitHot, QKeySequence(QStringLiteral("Alt+X")));
-    connect(m_tb_file, &QToolButton::clicked, this, &TFormMain::TB_FileClick);
-    connect(help, &QToolButton::clicked, this, &TFormMain::TB_HelpClick);
-    connect(exit, &QToolButton::clicked, this, &TFormMain::close); // TB_ExitClick
-    addToolBar(Qt::TopToolBarArea, bar);
-
-    m_help_menu = new QMenu(this);
-    m_help_menu->setObjectName(QStringLiteral("PM_Help"));
-    m_help_menu->addAction(QStringLiteral("Help"))->setEnabled(false);
-    m_help_menu->addSeparator();
 }
 
 void TFormMain::Build_File_Menu()

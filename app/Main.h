@@ -73,7 +73,6 @@ public:
     // The "Edit" tool button and its menu (Main_menu_edit.cpp).
     QMenu *help_menu() const override { return m_help_menu; }
     QMenu *file_menu() const override { return m_file_menu; }
-    QAction *recent_action(int index) const { return m_recent[static_cast<std::size_t>(index)]; }
 
     // The edit dialogs' openers: a double click or Enter on a list, and the change commands of
     // the context menus (Main_edit_*.cpp). Each presses its list's click handler first, runs
@@ -128,7 +127,7 @@ private:
     void Show_File_Label(const QString &text) override;
     void Show_Lists() override;
     void Show_Loaded_State() override;
-    bool Receive_File(const QString &target, FileKind kind, const QString &backups_folder) override;
+    bool Receive_File(const QString &target, FileKind kind, const QString &copies_folder) override;
     bool Send_File(const QString &file, FileKind kind) override;
     void Database_Opened() override;
     void Database_Saved() override;
@@ -149,7 +148,6 @@ protected:
 
 private:
     void Build_Window();
-    void Build_Tool_Bar();
     void Build_File_Menu();
 
     // Lists (Main_lists.cpp).

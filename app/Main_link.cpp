@@ -23,9 +23,9 @@ void TFormMain::PMWriteClick()
     Close_If_Asked();
 }
 
-bool TFormMain::Receive_File(const QString &target, FileKind kind, const QString &backups_folder)
+bool TFormMain::Receive_File(const QString &target, FileKind kind, const QString &copies_folder)
 {
-    return m_link->Receive_File(target, kind, backups_folder);
+    return m_link->Receive_File(target, kind, copies_folder);
 }
 
 bool TFormMain::Send_File(const QString &file, FileKind kind)
