@@ -102,29 +102,34 @@ public:
 };
 
 // Widgets and actions of the window's form, found by their object names.
-inline QTabWidget *Page_Control(const TFormMain &window)
+template<typename Child>
+Child *Named(const TFormMain &window, const char *name)
 {
-    return window.findChild<QTabWidget *>(QStringLiteral("PageControl_Main"));
+    return window.findChild<Child *>(QLatin1String(name));
 }
-inline QLineEdit *Version_Edit(const TFormMain &window)
+inline QTabWidget *Page_Control(const TFormMain &w)
 {
-    return window.findChild<QLineEdit *>(QStringLiteral("Edit_Version"));
+    return Named<QTabWidget>(w, "PageControl_Main");
 }
-inline QLabel *File_Name_Label(const TFormMain &window)
+inline QLineEdit *Version_Edit(const TFormMain &w)
 {
-    return window.findChild<QLabel *>(QStringLiteral("LabelFileName"));
+    return Named<QLineEdit>(w, "Edit_Version");
 }
-inline QAction *Save_Action(const TFormMain &window)
+inline QLabel *File_Name_Label(const TFormMain &w)
 {
-    return window.findChild<QAction *>(QStringLiteral("PMSave"));
+    return Named<QLabel>(w, "LabelFileName");
 }
-inline QAction *Save_As_Action(const TFormMain &window)
+inline QAction *Save_Action(const TFormMain &w)
 {
-    return window.findChild<QAction *>(QStringLiteral("PMSaveAs"));
+    return Named<QAction>(w, "PMSave");
 }
-inline QAction *Write_Action(const TFormMain &window)
+inline QAction *Save_As_Action(const TFormMain &w)
 {
-    return window.findChild<QAction *>(QStringLiteral("PMWrite"));
+    return Named<QAction>(w, "PMSaveAs");
+}
+inline QAction *Write_Action(const TFormMain &w)
+{
+    return Named<QAction>(w, "PMWrite");
 }
 
 class WindowFixture : public TestFolder
