@@ -160,10 +160,7 @@ private:
     void Show_Modified_Mark() override;
 
     void Record_Step(const QString &caption, const std::function<void()> &command) override;
-    void Set_Step_Recorder(StepRecorder recorder) override
-    {
-        m_step_recorder = std::move(recorder);
-    }
+    void Set_Step_Runner(StepRunner runner) override { m_step_runner = std::move(runner); }
 
     // Context menus (Main_menus.cpp).
     void Bind_List_Menus();
@@ -196,7 +193,7 @@ private:
     QAction *m_save_as = nullptr;
     QAction *m_write = nullptr;
     ShellEvents *m_events = nullptr;
-    StepRecorder m_step_recorder;
+    StepRunner m_step_runner;
     QObject *m_controllers = nullptr; // deleted first, while the window is whole
     LinkTransfers *m_link = nullptr;
     ListBinding *m_lists = nullptr;

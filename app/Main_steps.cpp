@@ -1,5 +1,5 @@
 // TFormMain: the doors of the file commands and the controllers to the edit history. A change
-// runs through the history controller's recorder (app/controllers/history_commands.*); what
+// runs through the history controller's step runner (app/controllers/history_commands.*); what
 // happened to the file reaches every controller as a ShellEvents signal.
 
 #include "app/Main.h"
@@ -8,8 +8,8 @@ namespace orvane {
 
 void TFormMain::Record_Step(const QString &caption, const std::function<void()> &command)
 {
-    if (m_step_recorder)
-        m_step_recorder(caption, command);
+    if (m_step_runner)
+        m_step_runner(caption, command);
     else
         command();
 }

@@ -31,7 +31,7 @@ HistoryCommands::HistoryCommands(WindowShell &shell)
             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     window->addActions({m_undo, m_redo});
     shell.Add_Edit_Menu_Section([this] { return QList<QAction *>{m_undo, m_redo}; });
-    shell.Set_Step_Recorder([this](const QString &caption, const std::function<void()> &command) {
+    shell.Set_Step_Runner([this](const QString &caption, const std::function<void()> &command) {
         Record_Step(caption, command);
     });
     connect(m_stack, &QUndoStack::cleanChanged, this, [this](bool clean) {

@@ -73,9 +73,9 @@ public:
     virtual bool Ready_For_Command() const = 0;
     // Runs a change of the database as one step of the edit history, named by the caption.
     virtual void Record_Step(const QString &caption, const std::function<void()> &command) = 0;
-    using StepRecorder = std::function<void(const QString &, const std::function<void()> &)>;
+    using StepRunner = std::function<void(const QString &, const std::function<void()> &)>;
     // Where Record_Step goes: the edit history sets itself; without one a command just runs.
-    virtual void Set_Step_Recorder(StepRecorder recorder) = 0;
+    virtual void Set_Step_Runner(StepRunner runner) = 0;
     // The caption's "*" while there are unsaved changes.
     virtual void Show_Modified_Mark() = 0;
     // Redraws what the list logic reports as changed.
