@@ -39,7 +39,7 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent *) override
+    void paintEvent(QPaintEvent * /*event*/) override
     {
         QPainter painter(this);
         painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
