@@ -123,11 +123,10 @@ void TFormMain::Build_Window()
     palette.setColor(QPalette::Button, kWindowColour);
     setPalette(palette);
     Build_File_Menu();
-    const ToolButtons buttons = Build_Tool_Bar(*this);
-    m_tb_file = buttons.file;
-    connect(buttons.file, &QToolButton::clicked, this, &TFormMain::TB_FileClick);
-    connect(buttons.help, &QToolButton::clicked, this, &TFormMain::TB_HelpClick);
-    connect(buttons.exit, &QToolButton::clicked, this, &TFormMain::close); // TB_ExitClick
+    m_buttons = Build_Tool_Bar(*this);
+    connect(m_buttons.file, &QToolButton::clicked, this, &TFormMain::TB_FileClick);
+    connect(m_buttons.help, &QToolButton::clicked, this, &TFormMain::TB_HelpClick);
+    connect(m_buttons.exit, &QToolButton::clicked, this, &TFormMain::close); // TB_ExitClick
     m_help_menu = new QMenu(this);
     m_help_menu->setObjectName(QStringLiteral("PM_Help"));
     m_help_menu->addAction(QStringLiteral("Help"))->setEnabled(false);
@@ -264,7 +263,7 @@ void TFormMain::closeEvent(QCloseEvent *event)
 
 void TFormMain::TB_HelpClick()
 {
-    m_help_menu->popup(Tool_Menu_Position(findChild<QToolButton *>(QStringLiteral("TB_Help"))));
+    m_help_menu->popup(Tool_Menu_Position(m_buttons.help));
 }
 
 void TFormMain::Instance_Message(const QString &file_path)

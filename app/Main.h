@@ -8,6 +8,7 @@
 #include "app/file_commands.h"
 #include "app/list_menus.h"
 #include "app/main_layout.h"
+#include "app/tool_bar.h"
 #include "app/top_panel.h"
 #include "dbase/channel_database.h"
 #include "dbase/image_change.h"
@@ -185,7 +186,7 @@ private:
     PageWidgets m_ter_page;
     ListMenus m_menus;
 
-    QToolButton *m_tb_file = nullptr;
+    ToolButtons m_buttons;
     QMenu *m_file_menu = nullptr;
     QMenu *m_help_menu = nullptr;
     std::array<QAction *, 3> m_recent{};

@@ -22,7 +22,7 @@ namespace orvane {
 void TFormMain::TB_FileClick()
 {
     Prepare_File_Menu();
-    m_file_menu->popup(Tool_Menu_Position(m_tb_file));
+    m_file_menu->popup(Tool_Menu_Position(m_buttons.file));
 }
 
 void TFormMain::Prepare_File_Menu()

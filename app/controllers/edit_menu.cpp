@@ -12,11 +12,12 @@ namespace orvane {
 EditMenu::EditMenu(WindowShell &shell)
     : QObject(shell.controller_parent())
     , m_menu(new QMenu(shell.Dialog_Parent()))
+    , m_button(shell.Dialog_Parent()->findChild<QToolButton *>(QStringLiteral("TB_Edit")))
 {
     m_menu->setObjectName(QStringLiteral("PM_Edit"));
     connect(m_menu, &QMenu::aboutToShow, this, &EditMenu::PM_EditPopup);
-    if (auto *button = shell.Dialog_Parent()->findChild<QToolButton *>(QStringLiteral("TB_Edit")))
-        connect(button, &QToolButton::clicked, this, &EditMenu::TB_EditClick);
+    if (m_button != nullptr)
+        connect(m_button, &QToolButton::clicked, this, &EditMenu::TB_EditClick);
 }
 
 void EditMenu::Add_Section(std::function<QList<QAction *>()> section)
@@ -26,8 +27,7 @@ void EditMenu::Add_Section(std::function<QList<QAction *>()> section)
 
 void EditMenu::TB_EditClick()
 {
-    const auto *window = m_menu->parentWidget();
-    m_menu->popup(Tool_Menu_Position(window->findChild<QToolButton *>(QStringLiteral("TB_Edit"))));
+    m_menu->popup(Tool_Menu_Position(m_button));
 }
 
 void EditMenu::PM_EditPopup()

@@ -13,6 +13,7 @@
 
 class QAction;
 class QMenu;
+class QToolButton;
 
 namespace orvane {
 
@@ -32,6 +33,7 @@ public:
 
 private:
     QMenu *m_menu;
+    QToolButton *m_button; // the Edit tool button, under which the menu opens by key
     std::vector<std::function<QList<QAction *>()>> m_sections;
 };
 

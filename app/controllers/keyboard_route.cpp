@@ -56,6 +56,12 @@ QList<QWidget *> Lists_Shown(const PageWidgets &page)
     return {page.tp, page.fav, page.info, page.tv, page.radio};
 }
 
+// The index `step` places on from `index`, round a ring of `count`.
+int Wrapped(int index, int step, int count)
+{
+    return ((index + step) % count + count) % count;
+}
+
 void Add_Shortcut(QWidget *window, const QKeySequence &keys, const std::function<void()> &run)
 {
     auto *shortcut = new QShortcut(keys, window);
@@ -103,15 +109,14 @@ void KeyboardRoute::Focus_Next_List(int step)
     int at = static_cast<int>(lists.indexOf(QApplication::focusWidget()));
     // From outside the lists, F6 starts at the first and Shift+F6 at the last.
     at = at < 0 ? (step > 0 ? -1 : 0) : at;
-    lists[((at + step) % count + count) % count]->setFocus(Qt::ShortcutFocusReason);
+    lists[Wrapped(at, step, count)]->setFocus(Qt::ShortcutFocusReason);
 }
 
 void KeyboardRoute::Switch_Page(int step)
 {
     if (!m_pages->isVisible())
         return;
-    const int count = m_pages->count();
-    m_pages->setCurrentIndex(((m_pages->currentIndex() + step) % count + count) % count);
+    m_pages->setCurrentIndex(Wrapped(m_pages->currentIndex(), step, m_pages->count()));
 }
 
 // A list without a current row, reached by the keyboard, would make its first row current, as
