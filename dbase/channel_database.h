@@ -7,6 +7,7 @@
 #include "dbase/container.h"
 #include "dbase/display_rows.h"
 #include "dbase/layout.h"
+#include "dbase/name_text.h"
 
 #include <memory>
 #include <optional>
@@ -25,6 +26,8 @@ struct ChannelDatabase
     RawArrays raw{};
     DisplayTables rows{};
     int Program_Count = 0;
+    // The character set the names are read in; the bytes stay as stored whatever it is.
+    const NameText *names = &Latin1_Names();
 
     void Set_File_Kind(FileKind kind)
     {

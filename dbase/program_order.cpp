@@ -101,20 +101,6 @@ void Regroup_Audio_Tracks(ChannelDatabase &db)
     std::move(rows.begin(), rows.end(), db.rows.audio_tracks.begin());
 }
 
-unsigned char Folded(unsigned char c)
-{
-    const bool capital = (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
-    return capital ? static_cast<unsigned char>(c + 0x20) : c;
-}
-
-std::string Folded_Name(std::string_view name)
-{
-    std::string folded(name);
-    for (char &c : folded)
-        c = static_cast<char>(Folded(static_cast<unsigned char>(c)));
-    return folded;
-}
-
 template<typename Key>
 std::vector<int> Stable_Order(std::span<const int> slots, Key key_of)
 {
@@ -156,19 +142,23 @@ Outcome Reorder_Programs(ChannelDatabase &db, std::span<const int> slots,
     return Outcome::success();
 }
 
-bool Name_Less(std::string_view a, std::string_view b)
-{
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return Folded(static_cast<unsigned char>(x)) < Folded(static_cast<unsigned char>(y));
-    });
-}
-
 std::vector<int> Order_By_Name(const ChannelDatabase &db, std::span<const int> slots)
 {
-    return Stable_Order(slots, [&db](int slot) {
-        return Folded_Name(db.rows.programs[static_cast<std::size_t>(slot)].Name);
+    std::vector<std::string_view> names;
+    names.reserve(slots.size());
+    for (const int slot : slots)
+        names.emplace_back(db.rows.programs[static_cast<std::size_t>(slot)].Name);
+    const std::vector<int> ranks = db.names->Name_Ranks(names);
+    std::vector<int> by_rank(slots.size());
+    std::iota(by_rank.begin(), by_rank.end(), 0);
+    std::stable_sort(by_rank.begin(), by_rank.end(), [&ranks](int a, int b) {
+        return ranks[static_cast<std::size_t>(a)] < ranks[static_cast<std::size_t>(b)];
     });
-}
+    std::vector<int> order;
+    order.reserve(slots.size());
+    for (const int at : by_rank)
+        order.push_back(slots[static_cast<std::size_t>(at)]);
+    return order;}
 
 std::vector<int> Order_By_Service_Id(const ChannelDatabase &db, std::span<const int> slots)
 {

@@ -23,11 +23,8 @@ namespace orvane {
 Outcome Reorder_Programs(ChannelDatabase &db, std::span<const int> slots,
                          std::span<const int> new_order);
 
-// Whether name a sorts before name b: bytewise over Latin-1 with the capitals folded to small
-// letters (A-Z and the accented capitals 0xC0-0xDE but the multiplication sign).
-bool Name_Less(std::string_view a, std::string_view b);
-
-// The given slots in a stable order by name, or by service id.
+// The given slots in a stable order by name (in the order of the database's character set of
+// names), or by service id.
 std::vector<int> Order_By_Name(const ChannelDatabase &db, std::span<const int> slots);
 std::vector<int> Order_By_Service_Id(const ChannelDatabase &db, std::span<const int> slots);
 

@@ -23,7 +23,7 @@ std::string Program_Cell(const ChannelDatabase &db, int slot, int position, int 
     case 0:
         return Row_Number_Text(position);
     case 1:
-        return Latin1_To_Utf8(
+        return db.names->Text_Of(
                 std::string_view(row.Name).substr(0, row.Name.find_last_not_of(' ') + 1));
     default:
         return Scrambled_Text(row);
@@ -105,7 +105,7 @@ std::string MainViews::Cell_Text(int view_mode, GridId grid, int row, int column
     case GridId::Sat:
         return column == 0
                        ? Row_Number_Text(position)
-                       : Latin1_To_Utf8(m_db.rows.satellites[static_cast<std::size_t>(slot)].Name);
+                       : m_db.names->Text_Of(m_db.rows.satellites[static_cast<std::size_t>(slot)].Name);
     case GridId::Tp:
         return view_mode == kSatellitesPage ? Sat_Tp_Cell(m_db, slot, position, column)
                                             : Ter_Tp_Cell(m_db, slot, position, column);

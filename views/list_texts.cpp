@@ -38,7 +38,7 @@ void Add_Program_Lines(const ChannelDatabase &db, int view_mode, int program,
     lines.push_back(view_mode == kSatellitesPage ? Info_Sat_Tp_Line(db, row.Tp_Index)
                                                  : Info_Ter_Tp_Line(db, row.Tp_Index));
     lines.emplace_back();
-    lines.push_back(caption::kInfoName + Latin1_To_Utf8(row.Name));
+    lines.push_back(caption::kInfoName + db.names->Text_Of(row.Name));
     lines.emplace_back();
     lines.push_back(Program_Pid_Line(db, program));
     if (view_mode == kSatellitesPage) {
@@ -64,7 +64,7 @@ std::string Zero_Padded(const std::string &digits, std::size_t width)
 std::string Favourite_Line(const ChannelDatabase &db, int group)
 {
     return Favourite_Number_Text(group) + " :  "
-           + Latin1_To_Utf8(db.rows.favourite_names[static_cast<std::size_t>(group)]);
+           + db.names->Text_Of(db.rows.favourite_names[static_cast<std::size_t>(group)]);
 }
 
 std::string Info_Sat_Line(const ChannelDatabase &db, int satellite)
@@ -72,7 +72,7 @@ std::string Info_Sat_Line(const ChannelDatabase &db, int satellite)
     if (!In_Table(satellite, kSatelliteCount))
         return caption::kInfoSat;
     return caption::kInfoSat
-           + Latin1_To_Utf8(db.rows.satellites[static_cast<std::size_t>(satellite)].Name);
+           + db.names->Text_Of(db.rows.satellites[static_cast<std::size_t>(satellite)].Name);
 }
 
 std::string Info_Sat_Tp_Line(const ChannelDatabase &db, int tp)

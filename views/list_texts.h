@@ -1,7 +1,7 @@
 #pragma once
 
 // The texts the lists show for one database row. Every text the views produce is UTF-8; the
-// database's 8-bit names are read as Latin-1 on the way.
+// database's names are read in its character set of names on the way.
 
 #include "dbase/channel_database.h"
 #include "dbase/codecs.h"

@@ -9,48 +9,6 @@
 namespace orvane {
 namespace {
 
-constexpr unsigned char kMultiplicationSign = 0xD7;
-
-// The table of Fold_Latin1, so that a comparison costs one load per byte.
-constexpr std::array<unsigned char, 256> Fold_Table()
-{
-    std::array<unsigned char, 256> table{};
-    for (int byte = 0; byte < 256; ++byte) {
-        const bool upper = (byte >= 'A' && byte <= 'Z')
-                           || (byte >= 0xC0 && byte <= 0xDE && byte != kMultiplicationSign);
-        table[static_cast<std::size_t>(byte)]
-                = static_cast<unsigned char>(upper ? byte + 32 : byte);
-    }
-    return table;
-}
-
-constexpr std::array<unsigned char, 256> kFold = Fold_Table();
-
-std::string Folded(std::string_view text)
-{
-    std::string folded(text);
-    for (char &c : folded)
-        c = static_cast<char>(kFold[static_cast<unsigned char>(c)]);
-    return folded;
-}
-
-bool Contains_Folded(std::string_view name, std::string_view folded_part)
-{
-    if (folded_part.size() > name.size())
-        return false;
-    const std::size_t last = name.size() - folded_part.size();
-    for (std::size_t start = 0; start <= last; ++start) {
-        std::size_t i = 0;
-        while (i < folded_part.size()
-               && kFold[static_cast<unsigned char>(name[start + i])]
-                          == static_cast<unsigned char>(folded_part[i]))
-            ++i;
-        if (i == folded_part.size())
-            return true;
-    }
-    return false;
-}
-
 std::string_view Trimmed(std::string_view text)
 {
     const auto first = text.find_first_not_of(' ');
@@ -107,11 +65,6 @@ std::vector<bool> Programs_With_Track(const ChannelDatabase &db, std::string_vie
 
 } // namespace
 
-unsigned char Fold_Latin1(unsigned char byte)
-{
-    return kFold[byte];
-}
-
 bool Can_Show_Program(const ChannelDatabase &db, int slot)
 {
     if (slot < 0 || slot >= kProgramSlots)
@@ -127,15 +80,16 @@ bool Can_Show_Program(const ChannelDatabase &db, int slot)
     return false;
 }
 
-std::vector<int> Find_Programs(const ChannelDatabase &db, std::string_view latin1_text)
+std::vector<int> Find_Programs(const ChannelDatabase &db, std::string_view text)
 {
     std::vector<int> matches;
-    const std::string_view trimmed = Trimmed(latin1_text);
+    const std::string_view trimmed = Trimmed(text);
     if (trimmed.empty())
         return matches;
     const bool numeric = All_Digits(trimmed);
-    // A number's digits are a name part too; spaces around them are not.
-    const std::string part = Folded(numeric ? trimmed : latin1_text);
+    // A number's digits are a name part too; spaces around them are not. A text the names'
+    // character set cannot hold is part of no name.
+    const std::optional<std::string> part = db.names->Folded_Text(numeric ? trimmed : text);
     const std::string_view number = numeric ? Without_Leading_Zeros(trimmed) : std::string_view{};
     const std::vector<bool> track_owners
             = numeric ? Programs_With_Track(db, number) : std::vector<bool>{};
@@ -146,7 +100,7 @@ std::vector<int> Find_Programs(const ChannelDatabase &db, std::string_view latin
         if (!Can_Show_Program(db, p))
             continue;
         const TProg_Info_String &row = db.rows.programs[static_cast<std::size_t>(p)];
-        if (Contains_Folded(row.Name, part)
+        if ((part && db.names->Folded_Name(row.Name).find(*part) != std::string::npos)
             || (numeric
                 && (track_owners[static_cast<std::size_t>(p)] || Number_Matches(db, row, number))))
             matches.push_back(p);

@@ -6,7 +6,6 @@
 // with nothing kept between searches; Show_Program then selects a match as the user's own
 // clicks would.
 
-#include "dbase/codecs.h" // Latin1_Of_Utf8
 #include "views/main_views.h"
 
 #include <optional>
@@ -26,14 +25,11 @@ constexpr const char *kWrappedToLast = "Wrapped to the last match";
 // is in range and in use.
 bool Can_Show_Program(const ChannelDatabase &db, int slot);
 
-// The slots of the programs the text finds, ascending. The text is Latin-1 bytes, as the names
-// are; letters match in either case. A text of digits alone (spaces around it are ignored) also
+// The slots of the programs the text finds, ascending. The text is UTF-8 and is compared with
+// the names as the database's character set reads them; letters match in either case. A text of digits alone (spaces around it are ignored) also
 // finds programs by service id, by any of their PIDs and by their transponder's frequency. An
 // empty text finds nothing.
-std::vector<int> Find_Programs(const ChannelDatabase &db, std::string_view latin1_text);
-
-// Lower case of a Latin-1 byte: A-Z and 0xC0-0xDE except the multiplication sign.
-unsigned char Fold_Latin1(unsigned char byte);
+std::vector<int> Find_Programs(const ChannelDatabase &db, std::string_view text);
 
 // Where the user is among the matches of a search, for next and previous with wrapping.
 class FindCursor

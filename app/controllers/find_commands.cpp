@@ -78,8 +78,7 @@ void FindCommands::Search(bool step_on)
 {
     if (!m_shell.Ready_For_Command())
         return;
-    const std::optional<std::string> text = Latin1_Of_Utf8(m_bar->edit()->text().toStdString());
-    m_cursor.Reset(text ? Find_Programs(m_shell.database(), *text) : std::vector<int>{});
+    m_cursor.Reset(Find_Programs(m_shell.database(), m_bar->edit()->text().toStdString()));
     if (!step_on)
         return;
     if (m_cursor.position() >= 0)

@@ -568,8 +568,7 @@ void TestMainViews::find_matches()
         else
             db->Program_Count = broken;
     }
-    const std::optional<std::string> latin1 = Latin1_Of_Utf8(text.toStdString());
-    const std::vector<int> found = latin1 ? Find_Programs(*db, *latin1) : std::vector<int>{};
+    const std::vector<int> found = Find_Programs(*db, text.toStdString());
     QCOMPARE(QList<int>(found.begin(), found.end()), expected);
 }
 

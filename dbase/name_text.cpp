@@ -1,0 +1,80 @@
+#include "dbase/name_text.h"
+
+#include "dbase/codecs.h"
+
+#include <array>
+
+namespace orvane {
+namespace {
+
+constexpr unsigned char kMultiplicationSign = 0xD7;
+
+// The table of Fold_Latin1, so that folding costs one load per byte.
+constexpr std::array<unsigned char, 256> Fold_Table()
+{
+    std::array<unsigned char, 256> table{};
+    for (int byte = 0; byte < 256; ++byte) {
+        const bool upper = (byte >= 'A' && byte <= 'Z')
+                           || (byte >= 0xC0 && byte <= 0xDE && byte != kMultiplicationSign);
+        table[static_cast<std::size_t>(byte)]
+                = static_cast<unsigned char>(upper ? byte + 32 : byte);
+    }
+    return table;
+}
+
+constexpr std::array<unsigned char, 256> kFold = Fold_Table();
+
+std::string Folded_Bytes(std::string_view latin1)
+{
+    std::string folded(latin1);
+    for (char &c : folded)
+        c = static_cast<char>(kFold[static_cast<unsigned char>(c)]);
+    return folded;
+}
+
+class Latin1NameText final : public NameText
+{
+public:
+    const char *charset_name() const override { return "ISO-8859-1"; }
+    std::string Text_Of(std::string_view stored) const override { return Latin1_To_Utf8(stored); }
+    std::optional<std::string> Stored_Of(std::string_view utf8) const override
+    {
+        return Latin1_Of_Utf8(utf8);
+    }
+    std::string Folded_Name(std::string_view stored) const override
+    {
+        return Folded_Bytes(stored);
+    }
+    std::optional<std::string> Folded_Text(std::string_view utf8) const override
+    {
+        const std::optional<std::string> latin1 = Latin1_Of_Utf8(utf8);
+        if (!latin1)
+            return std::nullopt;
+        return Folded_Bytes(*latin1);
+    }
+    std::vector<int> Name_Ranks(std::span<const std::string_view> stored) const override
+    {
+        std::vector<std::string> keys;
+        keys.reserve(stored.size());
+        for (const std::string_view name : stored)
+            keys.push_back(Folded_Bytes(name));
+        return Ranks_By(keys.size(), [&keys](int a, int b) {
+            // std::string compares its chars as unsigned, as the bytes are meant.
+            return keys[static_cast<std::size_t>(a)] < keys[static_cast<std::size_t>(b)];
+        });
+    }
+};
+} // namespace
+
+const NameText &Latin1_Names()
+{
+    static const Latin1NameText names;
+    return names;
+}
+
+unsigned char Fold_Latin1(unsigned char byte)
+{
+    return kFold[byte];
+}
+
+} // namespace orvane
