@@ -4,6 +4,7 @@
 #include "app/controllers/about_box.h"
 #include "app/controllers/accessible_names.h"
 #include "app/controllers/backup_restore_command.h"
+#include "app/controllers/name_charset_commands.h"
 #include "app/controllers/check_commands.h"
 #include "app/controllers/desktop_shortcuts.h"
 #include "app/controllers/edit_menu.h"
@@ -82,6 +83,7 @@ void TFormMain::Create_Controllers()
     new OrderCommands(*this);
     new KeyboardRoute(this, m_page_control, m_sat_page, m_ter_page);
     new AccessibleNames(this, m_sat_page, m_ter_page);
+    new NameCharsetCommands(*this);
 }
 
 bool TFormMain::Ready_For_Command() const
@@ -92,6 +94,12 @@ bool TFormMain::Ready_For_Command() const
 void TFormMain::Add_Bottom_Bar(QWidget *bar)
 {
     m_panel_main->layout()->addWidget(bar);
+}
+
+void TFormMain::Add_Bar_Above_Pages(QWidget *bar)
+{
+    auto *layout = static_cast<QVBoxLayout *>(m_panel_main->layout());
+    layout->insertWidget(layout->indexOf(m_page_control), bar);
 }
 
 void TFormMain::Add_Edit_Menu_Section(std::function<QList<QAction *>()> section)
