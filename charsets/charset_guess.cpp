@@ -28,6 +28,14 @@ bool Has_High_Byte(std::string_view name)
                        [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
+// A field never written holds the erased flash's 0xFF bytes: no one typed it.
+bool Erased(std::string_view name)
+{
+    return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+        return static_cast<unsigned char>(c) == 0xFF;
+    });
+}
+
 // Kana are written together with Han characters: one family for a word.
 QChar::Script Family(QChar::Script script)
 {
@@ -82,7 +90,8 @@ bool Plausible_Word(const QString &word)
             return false;
         script = own;
     }
-    return !(script == QChar::Script_Latin && word.size() >= 3 && beyond_ascii * 3 > word.size() * 2);
+    return !(script == QChar::Script_Latin && word.size() >= 3
+             && beyond_ascii * 3 > word.size() * 2);
 }
 
 // Whether a character is one that text in a multi-byte set uses most: GB2312's Hanzi in
@@ -160,13 +169,17 @@ double Reading_Score(const NameText &names, const CharsetInfo &charset, std::str
 std::vector<std::string_view> Database_Names(const ChannelDatabase &db)
 {
     std::vector<std::string_view> names;
+    const auto add = [&names](std::string_view name) {
+        if (!Erased(name))
+            names.push_back(name);
+    };
     for (const TLNB_Info_String &satellite : db.rows.satellites)
-        names.emplace_back(satellite.Name);
+        add(satellite.Name);
     for (const TProg_Info_String &program : db.rows.programs)
         if (program.In_Use == 1)
-            names.emplace_back(program.Name);
+            add(program.Name);
     for (const TFavor_Name_String &group : db.rows.favourite_names)
-        names.emplace_back(group);
+        add(group);
     return names;
 }
 

@@ -41,10 +41,7 @@ public:
     {
         return Latin1_Of_Utf8(utf8);
     }
-    std::string Folded_Name(std::string_view stored) const override
-    {
-        return Folded_Bytes(stored);
-    }
+    std::string Folded_Name(std::string_view stored) const override { return Folded_Bytes(stored); }
     std::optional<std::string> Folded_Text(std::string_view utf8) const override
     {
         const std::optional<std::string> latin1 = Latin1_Of_Utf8(utf8);

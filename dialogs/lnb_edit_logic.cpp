@@ -154,8 +154,7 @@ std::optional<LnbTypeDefaults> Lnb_Type_Defaults(int type)
 
 LnbVerdict Check_Lnb_Input(const LnbInput &input)
 {
-    NameToStore name = Name_To_Store(*input.names, input.stored_name, input.name,
-                                     sat::kNameLength);
+    NameToStore name = Name_To_Store(*input.names, input.stored_name, input.name, sat::kNameLength);
     if (!name.bytes)
         return Refuse(LnbField::Name, name.refusal);
     if (Empty_Or_Decimal(input.low))

@@ -139,7 +139,8 @@ void NameCharsetCommands::Database_Opened()
 {
     m_bar->hide();
     FileCommands &files = m_shell.file_commands();
-    const QString remembered = Remembered_Charset(files.paths().settings_file, files.current_file());
+    const QString remembered
+            = Remembered_Charset(files.paths().settings_file, files.current_file());
     const CharsetInfo *charset = Find_Charset(remembered.toStdString());
     Apply(charset ? *charset : Latin1_Charset());
     if (charset)

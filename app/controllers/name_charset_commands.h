@@ -48,10 +48,10 @@ private:
     WindowShell &m_shell;
     const CharsetInfo *m_charset;
     const CharsetInfo *m_offered = nullptr;
+    QActionGroup *m_group = nullptr; // made with the menu
+    QLabel *m_bar_text = nullptr;    // made with the bar
     QMenu *m_menu;
-    QActionGroup *m_group;
     QWidget *m_bar;
-    QLabel *m_bar_text = nullptr;
 };
 
 } // namespace orvane

@@ -96,24 +96,32 @@ void TestEditFavLogic::name_field_data()
     const QByteArray none;
     const QString ok;
     // Left as shown: the bytes stay, even those the set does not define (shown as U+FFFD).
-    QTest::newRow("GBK, cut character kept") << "GBK" << QByteArray("AB\xd6") << "AB\uFFFD" << 15
-                                             << QByteArray("AB\xd6") << ok;
-    QTest::newRow("Greek, undefined byte kept") << "windows-1253" << QByteArray("\xaa" "x")
-                                                << "\uFFFDx" << 18 << QByteArray("\xaa" "x") << ok;
+    QTest::newRow("GBK, cut character kept")
+            << "GBK" << QByteArray("AB\xd6") << "AB\uFFFD" << 15 << QByteArray("AB\xd6") << ok;
+    QTest::newRow("Greek, undefined byte kept") << "windows-1253"
+                                                << QByteArray("\xaa"
+                                                              "x")
+                                                << "\uFFFDx" << 18
+                                                << QByteArray("\xaa"
+                                                              "x")
+                                                << ok;
     QTest::newRow("Cyrillic edited") << "windows-1251" << QByteArray("Old") << "Новости" << 15
                                      << QByteArray("\xcd\xee\xe2\xee\xf1\xf2\xe8") << ok;
     QTest::newRow("Arabic edited") << "windows-1256" << QByteArray() << "الجزيرة" << 15
                                    << QByteArray("\xc7\xe1\xcc\xd2\xed\xd1\xc9") << ok;
     QTest::newRow("GBK, 15 bytes fit")
             << "GBK" << QByteArray() << "中央电视台新闻A" << 15
-            << QByteArray("\xd6\xd0\xd1\xeb\xb5\xe7\xca\xd3\xcc\xa8\xd0\xc2\xce\xc5" "A") << ok;
-    QTest::newRow("GBK, one byte too long") << "GBK" << QByteArray() << "中央电视台新闻频" << 15
-                                            << none
-                                            << "The name is too long: 16 bytes in GBK, at most 15.";
-    QTest::newRow("Big5, a letter it lacks") << "Big5" << QByteArray() << "News Ж" << 15 << none
-                                             << "The name cannot be written in Big5: it has no \"Ж\".";
+            << QByteArray("\xd6\xd0\xd1\xeb\xb5\xe7\xca\xd3\xcc\xa8\xd0\xc2\xce\xc5"
+                          "A")
+            << ok;
+    QTest::newRow("GBK, one byte too long")
+            << "GBK" << QByteArray() << "中央电视台新闻频" << 15 << none
+            << "The name is too long: 16 bytes in GBK, at most 15.";
+    QTest::newRow("Big5, a letter it lacks")
+            << "Big5" << QByteArray() << "News Ж" << 15 << none
+            << "The name cannot be written in Big5: it has no \"Ж\".";
     QTest::newRow("Latin-1 keeps its message") << "ISO-8859-1" << QByteArray() << "Дом" << 15
-                                                << none << QString::fromLatin1(kIllegalData);
+                                               << none << QString::fromLatin1(kIllegalData);
     QTest::newRow("Latin-1 keeps the field's first bytes")
             << "ISO-8859-1" << QByteArray() << "ABCDEFGHIJKLMNOPQRS" << 18
             << QByteArray("ABCDEFGHIJKLMNOPQR") << ok;
@@ -131,8 +139,8 @@ void TestEditFavLogic::name_field()
     QFETCH(QString, refusal);
     const NameText *names = Names_In(charset.toStdString());
     QVERIFY(names);
-    const NameToStore result = Name_To_Store(*names, stored.toStdString(), typed,
-                                             static_cast<std::size_t>(limit));
+    const NameToStore result
+            = Name_To_Store(*names, stored.toStdString(), typed, static_cast<std::size_t>(limit));
     QCOMPARE(result.refusal, refusal);
     QCOMPARE(result.bytes ? QByteArray::fromStdString(*result.bytes) : QByteArray(), bytes);
 }
