@@ -80,7 +80,7 @@ double Casing_Score(const QString &word)
 bool Plausible_Word(const QString &word)
 {
     QChar::Script script = QChar::Script_Common;
-    int beyond_ascii = 0;
+    qsizetype beyond_ascii = 0;
     for (const QChar c : word) {
         beyond_ascii += c.unicode() >= 0x80 ? 1 : 0;
         const QChar::Script own = Family(c.script());

@@ -78,7 +78,7 @@ std::span<const CharsetInfo> Charsets()
 
 const CharsetInfo *Find_Charset(std::string_view name)
 {
-    const auto found
+    const auto *const found
             = std::find_if(kCharsets.begin(), kCharsets.end(),
                            [name](const CharsetInfo &c) { return Same_Name(c.name, name); });
     return found == kCharsets.end() ? nullptr : &*found;

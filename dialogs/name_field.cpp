@@ -16,7 +16,7 @@ QString Text(const char *source)
 QString First_Foreign_Character(const NameText &names, const QString &typed)
 {
     for (const char32_t code : typed.toUcs4()) {
-        const QString character = QString::fromUcs4(&code, 1);
+        QString character = QString::fromUcs4(&code, 1);
         if (!names.Stored_Of(character.toStdString()))
             return character;
     }
