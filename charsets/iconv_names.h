@@ -10,6 +10,8 @@
 #include <iconv.h>
 
 #include <mutex>
+#include <string>
+#include <vector>
 
 namespace orvane {
 
@@ -31,12 +33,19 @@ public:
     std::vector<int> Name_Ranks(std::span<const std::string_view> stored) const override;
 
 private:
+    std::string Converted_Text(std::string_view stored) const;
+
     const CharsetInfo &m_charset;
     // iconv keeps a shift state between calls, so each conversion takes the lock and starts
     // from the initial state.
     mutable std::mutex m_lock;
     iconv_t m_decoder;
     iconv_t m_encoder;
+    // A set of one byte a character reads each byte alone, so a name's text is its bytes'
+    // texts one after the other, as is its case-folded text: both are read from iconv once,
+    // for the find, which reads every name on each keystroke. Empty for the other sets.
+    std::vector<std::string> m_byte_texts;
+    std::vector<std::string> m_byte_folds;
 };
 
 } // namespace orvane

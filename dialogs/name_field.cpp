@@ -41,7 +41,9 @@ NameToStore Name_To_Store(const NameText &names, std::string_view stored, const 
     if (typed == Name_Field_Text(names, stored) && stored.size() <= limit)
         return NameToStore{std::string(stored), {}};
     const bool latin1 = &names == &Latin1_Names();
-    const std::optional<std::string> bytes = names.Stored_Of(typed.toStdString());
+    // An accent typed as a mark of its own is the same letter as its composed form.
+    const std::optional<std::string> bytes
+            = names.Stored_Of(typed.normalized(QString::NormalizationForm_C).toStdString());
     if (!bytes) {
         if (latin1)
             return Refused(QString::fromLatin1(kIllegalData));
