@@ -11,6 +11,8 @@ namespace {
 
 const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1); // NOLINT: iconv's own failure value
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";   // U+FFFD as UTF-8
+// More folded names than a full database has, fewer than would matter for memory.
+constexpr std::size_t kFoldedKept = 16384;
 
 // One pass of iconv over `in`, appending to `out`, then the flush that writes out what the
 // converter held back (windows-1255 and -1258 keep a letter until they know no mark follows
@@ -150,7 +152,20 @@ std::string IconvNames::Folded_Name(std::string_view stored) const
             folded += m_byte_folds[static_cast<unsigned char>(byte)];
         return folded;
     }
-    return To_QString(Text_Of(stored)).toCaseFolded().toStdString();
+    // The multi-byte sets keep what they folded: the find reads every name on each
+    // keystroke, and the names change far less often than that.
+    const std::string key(stored);
+    {
+        const std::lock_guard lock(m_lock);
+        if (const auto known = m_folded.find(key); known != m_folded.end())
+            return known->second;
+    }
+    std::string folded = To_QString(Text_Of(stored)).toCaseFolded().toStdString();
+    const std::lock_guard lock(m_lock);
+    if (m_folded.size() >= kFoldedKept)
+        m_folded.clear();
+    m_folded.emplace(key, folded);
+    return folded;
 }
 
 std::optional<std::string> IconvNames::Folded_Text(std::string_view utf8) const

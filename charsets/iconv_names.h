@@ -11,6 +11,7 @@
 
 #include <mutex>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace orvane {
@@ -46,6 +47,8 @@ private:
     // for the find, which reads every name on each keystroke. Empty for the other sets.
     std::vector<std::string> m_byte_texts;
     std::vector<std::string> m_byte_folds;
+    // The folded texts of the names a multi-byte set has folded, by their bytes.
+    mutable std::unordered_map<std::string, std::string> m_folded;
 };
 
 } // namespace orvane
