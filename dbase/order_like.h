@@ -59,6 +59,7 @@ struct OrderLikeReport
 {
     int matched = 0;
     std::vector<UnmatchedProgram> unmatched; // in their new order
+    const NameText *names = &Latin1_Names(); // the set of the database's names
 };
 
 // The TV programs and the radio programs, each among their own slots: matched programs in
