@@ -1,5 +1,7 @@
 #include "charsets/charset_guess.h"
 
+#include "dbase/decode.h"
+
 #include <QString>
 
 #include <algorithm>
@@ -82,7 +84,8 @@ bool Plausible_Word(const QString &word)
             return false;
         script = own;
     }
-    return !(script == QChar::Script_Latin && word.size() >= 3 && beyond_ascii * 3 > word.size() * 2);
+    return !(script == QChar::Script_Latin && word.size() >= 3
+             && beyond_ascii * 3 > word.size() * 2);
 }
 
 // Whether a character is one that text in a multi-byte set uses most: GB2312's Hanzi in
@@ -162,9 +165,12 @@ std::vector<std::string_view> Database_Names(const ChannelDatabase &db)
     std::vector<std::string_view> names;
     for (const TLNB_Info_String &satellite : db.rows.satellites)
         names.emplace_back(satellite.Name);
-    for (const TProg_Info_String &program : db.rows.programs)
-        if (program.In_Use == 1)
-            names.emplace_back(program.Name);
+    // The slots past the count are no programs, whatever their bytes say (a Default file's
+    // free slots are 0xFF throughout).
+    const auto programs = static_cast<std::size_t>(Used_Program_Count(db.raw));
+    for (std::size_t p = 0; p < programs; ++p)
+        if (db.rows.programs[p].In_Use == 1)
+            names.emplace_back(db.rows.programs[p].Name);
     for (const TFavor_Name_String &group : db.rows.favourite_names)
         names.emplace_back(group);
     return names;
