@@ -67,8 +67,9 @@ std::span<const CharsetInfo> Charsets()
 
 const CharsetInfo *Find_Charset(std::string_view name)
 {
-    const auto found = std::find_if(kCharsets.begin(), kCharsets.end(),
-                                    [name](const CharsetInfo &c) { return Same_Name(c.name, name); });
+    const auto found
+            = std::find_if(kCharsets.begin(), kCharsets.end(),
+                           [name](const CharsetInfo &c) { return Same_Name(c.name, name); });
     return found == kCharsets.end() ? nullptr : &*found;
 }
 

@@ -10,7 +10,7 @@ namespace orvane {
 namespace {
 
 const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1); // NOLINT: iconv's own failure value
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD as UTF-8
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";   // U+FFFD as UTF-8
 
 // One pass of iconv over `in`, appending to `out`. Returns false at the first byte sequence
 // the converter refuses (its position stays in `in`).
@@ -67,8 +67,7 @@ IconvNames::IconvNames(const CharsetInfo &charset)
     : m_charset(charset)
     , m_decoder(iconv_open("UTF-8", charset.iconv))
     , m_encoder(iconv_open(charset.iconv, "UTF-8"))
-{
-}
+{}
 
 IconvNames::~IconvNames()
 {

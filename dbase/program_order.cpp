@@ -158,7 +158,8 @@ std::vector<int> Order_By_Name(const ChannelDatabase &db, std::span<const int> s
     order.reserve(slots.size());
     for (const int at : by_rank)
         order.push_back(slots[static_cast<std::size_t>(at)]);
-    return order;}
+    return order;
+}
 
 std::vector<int> Order_By_Service_Id(const ChannelDatabase &db, std::span<const int> slots)
 {

@@ -50,29 +50,56 @@ void TestCharsets::names_round_trip_data()
     QTest::addColumn<QString>("charset");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("stored");
-    QTest::newRow("Latin-1") << "ISO-8859-1" << "Télé Sport" << QByteArray("T\xe9l\xe9 Sport");
-    QTest::newRow("windows-1252") << "windows-1252" << "€uro News" << QByteArray("\x80uro News");
-    QTest::newRow("Central European") << "windows-1250" << "Česká 1" << QByteArray("\xc8" "esk\xe1 1");
-    QTest::newRow("ISO-8859-16") << "ISO-8859-16" << "Știri" << QByteArray("\xaa" "tiri");
-    QTest::newRow("Cyrillic") << "windows-1251" << "Первый канал"
+    QTest::newRow("Latin-1") << "ISO-8859-1"
+                             << "Télé Sport" << QByteArray("T\xe9l\xe9 Sport");
+    QTest::newRow("windows-1252") << "windows-1252"
+                                  << "€uro News" << QByteArray("\x80uro News");
+    QTest::newRow("Central European") << "windows-1250"
+                                      << "Česká 1"
+                                      << QByteArray("\xc8"
+                                                    "esk\xe1 1");
+    QTest::newRow("ISO-8859-16") << "ISO-8859-16"
+                                 << "Știri"
+                                 << QByteArray("\xaa"
+                                               "tiri");
+    QTest::newRow("Cyrillic") << "windows-1251"
+                              << "Первый канал"
                               << QByteArray("\xcf\xe5\xf0\xe2\xfb\xe9 \xea\xe0\xed\xe0\xeb");
-    QTest::newRow("KOI8-R") << "KOI8-R" << "Россия" << QByteArray("\xf2\xcf\xd3\xd3\xc9\xd1");
-    QTest::newRow("KOI8-U") << "KOI8-U" << "Їжак" << QByteArray("\xb7\xd6\xc1\xcb");
-    QTest::newRow("Greek") << "windows-1253" << "Ελλάδα" << QByteArray("\xc5\xeb\xeb\xdc\xe4\xe1");
-    QTest::newRow("Turkish") << "windows-1254" << "Şimşek" << QByteArray("\xde" "im\xfe" "ek");
-    QTest::newRow("Hebrew") << "windows-1255" << "ערוץ 2" << QByteArray("\xf2\xf8\xe5\xf5 2");
-    QTest::newRow("Arabic") << "windows-1256" << "الجزيرة"
-                            << QByteArray("\xc7\xe1\xcc\xd2\xed\xd1\xc9");
-    QTest::newRow("Baltic") << "windows-1257" << "Žinios" << QByteArray("\xde" "inios");
-    QTest::newRow("Vietnamese") << "windows-1258" << "Thời sự" << QByteArray("Th\xf5\xcci s\xfd\xf2");
-    QTest::newRow("Thai") << "TIS-620" << "ข่าว" << QByteArray("\xa2\xe8\xd2\xc7");
-    QTest::newRow("Chinese Simplified") << "GBK" << "中央电视台"
-                                        << QByteArray("\xd6\xd0\xd1\xeb\xb5\xe7\xca\xd3\xcc\xa8");
-    QTest::newRow("GB18030") << "GB18030" << "新闻" << QByteArray("\xd0\xc2\xce\xc5");
-    QTest::newRow("Chinese Traditional") << "Big5" << "華視新聞"
-                                         << QByteArray("\xb5\xd8\xb5\xf8\xb7\x73\xbb\x44");
-    QTest::newRow("Japanese") << "Shift_JIS" << "ニュース" << QByteArray("\x83\x6a\x83\x85\x81\x5b\x83\x58");
-    QTest::newRow("Korean") << "EUC-KR" << "뉴스" << QByteArray("\xb4\xba\xbd\xba");
+    QTest::newRow("KOI8-R") << "KOI8-R"
+                            << "Россия" << QByteArray("\xf2\xcf\xd3\xd3\xc9\xd1");
+    QTest::newRow("KOI8-U") << "KOI8-U"
+                            << "Їжак" << QByteArray("\xb7\xd6\xc1\xcb");
+    QTest::newRow("Greek") << "windows-1253"
+                           << "Ελλάδα" << QByteArray("\xc5\xeb\xeb\xdc\xe4\xe1");
+    QTest::newRow("Turkish") << "windows-1254"
+                             << "Şimşek"
+                             << QByteArray("\xde"
+                                           "im\xfe"
+                                           "ek");
+    QTest::newRow("Hebrew") << "windows-1255"
+                            << "ערוץ 2" << QByteArray("\xf2\xf8\xe5\xf5 2");
+    QTest::newRow("Arabic") << "windows-1256"
+                            << "الجزيرة" << QByteArray("\xc7\xe1\xcc\xd2\xed\xd1\xc9");
+    QTest::newRow("Baltic") << "windows-1257"
+                            << "Žinios"
+                            << QByteArray("\xde"
+                                          "inios");
+    QTest::newRow("Vietnamese") << "windows-1258"
+                                << "Thời sự" << QByteArray("Th\xf5\xcci s\xfd\xf2");
+    QTest::newRow("Thai") << "TIS-620"
+                          << "ข่าว" << QByteArray("\xa2\xe8\xd2\xc7");
+    QTest::newRow("Chinese Simplified")
+            << "GBK"
+            << "中央电视台" << QByteArray("\xd6\xd0\xd1\xeb\xb5\xe7\xca\xd3\xcc\xa8");
+    QTest::newRow("GB18030") << "GB18030"
+                             << "新闻" << QByteArray("\xd0\xc2\xce\xc5");
+    QTest::newRow("Chinese Traditional")
+            << "Big5"
+            << "華視新聞" << QByteArray("\xb5\xd8\xb5\xf8\xb7\x73\xbb\x44");
+    QTest::newRow("Japanese") << "Shift_JIS"
+                              << "ニュース" << QByteArray("\x83\x6a\x83\x85\x81\x5b\x83\x58");
+    QTest::newRow("Korean") << "EUC-KR"
+                            << "뉴스" << QByteArray("\xb4\xba\xbd\xba");
 }
 
 // A name of each script is stored as that set's bytes and reads back as typed.
@@ -94,7 +121,11 @@ void TestCharsets::undefined_bytes_read_as_replacement_and_stay()
 {
     QCOMPARE(Names("GBK").Text_Of("A\xd6\xd0\x81"), Utf8("A中\xef\xbf\xbd"));
     QCOMPARE(Names("GBK").Text_Of("\xd6\"x"), Utf8("\xef\xbf\xbd\"x"));
-    QCOMPARE(Names("windows-1253").Text_Of("\xaa" "a"), Utf8("\xef\xbf\xbd" "a"));
+    QCOMPARE(Names("windows-1253")
+                     .Text_Of("\xaa"
+                              "a"),
+             Utf8("\xef\xbf\xbd"
+                  "a"));
     QCOMPARE(Names("Shift_JIS").Text_Of("\x83"), Utf8("\xef\xbf\xbd"));
     // The replacement character itself is not a character of any of the sets.
     QVERIFY(!Names("windows-1251").Stored_Of("\xef\xbf\xbd"));
@@ -104,13 +135,20 @@ void TestCharsets::refusals_data()
 {
     QTest::addColumn<QString>("charset");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Cyrillic in Latin-1") << "ISO-8859-1" << "Дом";
-    QTest::newRow("euro in Latin-1") << "ISO-8859-1" << "€";
-    QTest::newRow("Latin accent in Cyrillic") << "windows-1251" << "Télé";
-    QTest::newRow("Han in Greek") << "windows-1253" << "中";
-    QTest::newRow("Hangul in GBK") << "GBK" << "뉴스";
-    QTest::newRow("emoji in Big5") << "Big5" << "TV 📺";
-    QTest::newRow("Arabic in Shift_JIS") << "Shift_JIS" << "ع";
+    QTest::newRow("Cyrillic in Latin-1") << "ISO-8859-1"
+                                         << "Дом";
+    QTest::newRow("euro in Latin-1") << "ISO-8859-1"
+                                     << "€";
+    QTest::newRow("Latin accent in Cyrillic") << "windows-1251"
+                                              << "Télé";
+    QTest::newRow("Han in Greek") << "windows-1253"
+                                  << "中";
+    QTest::newRow("Hangul in GBK") << "GBK"
+                                   << "뉴스";
+    QTest::newRow("emoji in Big5") << "Big5"
+                                   << "TV 📺";
+    QTest::newRow("Arabic in Shift_JIS") << "Shift_JIS"
+                                         << "ع";
 }
 
 // A text the set lacks a letter of is refused, not stored with a substitute.
@@ -154,7 +192,8 @@ void TestCharsets::guess_names_the_script_data()
     const QStringList western{"Das Erste", "Télé Sport", "Canal+ Séries", "ZDF", "Arte"};
     QTest::newRow("Latin-1") << "ISO-8859-1" << western;
     QTest::newRow("Cyrillic") << "windows-1251"
-                              << QStringList{"Первый канал", "Россия 1", "НТВ", "Пятница", "Bloomberg"};
+                              << QStringList{"Первый канал", "Россия 1", "НТВ", "Пятница",
+                                             "Bloomberg"};
     QTest::newRow("KOI8-R") << "KOI8-R" << QStringList{"Первый канал", "Россия 1", "НТВ", "Звезда"};
     QTest::newRow("Greek") << "windows-1253" << QStringList{"Ελληνική Τηλεόραση", "Σκάι", "Άλφα"};
     QTest::newRow("Hebrew") << "windows-1255" << QStringList{"ערוץ 2", "כאן 11", "רשת 13"};
