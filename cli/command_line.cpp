@@ -408,7 +408,7 @@ std::string Usage_Text()
 bool Takes_Charset(const std::string &command)
 {
     const CommandRule *rule = Find_Command(command);
-    return rule && Has(rule->allowed_options, kCharsetOption);
+    return rule != nullptr && Has(rule->allowed_options, kCharsetOption);
 }
 
 FileKind Kind_Of(const std::string &path, std::optional<FileKind> forced)
