@@ -10,6 +10,7 @@
 #include "app/controllers/find_commands.h"
 #include "app/controllers/history_commands.h"
 #include "app/controllers/keyboard_route.h"
+#include "app/controllers/name_charset_commands.h"
 #include "app/controllers/order_commands.h"
 #include "app/controllers/program_list_commands.h"
 #include "app/link_transfers.h"
@@ -82,6 +83,7 @@ void TFormMain::Create_Controllers()
     new OrderCommands(*this);
     new KeyboardRoute(this, m_page_control, m_sat_page, m_ter_page);
     new AccessibleNames(this, m_sat_page, m_ter_page);
+    new NameCharsetCommands(*this);
 }
 
 bool TFormMain::Ready_For_Command() const
@@ -92,6 +94,12 @@ bool TFormMain::Ready_For_Command() const
 void TFormMain::Add_Bottom_Bar(QWidget *bar)
 {
     m_panel_main->layout()->addWidget(bar);
+}
+
+void TFormMain::Add_Bar_Above_Pages(QWidget *bar)
+{
+    auto *layout = static_cast<QVBoxLayout *>(m_panel_main->layout());
+    layout->insertWidget(layout->indexOf(m_page_control), bar);
 }
 
 void TFormMain::Add_Edit_Menu_Section(std::function<QList<QAction *>()> section)

@@ -116,6 +116,7 @@ private:
     bool Ready_For_Command() const override;
     void Show_Page_Tab() override;
     void Add_Bottom_Bar(QWidget *bar) override;
+    void Add_Bar_Above_Pages(QWidget *bar) override;
     void Add_Edit_Menu_Section(std::function<QList<QAction *>()> section) override;
     void Create_Controllers();
 

@@ -13,12 +13,6 @@ QString Counted(int count, const char *one, const char *many)
     return QStringLiteral("%1 %2").arg(count).arg(QString::fromUtf8(count == 1 ? one : many));
 }
 
-// Names in the texts are the image's own bytes.
-QString Latin1(const std::string &text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 bool Same_Entry(const CheckFinding &a, const CheckFinding &b)
 {
     return a.table == b.table && a.slot == b.slot;
@@ -65,9 +59,10 @@ QString Findings_Summary(const CheckReport &report)
            + Counted(report.count(Severity::Info), "information", "information");
 }
 
-void CheckFindingsModel::Set_Findings(const CheckReport &report)
+void CheckFindingsModel::Set_Findings(const CheckReport &report, const NameText &names)
 {
     beginResetModel();
+    m_names = &names;
     m_report.findings = report.findings;
     m_report.satellite_names = report.satellite_names;
     endResetModel();
@@ -118,13 +113,13 @@ QVariant CheckFindingsModel::Display(const CheckFinding &finding, int column) co
     case Table_Column:
         return Table_Text(finding.table);
     case Entry_Column:
-        return Latin1(Entry_Label(m_report, finding));
+        return Text_Of(Entry_Label(m_report, finding));
     default:
-        return Latin1(finding.text);
+        return Text_Of(finding.text);
     }
 }
 
-QVariant CheckFindingsModel::Sort_Key(const CheckFinding &finding, int column)
+QVariant CheckFindingsModel::Sort_Key(const CheckFinding &finding, int column) const
 {
     switch (column) {
     case Severity_Column:
@@ -134,7 +129,7 @@ QVariant CheckFindingsModel::Sort_Key(const CheckFinding &finding, int column)
     case Entry_Column:
         return Entry_Order(finding);
     default:
-        return Latin1(finding.text);
+        return Text_Of(finding.text);
     }
 }
 

@@ -5,6 +5,7 @@
 // not as the words and digits they are shown as.
 
 #include "dbase/database_check.h"
+#include "dbase/name_text.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -37,7 +38,8 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     // The report's findings, and what their entries need to be named.
-    void Set_Findings(const CheckReport &report);
+    // The findings' texts hold names as stored, read here in `names`.
+    void Set_Findings(const CheckReport &report, const NameText &names);
     const CheckFinding &finding(int row) const
     {
         return m_report.findings[static_cast<std::size_t>(row)];
@@ -53,9 +55,16 @@ public:
 
 private:
     QVariant Display(const CheckFinding &finding, int column) const;
-    static QVariant Sort_Key(const CheckFinding &finding, int column);
+    QVariant Sort_Key(const CheckFinding &finding, int column) const;
+
+    // A text of the report (ASCII with names as stored inside) for the screen.
+    QString Text_Of(const std::string &text) const
+    {
+        return QString::fromStdString(m_names->Text_Of(text));
+    }
 
     CheckReport m_report; // without its gauges
+    const NameText *m_names = &Latin1_Names();
 };
 
 } // namespace orvane

@@ -42,13 +42,12 @@ const QString kNearLimitStyle
         = QStringLiteral("QProgressBar::chunk { background-color: #ff8c00; }");
 const QString kAtLimitStyle = QStringLiteral("QProgressBar::chunk { background-color: #d00000; }");
 
-QString Gauge_Caption(const CapacityGauge &gauge)
+// The detail names the fullest satellite or group, in the names' character set.
+QString Gauge_Caption(const CapacityGauge &gauge, const NameText &names)
 {
-    QString caption
-            = QString::fromLatin1(gauge.name.data(), static_cast<qsizetype>(gauge.name.size()));
+    QString caption = QString::fromStdString(gauge.name);
     if (!gauge.detail.empty())
-        caption += QStringLiteral(" (%1)").arg(QString::fromLatin1(
-                gauge.detail.data(), static_cast<qsizetype>(gauge.detail.size())));
+        caption += QStringLiteral(" (%1)").arg(QString::fromStdString(names.Text_Of(gauge.detail)));
     return caption;
 }
 
@@ -212,14 +211,14 @@ void CheckWindow::Build_Findings_View()
 }
 
 void CheckWindow::Show_Report(const CheckReport &report, int duplicate_programs,
-                              int empty_transponders)
+                              int empty_transponders, const NameText &names)
 {
     std::optional<CheckFinding> current;
     if (const QModelIndex index = m_proxy->mapToSource(m_view->currentIndex()); index.isValid())
         current = m_model->finding(index.row());
-    Show_Gauges(report.capacity);
+    Show_Gauges(report.capacity, names);
     m_summary->setText(Findings_Summary(report));
-    m_model->Set_Findings(report);
+    m_model->Set_Findings(report, names);
     Show_Repairs(duplicate_programs, empty_transponders);
     if (m_start_at_first) {
         m_start_at_first = false;
@@ -249,7 +248,7 @@ void CheckWindow::Keep_Current(const std::optional<CheckFinding> &current)
         m_view->scrollTo(index);
 }
 
-void CheckWindow::Show_Gauges(const std::vector<CapacityGauge> &capacity)
+void CheckWindow::Show_Gauges(const std::vector<CapacityGauge> &capacity, const NameText &names)
 {
     while (m_gauges.size() < capacity.size()) {
         GaugeRow row{new QLabel, new QProgressBar, new QLabel};
@@ -268,7 +267,7 @@ void CheckWindow::Show_Gauges(const std::vector<CapacityGauge> &capacity)
             widget->setVisible(shown);
         if (!shown)
             continue;
-        row.caption->setText(Gauge_Caption(capacity[i]));
+        row.caption->setText(Gauge_Caption(capacity[i], names));
         Show_Gauge(*row.bar, *row.figures, capacity[i]);
     }
 }

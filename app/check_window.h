@@ -6,6 +6,7 @@
 // change of the database.
 
 #include "dbase/database_check.h"
+#include "dbase/name_text.h"
 
 #include <QWidget>
 
@@ -40,7 +41,9 @@ public:
     // the current finding when the new report still has it; without one (the first report, or
     // the one after the no-file state that every open passes through) the first finding is
     // current, scrolled to the top.
-    void Show_Report(const CheckReport &report, int duplicate_programs, int empty_transponders);
+    // The names inside the report's texts read in `names`, the database's character set.
+    void Show_Report(const CheckReport &report, int duplicate_programs, int empty_transponders,
+                     const NameText &names = Latin1_Names());
     // The window opens: the next report starts at its first finding, whatever was current.
     void Start_At_First_Finding() { m_start_at_first = true; }
     // Large enough for kShownFindings findings and every gauge's caption and figures, within
@@ -82,7 +85,7 @@ protected:
 private:
     void Build_Findings_View();
     void Build_Buttons(QBoxLayout &layout);
-    void Show_Gauges(const std::vector<CapacityGauge> &capacity);
+    void Show_Gauges(const std::vector<CapacityGauge> &capacity, const NameText &names);
     void Show_Repairs(int duplicates, int empty);
     void Keep_Current(const std::optional<CheckFinding> &current);
     void Activate(const QModelIndex &proxy_index);

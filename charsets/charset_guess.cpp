@@ -30,6 +30,14 @@ bool Has_High_Byte(std::string_view name)
                        [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
+// A field never written holds the erased flash's 0xFF bytes: no one typed it.
+bool Erased(std::string_view name)
+{
+    return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+        return static_cast<unsigned char>(c) == 0xFF;
+    });
+}
+
 // Kana are written together with Han characters: one family for a word.
 QChar::Script Family(QChar::Script script)
 {
@@ -74,7 +82,7 @@ double Casing_Score(const QString &word)
 bool Plausible_Word(const QString &word)
 {
     QChar::Script script = QChar::Script_Common;
-    int beyond_ascii = 0;
+    qsizetype beyond_ascii = 0;
     for (const QChar c : word) {
         beyond_ascii += c.unicode() >= 0x80 ? 1 : 0;
         const QChar::Script own = Family(c.script());
@@ -163,16 +171,19 @@ double Reading_Score(const NameText &names, const CharsetInfo &charset, std::str
 std::vector<std::string_view> Database_Names(const ChannelDatabase &db)
 {
     std::vector<std::string_view> names;
+    const auto add = [&names](std::string_view name) {
+        if (!Erased(name))
+            names.push_back(name);
+    };
     for (const TLNB_Info_String &satellite : db.rows.satellites)
-        names.emplace_back(satellite.Name);
-    // The slots past the count are no programs, whatever their bytes say (a Default file's
-    // free slots are 0xFF throughout).
+        add(satellite.Name);
+    // The slots past the count are no programs, whatever their bytes say.
     const auto programs = static_cast<std::size_t>(Used_Program_Count(db.raw));
     for (std::size_t p = 0; p < programs; ++p)
         if (db.rows.programs[p].In_Use == 1)
-            names.emplace_back(db.rows.programs[p].Name);
+            add(db.rows.programs[p].Name);
     for (const TFavor_Name_String &group : db.rows.favourite_names)
-        names.emplace_back(group);
+        add(group);
     return names;
 }
 

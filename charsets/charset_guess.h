@@ -14,7 +14,8 @@
 
 namespace orvane {
 
-// The names of a database: its satellites', programs' and favourite groups'.
+// The names of a database: its satellites', programs' and favourite groups', without the
+// fields that were never written (all 0xFF).
 std::vector<std::string_view> Database_Names(const ChannelDatabase &db);
 
 // How many of the names hold a byte above 127.

@@ -30,8 +30,8 @@ TFormEditFAV::TFormEditFAV(Ui_Services &ui, ChannelDatabase &db, int group, std:
     setModal(true);
     Build();
     // FormShow: the group's name from the display table.
-    Edit_Name->setText(
-            QString::fromLatin1(m_db.rows.favourite_names[static_cast<std::size_t>(group)]));
+    Edit_Name->setText(Name_Field_Text(*m_db.names,
+                                       m_db.rows.favourite_names[static_cast<std::size_t>(group)]));
 }
 
 void TFormEditFAV::Build()
@@ -79,13 +79,13 @@ bool TFormEditFAV::eventFilter(QObject *watched, QEvent *event)
 
 void TFormEditFAV::SB_OKClick()
 {
-    const QString name = Edit_Name->text();
-    if (!Is_Valid_Favourite_Name(name)) {
-        m_ui.Error_Box(this, QString::fromLatin1(kIllegalData));
+    const NameToStore name = Favourite_Name_To_Store(m_db, m_group, Edit_Name->text());
+    if (!name.bytes) {
+        m_ui.Error_Box(this, name.refusal);
         Edit_Name->setFocus();
         return;
     }
-    Write_Favourite_Group(m_db, m_group, name);
+    Write_Favourite_Group(m_db, m_group, *name.bytes);
     m_list_line = Favourite_Line(m_db, m_group);
     if (m_list_item)
         m_list_item->setText(QString::fromStdString(m_list_line));

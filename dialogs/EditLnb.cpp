@@ -159,7 +159,7 @@ void TFormEditLnb::FormShow()
 {
     m_view.Edit_Accepted = false;
     const TLNB_Info_String &row = m_db.rows.satellites[static_cast<std::size_t>(Slot_Index)];
-    Edit_Name->setText(QString::fromLatin1(row.Name));
+    Edit_Name->setText(Name_Field_Text(*m_db.names, row.Name));
     const std::optional<double> longitude = Parse_Float(QString::fromStdString(row.Longitude));
     Edit_Lon->setText(longitude ? QString::number(*longitude, 'g', QLocale::FloatingPointShortest)
                                 : QString::fromStdString(row.Longitude));
@@ -205,6 +205,8 @@ LnbInput TFormEditLnb::Input() const
 {
     LnbInput input;
     input.name = Edit_Name->text();
+    input.stored_name = m_db.rows.satellites[static_cast<std::size_t>(Slot_Index)].Name;
+    input.names = m_db.names;
     input.longitude = Edit_Lon->text();
     input.low = CB_Low->currentText();
     input.high = CB_High->currentText();

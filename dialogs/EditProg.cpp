@@ -295,6 +295,10 @@ ProgInput TFormEditProg::Input() const
 {
     ProgInput input;
     input.name = m_name->text();
+    if (!add_mode())
+        input.stored_name
+                = m_db.rows.programs[static_cast<std::size_t>(m_hand_over.Slot_Index)].Name;
+    input.names = m_db.names;
     input.pcr = m_pcr->text();
     input.pvt = m_pvt->text();
     input.vid = m_vid->text();

@@ -33,9 +33,4 @@ std::optional<double> Parse_Float(const QString &text)
     return ok ? std::optional<double>(value) : std::nullopt;
 }
 
-bool Is_Latin1(const QString &text)
-{
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
-}
-
 } // namespace orvane

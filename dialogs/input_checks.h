@@ -21,8 +21,4 @@ std::optional<qint32> Parse_Integer(const QString &text);
 // A decimal number in the C locale ("19.2"), blanks around it allowed.
 std::optional<double> Parse_Float(const QString &text);
 
-// Whether every character has a Latin-1 byte: names are stored as 8-bit bytes, and a
-// character that has none is refused, never replaced.
-bool Is_Latin1(const QString &text);
-
 } // namespace orvane

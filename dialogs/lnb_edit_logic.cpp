@@ -154,8 +154,9 @@ std::optional<LnbTypeDefaults> Lnb_Type_Defaults(int type)
 
 LnbVerdict Check_Lnb_Input(const LnbInput &input)
 {
-    if (!Is_Latin1(input.name))
-        return Refuse(LnbField::Name, QString::fromLatin1(kIllegalData));
+    NameToStore name = Name_To_Store(*input.names, input.stored_name, input.name, sat::kNameLength);
+    if (!name.bytes)
+        return Refuse(LnbField::Name, name.refusal);
     if (Empty_Or_Decimal(input.low))
         return Refuse(LnbField::Low, QString::fromLatin1(kIllegalData));
     if (Empty_Or_Decimal(input.high))
@@ -170,6 +171,7 @@ LnbVerdict Check_Lnb_Input(const LnbInput &input)
     const auto tenths = Longitude_Tenths(input.longitude, verdict);
     if (!tenths)
         return verdict;
+    verdict.name = std::move(*name.bytes);
     verdict.low = *low;
     verdict.high = *high;
     verdict.longitude_tenths = *tenths;
@@ -179,7 +181,7 @@ LnbVerdict Check_Lnb_Input(const LnbInput &input)
 void Write_Lnb(ChannelDatabase &db, int slot, const LnbInput &input, const LnbVerdict &verdict)
 {
     SatelliteSettings settings;
-    settings.name = input.name.toLatin1().toStdString();
+    settings.name = verdict.name;
     settings.lnb_type = Selected(input.type);
     settings.lnb_12v = Selected(input.lnb_12v);
     settings.tone_22k = Tone_Code(input.tone_text);

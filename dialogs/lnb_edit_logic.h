@@ -5,6 +5,7 @@
 // runs before the first write, so refused input changes nothing.
 
 #include "dbase/channel_database.h"
+#include "dialogs/name_field.h"
 
 #include <QString>
 #include <QStringList>
@@ -40,6 +41,9 @@ QStringList Tone_Items_For(int tone);
 struct LnbInput
 {
     QString name;
+    // The name as stored and the set it reads in: a name left as shown keeps its bytes.
+    std::string stored_name;
+    const NameText *names = &Latin1_Names();
     QString longitude;
     QString low;
     QString high;
@@ -58,6 +62,7 @@ struct LnbVerdict
     LnbField field = LnbField::None; // the field to focus, None when the input is accepted
     QString message;
     bool clear_field = false; // a refused longitude is emptied
+    std::string name;         // the name's bytes
     std::uint32_t low = 0;
     std::uint32_t high = 0;
     std::uint32_t longitude_tenths = 0;

@@ -131,13 +131,15 @@ std::optional<ProgVerdict> Check_Service_Id(const ProgInput &input, ProgramValue
     return std::nullopt;
 }
 
-// Names are stored as 8-bit bytes; a character without one is refused, never replaced.
+// Names are stored as bytes of their character set; a character without any is refused,
+// never replaced.
 std::optional<ProgVerdict> Check_Name(const ProgInput &input, ProgramValues &values)
 {
-    const QString name = input.name.left(static_cast<qsizetype>(prog::kNameLength));
-    if (!Is_Latin1(name))
-        return Illegal(ProgField::Name);
-    values.name = name.toLatin1().toStdString();
+    NameToStore name
+            = Name_To_Store(*input.names, input.stored_name, input.name, prog::kNameLength);
+    if (!name.bytes)
+        return Refused(ProgField::Name, name.refusal);
+    values.name = std::move(*name.bytes);
     return std::nullopt;
 }
 
@@ -211,7 +213,7 @@ ProgShown Shown_Program(const ChannelDatabase &db, int slot)
 {
     const TProg_Info_String &row = db.rows.programs[static_cast<std::size_t>(slot)];
     ProgShown shown;
-    shown.name = Latin1(row.Name);
+    shown.name = Name_Field_Text(*db.names, row.Name);
     shown.sid = Latin1(row.Service_Id);
     shown.pcr = Prog_Decimal_Text(row.Pcr_Pid);
     shown.pvt = Prog_Decimal_Text(row.Private_Pid);
@@ -236,8 +238,8 @@ QString Favourite_Caption(const ChannelDatabase &db, int group)
     std::size_t length = 0;
     while (length < kFavouriteNameLength && bytes[length] != 0)
         ++length;
-    return QString::fromLatin1(reinterpret_cast<const char *>(bytes.data()),
-                               static_cast<qsizetype>(length));
+    return Name_Field_Text(*db.names,
+                           std::string_view(reinterpret_cast<const char *>(bytes.data()), length));
 }
 
 void Write_Program_Change(ChannelDatabase &db, int slot, const ProgramValues &values)

@@ -5,6 +5,7 @@
 // and change mode.
 
 #include "dbase/record_writers.h"
+#include "dialogs/name_field.h"
 
 #include <QString>
 
@@ -30,6 +31,10 @@ enum class ProgField { None, Name, Pcr, Pvt, Vid, Aud, Pmt, Sid };
 struct ProgInput
 {
     QString name, pcr, pvt, vid, aud, pmt, sid;
+    // The name as stored (empty for a new program) and the set it reads in: a name left as
+    // the dialog showed it keeps its bytes.
+    std::string stored_name;
+    const NameText *names = &Latin1_Names();
     bool skipped = false;
     bool locked = false;
     std::uint32_t favourite_mask = 0; // bit k-1 = group k

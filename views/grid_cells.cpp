@@ -103,9 +103,9 @@ std::string MainViews::Cell_Text(int view_mode, GridId grid, int row, int column
     const int position = row - 1;
     switch (grid) {
     case GridId::Sat:
-        return column == 0
-                       ? Row_Number_Text(position)
-                       : m_db.names->Text_Of(m_db.rows.satellites[static_cast<std::size_t>(slot)].Name);
+        return column == 0 ? Row_Number_Text(position)
+                           : m_db.names->Text_Of(
+                                   m_db.rows.satellites[static_cast<std::size_t>(slot)].Name);
     case GridId::Tp:
         return view_mode == kSatellitesPage ? Sat_Tp_Cell(m_db, slot, position, column)
                                             : Ter_Tp_Cell(m_db, slot, position, column);

@@ -153,12 +153,29 @@ void MainViews::Fill_Program_Grids()
 void MainViews::Show_Info(int satellite, int tp, int program)
 {
     Page_Lists().info_lines = Info_Lines(m_db, m_view.View_Mode, satellite, tp, program);
+    Page_Lists().info_slots = {satellite, tp, program};
     m_changes |= changed::kInfoList;
+}
+
+void MainViews::Retext_Lists()
+{
+    for (const int view_mode : {kSatellitesPage, kTerrestrialPage}) {
+        PageLists &lists = page(view_mode);
+        for (int g = 0; g < static_cast<int>(lists.fav_lines.size()); ++g)
+            lists.fav_lines[static_cast<std::size_t>(g)] = Favourite_Line(m_db, g);
+        if (!lists.info_lines.empty()) {
+            const auto [satellite, tp, program] = lists.info_slots;
+            lists.info_lines = Info_Lines(m_db, view_mode, satellite, tp, program);
+        }
+    }
+    m_changes |= changed::kSatGrid | changed::kTpGrid | changed::kTvGrid | changed::kRadioGrid
+                 | changed::kFavList | changed::kInfoList;
 }
 
 void MainViews::Clear_Info()
 {
     Page_Lists().info_lines.clear();
+    Page_Lists().info_slots = {-1, -1, -1};
     m_changes |= changed::kInfoList;
 }
 

@@ -8,6 +8,7 @@
 #include "dbase/channel_database.h"
 #include "views/view_state.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,8 @@ struct PageLists
     std::vector<std::string> fav_lines;
     int fav_current = -1; // selected favourites line, -1 for none
     std::vector<std::string> info_lines;
+    // The satellite, transponder and program slots the info pane shows (-1 for none).
+    std::array<int, 3> info_slots{-1, -1, -1};
 };
 
 class MainViews
@@ -79,6 +82,9 @@ public:
     void Fill_Program_Grids();
     void Show_Info(int satellite, int tp, int program);
     void Clear_Info();
+    // The names read in another character set: the texts of every list of both pages are
+    // made anew; rows, current rows and the info pane's entry stay.
+    void Retext_Lists();
 
     // Click handlers of the page on show; each acts on its list's current row.
     void SG_S_SatClick();

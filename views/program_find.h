@@ -26,9 +26,9 @@ constexpr const char *kWrappedToLast = "Wrapped to the last match";
 bool Can_Show_Program(const ChannelDatabase &db, int slot);
 
 // The slots of the programs the text finds, ascending. The text is UTF-8 and is compared with
-// the names as the database's character set reads them; letters match in either case. A text of digits alone (spaces around it are ignored) also
-// finds programs by service id, by any of their PIDs and by their transponder's frequency. An
-// empty text finds nothing.
+// the names as the database's character set reads them; letters match in either case. A text of
+// digits alone (spaces around it are ignored) also finds programs by service id, by any of their
+// PIDs and by their transponder's frequency. An empty text finds nothing.
 std::vector<int> Find_Programs(const ChannelDatabase &db, std::string_view text);
 
 // Where the user is among the matches of a search, for next and previous with wrapping.

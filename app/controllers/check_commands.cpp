@@ -40,8 +40,8 @@ CheckCommands::CheckCommands(WindowShell &shell)
     connect(m_check, &QAction::triggered, this, &CheckCommands::Check_DatabaseClick);
     // Every change of the database is a step of the history, and so is every undo and redo.
     ShellEvents &events = shell.events();
-    for (const auto signal :
-         {&ShellEvents::stepsChanged, &ShellEvents::databaseOpened, &ShellEvents::noFile})
+    for (const auto signal : {&ShellEvents::stepsChanged, &ShellEvents::databaseOpened,
+                              &ShellEvents::noFile, &ShellEvents::namesRetexted})
         connect(&events, signal, this, &CheckCommands::Refresh_Check_Window);
     connect(&events, &ShellEvents::faultsAsked, this, &CheckCommands::Check_DatabaseClick);
     shell.Add_Edit_Menu_Section([this] {
@@ -96,7 +96,7 @@ void CheckCommands::Refresh_Check_Window()
     const RawArrays &raw = m_shell.database().raw;
     m_window->Show_Report(Check_Database(raw),
                           static_cast<int>(Duplicate_Program_Slots(raw).size()),
-                          Empty_Transponder_Count(raw));
+                          Empty_Transponder_Count(raw), *m_shell.database().names);
 }
 
 void CheckCommands::Go_To_Finding(const CheckFinding &finding)

@@ -37,6 +37,11 @@ FindCommands::FindCommands(WindowShell &shell)
     connect(m_bar, &FindBar::nextRequested, this, &FindCommands::Find_Next);
     connect(m_bar, &FindBar::previousRequested, this, &FindCommands::Find_Previous);
     connect(m_bar, &FindBar::closeRequested, this, &FindCommands::Close_Find_Bar);
+    // The same text finds other names when the names read in another character set.
+    connect(&shell.events(), &ShellEvents::namesRetexted, this, [this] {
+        if (m_bar->isVisible())
+            Search(false);
+    });
 }
 
 void FindCommands::Find_Click()

@@ -49,6 +49,8 @@ signals:
     void loadedStateChanged(bool loaded);
     // A step was recorded, undone or redone: the database changed through the history.
     void stepsChanged();
+    // The names are read in another character set: the bytes are the same, their texts not.
+    void namesRetexted();
     // A write was stopped for the faults of the database: they are to be shown.
     void faultsAsked();
 };
@@ -98,8 +100,9 @@ public:
     virtual GridId Focused_Program_Grid() const = 0;
     virtual QMenu *file_menu() const = 0;
     virtual QMenu *help_menu() const = 0;
-    // Places a bar (the find bar) under the pages.
+    // Places a bar (the find bar) under the pages, or one (an offer) above them.
     virtual void Add_Bottom_Bar(QWidget *bar) = 0;
+    virtual void Add_Bar_Above_Pages(QWidget *bar) = 0;
     // A part of the Edit tool button's menu, asked for its actions each time the menu opens
     // (none leaves the part out); parts are separated and listed in the order they were added.
     virtual void Add_Edit_Menu_Section(std::function<QList<QAction *>()> section) = 0;

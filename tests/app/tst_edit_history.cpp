@@ -311,8 +311,9 @@ void TestEditHistory::edit_menu_names_the_steps()
         return texts;
     };
     QVERIFY(m_f->window.findChild<QToolButton *>("TB_Edit"));
-    QCOMPARE(captions(), (QStringList{"Undo (off)", "Redo (off)", "", "Find...", "Find next",
-                                      "Find previous", "", "Check database..."}));
+    QCOMPARE(captions(),
+             (QStringList{"Undo (off)", "Redo (off)", "", "Find...", "Find next", "Find previous",
+                          "", "Check database...", "", "Character set of names"}));
     QCOMPARE(Controller_Of<CheckCommands>(m_f->window).check_action()->shortcut(),
              QKeySequence(Qt::CTRL | Qt::Key_K));
     QVERIFY(!m_f->window.isWindowModified());

@@ -1,6 +1,9 @@
-// The favourite group dialog's name check and write, without widgets.
+// The favourite group dialog's name check and write, without widgets, and the name field's
+// rules that the three dialogs with a name share.
 
+#include "charsets/charset_table.h"
 #include "dialogs/fav_edit_logic.h"
+#include "dialogs/input_checks.h"
 #include "views/list_texts.h"
 
 #include <QTest>
@@ -15,6 +18,8 @@ private slots:
     void write_data();
     void write();
     void latin1_names_only();
+    void name_field_data();
+    void name_field();
 };
 
 void TestEditFavLogic::write_data()
@@ -60,8 +65,9 @@ void TestEditFavLogic::write()
     auto db = std::make_unique<ChannelDatabase>();
     const QByteArray old("0123456789abcdef");
     std::copy_n(old.begin(), 16, db->raw.favourite_names[std::size_t(group)].begin());
-    QVERIFY(Is_Valid_Favourite_Name(name));
-    Write_Favourite_Group(*db, group, name);
+    const NameToStore stored = Favourite_Name_To_Store(*db, group, name);
+    QVERIFY(stored.bytes);
+    Write_Favourite_Group(*db, group, *stored.bytes);
     const auto &slot = db->raw.favourite_names[std::size_t(group)];
     QTEST(QByteArray(reinterpret_cast<const char *>(slot.data()), 16), "slot");
     QCOMPARE(db->rows.favourite_names[std::size_t(group)], name.toLatin1().toStdString());
@@ -70,9 +76,73 @@ void TestEditFavLogic::write()
 
 void TestEditFavLogic::latin1_names_only()
 {
-    QVERIFY(Is_Valid_Favourite_Name(QString::fromUtf8("ÿ")));
-    QVERIFY(!Is_Valid_Favourite_Name(QString::fromUtf8("Kino €")));
-    QVERIFY(!Is_Valid_Favourite_Name(QString::fromUtf8("新闻")));
+    const ChannelDatabase db;
+    QVERIFY(Favourite_Name_To_Store(db, 0, QString::fromUtf8("ÿ")).bytes);
+    for (const char *foreign : {"Kino €", "新闻"}) {
+        const NameToStore refused = Favourite_Name_To_Store(db, 0, QString::fromUtf8(foreign));
+        QVERIFY(!refused.bytes);
+        QCOMPARE(refused.refusal, QString::fromLatin1(kIllegalData));
+    }
+}
+
+void TestEditFavLogic::name_field_data()
+{
+    QTest::addColumn<QString>("charset");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QByteArray>("bytes"); // what OK stores, when it stores
+    QTest::addColumn<QString>("refusal");
+    const QByteArray none;
+    const QString ok;
+    // Left as shown: the bytes stay, even those the set does not define (shown as U+FFFD).
+    QTest::newRow("GBK, cut character kept")
+            << "GBK" << QByteArray("AB\xd6") << "AB\uFFFD" << 15 << QByteArray("AB\xd6") << ok;
+    QTest::newRow("Greek, undefined byte kept") << "windows-1253"
+                                                << QByteArray("\xaa"
+                                                              "x")
+                                                << "\uFFFDx" << 18
+                                                << QByteArray("\xaa"
+                                                              "x")
+                                                << ok;
+    QTest::newRow("Cyrillic edited") << "windows-1251" << QByteArray("Old") << "Новости" << 15
+                                     << QByteArray("\xcd\xee\xe2\xee\xf1\xf2\xe8") << ok;
+    QTest::newRow("Arabic edited") << "windows-1256" << QByteArray() << "الجزيرة" << 15
+                                   << QByteArray("\xc7\xe1\xcc\xd2\xed\xd1\xc9") << ok;
+    QTest::newRow("GBK, 15 bytes fit")
+            << "GBK" << QByteArray() << "中央电视台新闻A" << 15
+            << QByteArray("\xd6\xd0\xd1\xeb\xb5\xe7\xca\xd3\xcc\xa8\xd0\xc2\xce\xc5"
+                          "A")
+            << ok;
+    QTest::newRow("GBK, one byte too long")
+            << "GBK" << QByteArray() << "中央电视台新闻频" << 15 << none
+            << "The name is too long: 16 bytes in GBK, at most 15.";
+    QTest::newRow("Big5, a letter it lacks")
+            << "Big5" << QByteArray() << "News Ж" << 15 << none
+            << "The name cannot be written in Big5: it has no \"Ж\".";
+    QTest::newRow("Latin-1 keeps its message") << "ISO-8859-1" << QByteArray() << "Дом" << 15
+                                               << none << QString::fromLatin1(kIllegalData);
+    QTest::newRow("Latin-1 keeps the field's first bytes")
+            << "ISO-8859-1" << QByteArray() << "ABCDEFGHIJKLMNOPQRS" << 18
+            << QByteArray("ABCDEFGHIJKLMNOPQR") << ok;
+}
+
+// What a name field stores: the bytes as they were, the typed text in the set whole, or a
+// refusal that says which rule it broke.
+void TestEditFavLogic::name_field()
+{
+    QFETCH(QString, charset);
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, typed);
+    QFETCH(int, limit);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, refusal);
+    const NameText *names = Names_In(charset.toStdString());
+    QVERIFY(names);
+    const NameToStore result
+            = Name_To_Store(*names, stored.toStdString(), typed, static_cast<std::size_t>(limit));
+    QCOMPARE(result.refusal, refusal);
+    QCOMPARE(result.bytes ? QByteArray::fromStdString(*result.bytes) : QByteArray(), bytes);
 }
 
 QTEST_APPLESS_MAIN(TestEditFavLogic)

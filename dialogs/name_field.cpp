@@ -1,0 +1,63 @@
+#include "dialogs/name_field.h"
+
+#include "dialogs/input_checks.h"
+
+#include <QCoreApplication>
+
+namespace orvane {
+namespace {
+
+QString Text(const char *source)
+{
+    return QCoreApplication::translate("NameField", source);
+}
+
+// The first character of the text that the set cannot hold.
+QString First_Foreign_Character(const NameText &names, const QString &typed)
+{
+    for (const char32_t code : typed.toUcs4()) {
+        QString character = QString::fromUcs4(&code, 1);
+        if (!names.Stored_Of(character.toStdString()))
+            return character;
+    }
+    return {};
+}
+
+NameToStore Refused(QString message)
+{
+    return NameToStore{std::nullopt, std::move(message)};
+}
+
+} // namespace
+
+QString Name_Field_Text(const NameText &names, std::string_view stored)
+{
+    return QString::fromStdString(names.Text_Of(stored));
+}
+
+NameToStore Name_To_Store(const NameText &names, std::string_view stored, const QString &typed,
+                          std::size_t limit)
+{
+    if (typed == Name_Field_Text(names, stored) && stored.size() <= limit)
+        return NameToStore{std::string(stored), {}};
+    const bool latin1 = &names == &Latin1_Names();
+    const std::optional<std::string> bytes = names.Stored_Of(typed.toStdString());
+    if (!bytes) {
+        if (latin1)
+            return Refused(QString::fromLatin1(kIllegalData));
+        return Refused(Text("The name cannot be written in %1: it has no \"%2\".")
+                               .arg(QString::fromLatin1(names.charset_name()),
+                                    First_Foreign_Character(names, typed)));
+    }
+    if (bytes->size() > limit && latin1) // one byte a character: the field keeps the first ones
+        return NameToStore{bytes->substr(0, limit), {}};
+    if (bytes->size() > limit) {
+        return Refused(Text("The name is too long: %1 bytes in %2, at most %3.")
+                               .arg(bytes->size())
+                               .arg(QString::fromLatin1(names.charset_name()))
+                               .arg(limit));
+    }
+    return NameToStore{bytes, {}};
+}
+
+} // namespace orvane
