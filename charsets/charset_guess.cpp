@@ -1,5 +1,7 @@
 #include "charsets/charset_guess.h"
 
+#include "dbase/decode.h"
+
 #include <QString>
 
 #include <algorithm>
@@ -175,9 +177,11 @@ std::vector<std::string_view> Database_Names(const ChannelDatabase &db)
     };
     for (const TLNB_Info_String &satellite : db.rows.satellites)
         add(satellite.Name);
-    for (const TProg_Info_String &program : db.rows.programs)
-        if (program.In_Use == 1)
-            add(program.Name);
+    // The slots past the count are no programs, whatever their bytes say.
+    const auto programs = static_cast<std::size_t>(Used_Program_Count(db.raw));
+    for (std::size_t p = 0; p < programs; ++p)
+        if (db.rows.programs[p].In_Use == 1)
+            add(db.rows.programs[p].Name);
     for (const TFavor_Name_String &group : db.rows.favourite_names)
         add(group);
     return names;

@@ -1,7 +1,6 @@
 #include "cli/check_report.h"
 
 #include "cli/json_writer.h"
-#include "dbase/codecs.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -28,19 +27,19 @@ std::string Bar(const CapacityGauge &gauge)
 }
 
 // "! " in front of a bar that reached 90 % of its limit.
-void Print_Gauge(const CapacityGauge &gauge, std::ostream &out)
+void Print_Gauge(const CapacityGauge &gauge, const NameText &names, std::ostream &out)
 {
     out << (Percent(gauge) >= kMarkedPercent ? "! " : "  ") << std::left << std::setw(46)
         << gauge.name << std::right << ' ' << Bar(gauge) << ' ' << std::setw(4) << gauge.used
         << " / " << std::left << std::setw(4) << gauge.limit << std::right << ' ' << std::setw(3)
         << Percent(gauge) << " %";
     if (!gauge.detail.empty())
-        out << "  " << Latin1_To_Utf8(gauge.detail);
+        out << "  " << names.Text_Of(gauge.detail);
     out << '\n';
 }
 
 void Print_Findings(const CheckReport &report, Severity severity, const char *title,
-                    std::ostream &out)
+                    const NameText &names, std::ostream &out)
 {
     const int count = report.count(severity);
     out << '\n' << title << ": " << count << '\n';
@@ -50,23 +49,25 @@ void Print_Findings(const CheckReport &report, Severity severity, const char *ti
         out << "  " << Table_Key(finding.table);
         if (finding.slot != kNoFindingSlot)
             out << ' ' << finding.slot;
-        out << ": " << Latin1_To_Utf8(finding.text) << '\n';
+        out << ": " << names.Text_Of(finding.text) << '\n';
     }
 }
 
 } // namespace
 
-void Print_Check_Report(const CheckReport &report, std::ostream &out)
+// The texts are ASCII with the names' stored bytes inside: read whole in the names' set, the
+// ASCII reads the same in every set offered.
+void Print_Check_Report(const CheckReport &report, const NameText &names, std::ostream &out)
 {
     out << "Capacity (\"!\" marks " << kMarkedPercent << " % of the limit or more)\n";
     for (const CapacityGauge &gauge : report.capacity)
-        Print_Gauge(gauge, out);
-    Print_Findings(report, Severity::Error, "Errors", out);
-    Print_Findings(report, Severity::Warning, "Warnings", out);
-    Print_Findings(report, Severity::Info, "Information", out);
+        Print_Gauge(gauge, names, out);
+    Print_Findings(report, Severity::Error, "Errors", names, out);
+    Print_Findings(report, Severity::Warning, "Warnings", names, out);
+    Print_Findings(report, Severity::Info, "Information", names, out);
 }
 
-void Write_Check_Json(const CheckReport &report, std::ostream &out)
+void Write_Check_Json(const CheckReport &report, const NameText &names, std::ostream &out)
 {
     JsonWriter json(out);
     json.begin_object();
@@ -91,7 +92,8 @@ void Write_Check_Json(const CheckReport &report, std::ostream &out)
             json.value(nullptr);
         else
             json.value(std::int64_t{finding.slot});
-        json.field("text", finding.text);
+        json.key("text");
+        json.text(names.Text_Of(finding.text));
         json.end_object();
     }
     json.end_array();

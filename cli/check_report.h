@@ -1,17 +1,18 @@
 #pragma once
 
 // `orvane-cli check`: the database check's report for a terminal (the gauges as bars, then the
-// findings by severity) or as JSON.
+// findings by severity) or as JSON, the names inside the texts read in the database's set.
 
 #include "dbase/database_check.h"
+#include "dbase/name_text.h"
 
 #include <ostream>
 #include <string>
 
 namespace orvane::cli {
 
-void Print_Check_Report(const CheckReport &report, std::ostream &out);
-void Write_Check_Json(const CheckReport &report, std::ostream &out);
+void Print_Check_Report(const CheckReport &report, const NameText &names, std::ostream &out);
+void Write_Check_Json(const CheckReport &report, const NameText &names, std::ostream &out);
 // What --json prints for a file it could not check: {"error": message}.
 void Write_Check_Error_Json(const std::string &message, std::ostream &out);
 

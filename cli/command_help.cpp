@@ -19,7 +19,9 @@ struct CommandNotes
 // One entry per command; a command without notes shows its usage lines only. --kind
 // data|default names FILE's kind for every command that takes it.
 constexpr CommandNotes kNotes[] = {
-        {"info", "Prints the header, the bank, the counts of every table and the free slots.\n"},
+        {"info", "Prints the header, the bank, the counts of every table and the free slots,\n"
+                 "how many names hold bytes above 127 and the character set they most likely\n"
+                 "are in.\n"},
         {"verify",
          "Opens FILE as the program does: its size, every block's checksum, the\n"
          "decompression and the tables. Prints nothing and exits 0 when FILE is whole.\n"},
@@ -57,6 +59,8 @@ constexpr CommandNotes kNotes[] = {
         {"restore", "Writes the database of BACKUP (it must open as a database file) into FILE,\n"
                     "by default the file BACKUP was taken from; a backup of an earlier version\n"
                     "does not know that file and needs FILE. What FILE held is backed up first.\n"},
+        {"charsets", "Lists the character sets --charset takes, one per line with its script,\n"
+                     "grouped by script. Names are matched without regard to case.\n"},
         {"help", "Shows the usage of COMMAND, or of every command without one.\n"},
 };
 
@@ -96,6 +100,9 @@ std::optional<std::string> Command_Help(const std::string &command)
         if (entry.command == command)
             help += "\n" + std::string(entry.notes);
     }
+    if (Takes_Charset(command))
+        help += "--charset NAME reads and writes the names in that character set, ISO-8859-1\n"
+                "by default; orvane-cli charsets lists the names.\n";
     return help + "\nExit status: 0 success, 1 file refused or transfer failed, 2 wrong usage.\n";
 }
 

@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include "charsets/charset_table.h"
 #include "dbase/channel_database.h"
 #include "dbase/file_io.h"
 
@@ -20,11 +21,15 @@ enum Option : unsigned {
     kFavouritesFlag = 64,
     kJsonFlag = 128,
     kCsvFlag = 256,
+    kCharsetOption = 512,
 };
 
-constexpr std::array<Option, 9> kOptions{kKindOption,     kLikeOption, kModeOption,
-                                         kPortOption,     kByOption,   kNamesFlag,
-                                         kFavouritesFlag, kJsonFlag,   kCsvFlag};
+constexpr std::array<Option, 10> kOptions{kKindOption, kLikeOption,   kModeOption,     kPortOption,
+                                          kByOption,   kNamesFlag,    kFavouritesFlag, kJsonFlag,
+                                          kCsvFlag,    kCharsetOption};
+
+// The commands that read or write names take --charset.
+constexpr unsigned kNames = kCharsetOption;
 
 struct CommandRule
 {
@@ -35,22 +40,24 @@ struct CommandRule
     unsigned required_options;
 };
 
-constexpr std::array<CommandRule, 16> kCommands{{
-        {"info", 1, 0, kKindOption, 0},
+constexpr std::array<CommandRule, 17> kCommands{{
+        {"info", 1, 0, kKindOption | kNames, 0},
         {"verify", 1, 0, kKindOption, 0},
         {"unpack", 2, 0, kKindOption, 0},
         {"pack", 2, 0, kKindOption | kLikeOption | kModeOption, kLikeOption | kModeOption},
-        {"export", 1, 0, kKindOption | kCsvFlag, 0},
-        {"check", 1, 0, kKindOption | kJsonFlag, 0},
-        {"import", 2, 0, kKindOption | kLikeOption, kLikeOption},
-        {"sort", 2, 0, kKindOption | kByOption, kByOption},
-        {"order", 2, 0, kKindOption | kLikeOption | kNamesFlag | kFavouritesFlag, kLikeOption},
+        {"export", 1, 0, kKindOption | kCsvFlag | kNames, 0},
+        {"check", 1, 0, kKindOption | kJsonFlag | kNames, 0},
+        {"import", 2, 0, kKindOption | kLikeOption | kNames, kLikeOption},
+        {"sort", 2, 0, kKindOption | kByOption | kNames, kByOption},
+        {"order", 2, 0, kKindOption | kLikeOption | kNamesFlag | kFavouritesFlag | kNames,
+         kLikeOption},
         {"sample", 1, 0, kKindOption, kKindOption},
         {"read", 1, 0, kKindOption | kPortOption, kKindOption | kPortOption},
         {"write", 1, 0, kKindOption | kPortOption, kPortOption},
         {"backups", 0, 1, 0, 0},
         {"restore", 1, 1, 0, 0},
-        {"import-csv", 2, 0, kKindOption | kLikeOption, kLikeOption},
+        {"import-csv", 2, 0, kKindOption | kLikeOption | kNames, kLikeOption},
+        {"charsets", 0, 0, 0, 0},
         {"help", 0, 1, 0, 0},
 }};
 
@@ -86,6 +93,8 @@ const char *Option_Name(unsigned option)
         return "--json";
     case kCsvFlag:
         return "--csv";
+    case kCharsetOption:
+        return "--charset";
     default:
         return "--favourites";
     }
@@ -247,9 +256,23 @@ private:
                 line.port = value;
             else if (m_ok)
                 fail("--port takes a device path or COM1 to COM10, not '" + value + "'");
+        } else if (name == "--charset") {
+            if (mark(kCharsetOption))
+                set_charset(value);
         } else {
             fail("unknown option " + name);
         }
+    }
+
+    void set_charset(const std::string &value)
+    {
+        if (!Find_Charset(value))
+            return fail("--charset does not know '" + value
+                        + "'; orvane-cli charsets lists the names it takes");
+        const NameText *names = Names_In(value);
+        if (!names)
+            return fail("--charset " + value + " cannot be converted on this system");
+        m_result.line.charset = names;
     }
 
     void set_flag(Option flag)
@@ -331,6 +354,7 @@ std::string Usage_Text()
            "  orvane-cli restore BACKUP [FILE]                      put a backup back\n"
            "  orvane-cli import-csv CSV --like FILE OUT             apply an edited program "
            "list\n"
+           "  orvane-cli charsets                                   the names --charset takes\n"
            "\n"
            "The kind of FILE follows from its size (262144 bytes Channel Data, 131072 Default)\n"
            "unless --kind data|default names it. Options may stand anywhere; \"--\" ends them.\n"
@@ -364,6 +388,12 @@ std::string Usage_Text()
            "programs the rows' order, names, locked, skipped and favourite groups; rows that\n"
            "match no program or several are listed and skipped. A fault in CSV (up to 20 are\n"
            "shown) stops it before anything is written. It saves OUT as sort and order do.\n"
+           "info, export, check, import, import-csv, sort and order take --charset NAME, the\n"
+           "character set the names were typed in (ISO-8859-1 by default): they read, sort\n"
+           "and write the names in it. export writes UTF-8; import and import-csv refuse a\n"
+           "name the set cannot hold or one longer than its field in bytes. charsets lists\n"
+           "the names by script, matched without regard to case; info guesses the set from\n"
+           "the names that hold bytes above 127.\n"
            "Before pack, sample, read, sort, order, import, import-csv and restore replace an\n"
            "existing database file, they copy it into ~/.local/share/Orvane/backups/ (under\n"
            "$XDG_DATA_HOME when set), keeping the newest 30 of each file; backups lists them\n"
@@ -373,6 +403,12 @@ std::string Usage_Text()
            "Exit status: 0 success, 1 file refused or transfer failed, 2 wrong usage (and a\n"
            "FILE check cannot open).\n"
            "orvane-cli help COMMAND shows one command's usage; --version prints the version.\n";
+}
+
+bool Takes_Charset(const std::string &command)
+{
+    const CommandRule *rule = Find_Command(command);
+    return rule != nullptr && Has(rule->allowed_options, kCharsetOption);
 }
 
 FileKind Kind_Of(const std::string &path, std::optional<FileKind> forced)

@@ -5,6 +5,7 @@
 // usage (exit status 2) before any file is touched.
 
 #include "dbase/container.h"
+#include "dbase/name_text.h"
 #include "dbase/program_order.h"
 
 #include <optional>
@@ -25,6 +26,9 @@ struct CommandLine
     std::optional<int> mode;
     std::optional<std::string> port; // a device path ("/dev/ttyUSB0") or "COM1".."COM10"
     std::optional<ProgramSortKey> sort_key;
+    // The set names are read and written in (--charset); every database the command opens
+    // takes it.
+    const NameText *charset = &Latin1_Names();
     bool names = false;      // order takes the reference's names
     bool favourites = false; // ... and its favourite groups
     bool json = false;       // check prints JSON
@@ -43,6 +47,9 @@ struct ParsedCommandLine
 ParsedCommandLine Parse_Command_Line(std::span<const std::string> arguments);
 
 std::string Usage_Text();
+
+// Whether a command reads or writes names, and so takes --charset.
+bool Takes_Charset(const std::string &command);
 
 // The kind a command works on: the one --kind names, or else the one the file's size gives. A
 // file of neither size goes on as "Channel Data", and the open or transfer then reports it.

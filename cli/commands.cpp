@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "charsets/charset_table.h"
 #include "cli/backups_folder.h"
 #include "cli/backups_list.h"
 #include "cli/check_report.h"
@@ -20,6 +21,7 @@
 #include "tools/sample_database.h"
 
 #include <algorithm>
+#include <iomanip>
 #include <memory>
 
 namespace orvane::cli {
@@ -27,8 +29,11 @@ namespace {
 
 // An open database. Its working copy stays in memory: a run leaves nothing behind, however it
 // ends, and a full temporary folder cannot make a good file look damaged.
+// Every database a command opens reads its names in the set the command line gives.
 struct Session
 {
+    explicit Session(const CommandLine &line) { db->names = line.charset; }
+
     std::unique_ptr<ChannelDatabase> db = Make_Channel_Database();
 };
 
@@ -73,7 +78,7 @@ bool Mode_Fits_Kind(int mode, FileKind kind)
 
 int Run_Info(const CommandLine &line, std::ostream &out, std::ostream &err)
 {
-    Session session;
+    Session session(line);
     if (Outcome opened = Open(session, line.files[0], line.kind); !opened)
         return Refuse(err, opened.message);
     Print_Info(*session.db, line.files[0], out);
@@ -82,7 +87,7 @@ int Run_Info(const CommandLine &line, std::ostream &out, std::ostream &err)
 
 int Run_Verify(const CommandLine &line, std::ostream &out, std::ostream &err)
 {
-    Session session;
+    Session session(line);
     if (Outcome opened = Open(session, line.files[0], line.kind); !opened)
         return Refuse(err, opened.message);
     out << line.files[0] << ": ok\n";
@@ -91,7 +96,7 @@ int Run_Verify(const CommandLine &line, std::ostream &out, std::ostream &err)
 
 int Run_Unpack(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
 {
-    Session session;
+    Session session(line);
     if (Outcome opened = Open(session, line.files[0], line.kind); !opened)
         return Refuse(err, opened.message);
     Bytes image(kImageSize);
@@ -111,7 +116,7 @@ int Run_Pack(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
         return Usage_Error(err, "mode " + std::to_string(*line.mode) + " does not apply to a \""
                                         + File_Kind_Name(kind) + "\" file");
     }
-    Session session;
+    Session session(line);
     Bytes image;
     Outcome step = Open(session, like, kind);
     if (step)
@@ -130,7 +135,7 @@ int Run_Pack(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
 
 int Run_Export(const CommandLine &line, std::ostream &out, std::ostream &err)
 {
-    Session session;
+    Session session(line);
     if (Outcome opened = Open(session, line.files[0], line.kind); !opened)
         return Refuse(err, opened.message);
     if (line.csv)
@@ -144,7 +149,7 @@ int Run_Export(const CommandLine &line, std::ostream &out, std::ostream &err)
 // Exit status 0 when nothing breaks the receiver's rules: warnings and information are advice.
 int Run_Check(const CommandLine &line, std::ostream &out, std::ostream &err)
 {
-    Session session;
+    Session session(line);
     if (Outcome opened = Open(session, line.files[0], line.kind); !opened) {
         // A script tells a file it could not check (2) from a database with errors (1).
         if (line.json)
@@ -154,9 +159,9 @@ int Run_Check(const CommandLine &line, std::ostream &out, std::ostream &err)
     }
     const CheckReport report = Check_Database(session.db->raw);
     if (line.json)
-        Write_Check_Json(report, out);
+        Write_Check_Json(report, *session.db->names, out);
     else
-        Print_Check_Report(report, out);
+        Print_Check_Report(report, *session.db->names, out);
     out.flush();
     if (!out)
         return Refuse(err, "Can not write the report to the standard output.");
@@ -169,7 +174,7 @@ int Run_Check(const CommandLine &line, std::ostream &out, std::ostream &err)
 
 int Run_Sort(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
 {
-    Session session;
+    Session session(line);
     if (Outcome opened = Open(session, line.files[0], line.kind); !opened)
         return Refuse(err, opened.message);
     Sort_Programs(*session.db, *line.sort_key);
@@ -180,8 +185,8 @@ int Run_Sort(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
 // --kind names FILE's kind only; the reference is whichever kind its size makes it.
 int Run_Order(const CommandLine &line, std::ostream &out, std::ostream &err)
 {
-    Session session;
-    Session reference;
+    Session session(line);
+    Session reference(line);
     Outcome step = Open(session, line.files[0], line.kind);
     if (step)
         step = Open(reference, *line.like, std::nullopt);
@@ -201,13 +206,13 @@ int Run_Order(const CommandLine &line, std::ostream &out, std::ostream &err)
 // the one --kind names, as pack would save it.
 int Run_Import(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
 {
-    Session session;
+    Session session(line);
     if (Outcome opened = Open(session, *line.like, std::nullopt); !opened)
         return Refuse(err, opened.message);
     std::string json;
     if (std::string reason; !Read_Document(line.files[0], json, reason))
         return Refuse(err, "Can not read the JSON file,\r\r" + line.files[0] + "\r\r" + reason);
-    const JsonImport imported = Read_Json_Import(json);
+    const JsonImport imported = Read_Json_Import(json, *session.db);
     if (!imported.errors.empty()) {
         for (const std::string &error : imported.errors)
             err << line.files[0] << ": " << error << '\n';
@@ -222,6 +227,17 @@ int Run_Import(const CommandLine &line, std::ostream & /*out*/, std::ostream &er
     if (step)
         step = Write_Database_File(line.files[1], saved.target, Backups_Folder());
     return step ? kExitOk : Refuse(err, step.message);
+}
+
+// The sets --charset takes, grouped by script as the window's menu groups them.
+int Run_Charsets(const CommandLine & /*line*/, std::ostream &out, std::ostream &err)
+{
+    for (const CharsetInfo &charset : Charsets()) {
+        if (Names_In(charset))
+            out << std::left << std::setw(14) << charset.name << charset.script << '\n';
+    }
+    out.flush();
+    return out ? kExitOk : Refuse(err, "Can not write the list to the standard output.");
 }
 
 int Run_Sample(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
@@ -293,11 +309,12 @@ int Run_Command(const CommandLine &line, std::ostream &out, std::ostream &err)
 {
     using Handler = int (*)(const CommandLine &, std::ostream &, std::ostream &);
     static const std::pair<const char *, Handler> kHandlers[] = {
-            {"info", Run_Info},     {"verify", Run_Verify},         {"unpack", Run_Unpack},
-            {"pack", Run_Pack},     {"export", Run_Export},         {"sort", Run_Sort},
-            {"order", Run_Order},   {"sample", Run_Sample},         {"read", Run_Read},
-            {"write", Run_Write},   {"backups", Run_Backups},       {"check", Run_Check},
-            {"import", Run_Import}, {"import-csv", Run_Import_Csv}, {"restore", Run_Restore},
+            {"info", Run_Info},         {"verify", Run_Verify},         {"unpack", Run_Unpack},
+            {"pack", Run_Pack},         {"export", Run_Export},         {"sort", Run_Sort},
+            {"order", Run_Order},       {"sample", Run_Sample},         {"read", Run_Read},
+            {"write", Run_Write},       {"backups", Run_Backups},       {"check", Run_Check},
+            {"import", Run_Import},     {"import-csv", Run_Import_Csv}, {"restore", Run_Restore},
+            {"charsets", Run_Charsets},
     };
     for (const auto &[name, handler] : kHandlers) {
         if (line.command == name)

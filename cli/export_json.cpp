@@ -32,11 +32,18 @@ void Write_Counts(JsonWriter &json, const RawArrays &raw)
     json.end_object();
 }
 
-void Write_Satellite(JsonWriter &json, int slot, const TLNB_Info_String &row)
+// Names are written as UTF-8 read in the database's set; JSON is always UTF-8.
+void Write_Name(JsonWriter &json, const NameText &names, std::string_view stored)
+{
+    json.key("Name");
+    json.text(names.Text_Of(stored));
+}
+
+void Write_Satellite(JsonWriter &json, const NameText &names, int slot, const TLNB_Info_String &row)
 {
     json.begin_object();
     json.field("slot", slot);
-    json.field("Name", row.Name);
+    Write_Name(json, names, row.Name);
     json.field("Longitude", row.Longitude);
     json.field("Lnb_Type", row.Lnb_Type);
     json.field("Lnb_12V", row.Lnb_12V);
@@ -75,11 +82,11 @@ void Write_Ter_Transponder(JsonWriter &json, int slot, const TTer_Tp_Info_String
     json.end_object();
 }
 
-void Write_Program(JsonWriter &json, int slot, const TProg_Info_String &row)
+void Write_Program(JsonWriter &json, const NameText &names, int slot, const TProg_Info_String &row)
 {
     json.begin_object();
     json.field("slot", slot);
-    json.field("Name", row.Name);
+    Write_Name(json, names, row.Name);
     json.field("In_Use", row.In_Use);
     json.field("Is_Radio", row.Is_Radio);
     json.field("Free_To_Air", row.Free_To_Air);
@@ -131,12 +138,12 @@ void Write_Table(JsonWriter &json, std::string_view name, const std::vector<Row>
 constexpr auto kEveryRow = [](const auto &) { return true; };
 constexpr auto kRowsInUse = [](const auto &row) { return row.In_Use != 0; };
 
-void Write_Favourite_Names(JsonWriter &json, const DisplayTables &rows)
+void Write_Favourite_Names(JsonWriter &json, const ChannelDatabase &db)
 {
     json.key("favourite_groups");
     json.begin_array();
-    for (const TFavor_Name_String &name : rows.favourite_names)
-        json.value(name);
+    for (const TFavor_Name_String &name : db.rows.favourite_names)
+        json.text(db.names->Text_Of(name));
     json.end_array();
 }
 
@@ -152,14 +159,20 @@ void Write_Export(const ChannelDatabase &db, std::ostream &out)
     json.field("bank", static_cast<std::int64_t>(db.container.bank));
     json.field("compressed_length", static_cast<std::int64_t>(db.container.compressed_length));
     Write_Counts(json, db.raw);
-    Write_Table(json, "satellites", rows.satellites, kSatelliteCount, Write_Satellite, kEveryRow);
+    const NameText &names = *db.names;
+    const auto satellite = [&names](JsonWriter &out, int slot, const TLNB_Info_String &row) {
+        Write_Satellite(out, names, slot, row);
+    };
+    const auto program = [&names](JsonWriter &out, int slot, const TProg_Info_String &row) {
+        Write_Program(out, names, slot, row);
+    };
+    Write_Table(json, "satellites", rows.satellites, kSatelliteCount, satellite, kEveryRow);
     Write_Table(json, "sat_transponders", rows.sat_tps, kSatTransponderSlots, Write_Sat_Transponder,
                 kRowsInUse);
     Write_Table(json, "ter_transponders", rows.ter_tps, kTerTransponderSlots, Write_Ter_Transponder,
                 kRowsInUse);
-    Write_Favourite_Names(json, rows);
-    Write_Table(json, "programs", rows.programs, Used_Program_Count(db.raw), Write_Program,
-                kEveryRow);
+    Write_Favourite_Names(json, db);
+    Write_Table(json, "programs", rows.programs, Used_Program_Count(db.raw), program, kEveryRow);
     Write_Table(json, "audio_tracks", rows.audio_tracks, Used_Audio_Track_Count(db.raw),
                 Write_Audio_Track, kEveryRow);
     json.end_object();

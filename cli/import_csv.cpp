@@ -11,6 +11,7 @@ namespace orvane::cli {
 int Run_Import_Csv(const CommandLine &line, std::ostream &out, std::ostream &err)
 {
     const std::unique_ptr<ChannelDatabase> db = Make_Channel_Database();
+    db->names = line.charset;
     std::string text;
     Outcome step = Read_Program_List_File(line.files[0], text);
     if (step)

@@ -1,5 +1,6 @@
 #include "cli/info.h"
 
+#include "charsets/charset_guess.h"
 #include "cli/json_writer.h"
 #include "dbase/decode.h"
 #include "dbase/record_writers.h"
@@ -32,6 +33,16 @@ std::string Size_Class_Text(const ContainerLayout &layout)
            + " entries)";
 }
 
+// Names of plain ASCII read the same in every set: the guess speaks only of the others.
+void Print_Name_Charset(const ChannelDatabase &db, std::ostream &out)
+{
+    const std::vector<std::string_view> names = Database_Names(db);
+    const int high = High_Byte_Names(names);
+    out << "charset: " << db.names->charset_name() << '\n' << "names_above_127: " << high << '\n';
+    if (high > 0)
+        out << "charset_guess: " << Guess_Charset(names).name << '\n';
+}
+
 } // namespace
 
 void Print_Info(const ChannelDatabase &db, const std::string &path, std::ostream &out)
@@ -53,6 +64,7 @@ void Print_Info(const ChannelDatabase &db, const std::string &path, std::ostream
         << "radio_programs: " << programs.radio << '\n'
         << "audio_tracks: " << Stored_Audio_Track_Count(db.raw) << '\n'
         << "favourite_groups: " << Named_Favourite_Groups(db) << '\n';
+    Print_Name_Charset(db, out);
 }
 
 } // namespace orvane::cli

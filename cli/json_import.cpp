@@ -2,6 +2,7 @@
 
 #include "cli/json_scan.h"
 #include "dbase/codecs.h"
+#include "dbase/decode.h"
 #include "dbase/display_rows.h"
 #include "dbase/messages.h"
 
@@ -57,9 +58,11 @@ std::string Place_Of(const std::string &text, int offset)
 class Reader
 {
 public:
-    Reader(JsonImport &result, const JsonScan::NumberTexts &number_texts)
+    Reader(JsonImport &result, const JsonScan::NumberTexts &number_texts,
+           const ChannelDatabase &like)
         : m_result(result)
         , m_number_texts(number_texts)
+        , m_like(like)
     {}
 
     void read(const QJsonObject &root)
@@ -155,26 +158,38 @@ private:
         return number(object.value(QLatin1String(key)), path + '.' + key, most);
     }
 
-    // A text that Latin-1 can hold, of at most `longest` characters, as its Latin-1 bytes.
+    // A text as the bytes a field of `longest` bytes stores in a set. One that reads as the
+    // text stored there now keeps its bytes.
     std::optional<std::string> text(const QJsonValue &value, const std::string &path,
-                                    std::size_t longest)
+                                    std::size_t longest, const NameText &names = Latin1_Names(),
+                                    std::string_view current = {})
     {
         if (!value.isString())
             return refuse(path,
                           value.isUndefined() ? "missing" : shown(value, path) + " is not a text");
-        std::optional<std::string> latin1 = Latin1_Of_Utf8(value.toString().toStdString());
-        if (!latin1)
-            return refuse(path, shown(value, path) + " holds a character Latin-1 cannot hold");
-        if (latin1->size() > longest)
-            return refuse(path, shown(value, path) + " is longer than " + std::to_string(longest)
-                                        + " characters");
-        return latin1;
+        StoredName stored = Stored_Name(names, value.toString().toStdString(), longest, current);
+        if (!stored.fault.empty())
+            return refuse(path, shown(value, path) + ' ' + stored.fault);
+        return std::move(stored.bytes);
     }
 
     std::optional<std::string> text(const QJsonObject &object, const std::string &path,
                                     const char *key, std::size_t longest)
     {
         return text(object.value(QLatin1String(key)), path + '.' + key, longest);
+    }
+
+    // A name, in the set the database's names are read in.
+    std::optional<std::string> name_bytes(const QJsonValue &value, const std::string &path,
+                                          std::size_t longest, std::string_view current)
+    {
+        return text(value, path, longest, *m_like.names, current);
+    }
+
+    std::optional<std::string> name_bytes(const QJsonObject &object, const std::string &path,
+                                          std::size_t longest, std::string_view current)
+    {
+        return name_bytes(object.value(QLatin1String("Name")), path + ".Name", longest, current);
     }
 
     // A slot of a table of `size` slots, below `used` where the table must be dense (programs
@@ -275,7 +290,10 @@ private:
         each(array, "satellites", [&](const QJsonObject &o, const std::string &path) {
             SatelliteImport in;
             const auto s = slot(o, path, kSatelliteCount, kSatelliteCount, seen);
-            const auto name = text(o, path, "Name", sat::kNameLength);
+            const auto name = name_bytes(
+                    o, path, sat::kNameLength,
+                    s ? std::string_view(m_like.rows.satellites[static_cast<std::size_t>(*s)].Name)
+                      : std::string_view());
             const auto longitude = tenths(o, path);
             const auto u8 = [&](const char *key, std::uint32_t most) {
                 return number(o, path, key, most).value_or(0);
@@ -362,8 +380,10 @@ private:
             return;
         }
         for (qsizetype g = 0; g < array.size(); ++g)
-            if (const auto name = text(array[g], "favourite_groups[" + std::to_string(g) + ']',
-                                       kFavouriteNameLength))
+            if (const auto name
+                = name_bytes(array[g], "favourite_groups[" + std::to_string(g) + ']',
+                             kFavouriteNameLength,
+                             m_like.rows.favourite_names[static_cast<std::size_t>(g)]))
                 m_result.tables.favourite_names[static_cast<std::size_t>(g)] = *name;
     }
 
@@ -383,6 +403,14 @@ private:
         return bits.toUInt(nullptr, 2);
     }
 
+    // The name a program slot the database lists holds now.
+    std::string_view listed_name(std::optional<int> slot) const
+    {
+        if (!slot || *slot >= Used_Program_Count(m_like.raw))
+            return {};
+        return m_like.rows.programs[static_cast<std::size_t>(*slot)].Name;
+    }
+
     void read_programs(const QJsonArray &array)
     {
         std::set<int> seen;
@@ -390,7 +418,7 @@ private:
         each(array, "programs", [&](const QJsonObject &o, const std::string &path) {
             ProgramImport in;
             const auto s = slot(o, path, kProgramSlots, used, seen);
-            const auto name = text(o, path, "Name", prog::kNameLength);
+            const auto name = name_bytes(o, path, prog::kNameLength, listed_name(s));
             const auto kind = number(o, path, "Tp_Kind", prog::Tp_Kind.max_value());
             const auto tp = number(o, path, "Tp_Index", prog::Tp_Index.max_value());
             const auto sat_slot = o.value(QLatin1String("Sat_Slot"));
@@ -518,6 +546,7 @@ private:
 
     JsonImport &m_result;
     const JsonScan::NumberTexts &m_number_texts;
+    const ChannelDatabase &m_like;
     int m_sat_total = 0;
     int m_ter_total = 0;
     int m_program_count = 0;
@@ -528,7 +557,7 @@ private:
 
 } // namespace
 
-JsonImport Read_Json_Import(const std::string &json_text)
+JsonImport Read_Json_Import(const std::string &json_text, const ChannelDatabase &like)
 {
     JsonImport result;
     QJsonParseError error{};
@@ -538,7 +567,7 @@ JsonImport Read_Json_Import(const std::string &json_text)
     JsonScan scan;
     if (error.error == QJsonParseError::NoError && document.isObject())
         scan = Scan_Json(json_text);
-    Reader reader(result, scan.number_texts);
+    Reader reader(result, scan.number_texts, like);
     if (error.error != QJsonParseError::NoError)
         reader.fail(Place_Of(json_text, error.offset), error.errorString().toStdString());
     else if (!document.isObject())

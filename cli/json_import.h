@@ -23,6 +23,9 @@ struct JsonImport
     std::vector<std::string> errors;
 };
 
-JsonImport Read_Json_Import(const std::string &json_text);
+// The names are read in like's set, and a name that reads as the one its slot of like holds
+// keeps that name's bytes: so an unchanged export gives back names the set does not fully
+// define. A name the set cannot hold, or longer than its field in bytes, is refused.
+JsonImport Read_Json_Import(const std::string &json_text, const ChannelDatabase &like);
 
 } // namespace orvane::cli

@@ -1,42 +1,55 @@
 #include "cli/json_writer.h"
 
+#include "dbase/codecs.h"
+
 namespace orvane::cli {
 namespace {
 
-// C0 and C1 controls and DEL are escaped; JSON allows the C1 ones raw, but escaped they
-// survive every terminal and viewer.
-bool Needs_Escape(unsigned char byte)
+constexpr char kHex[] = "0123456789abcdef";
+
+void Append_Escape(std::string &out, unsigned code)
 {
-    return byte < 0x20 || (byte >= 0x7F && byte < 0xA0);
+    out += "\\u00";
+    out += kHex[code >> 4];
+    out += kHex[code & 0xF];
 }
 
-void Append_Latin1(std::string &out, unsigned char byte)
+// U+0080 to U+009F: the C1 controls, two bytes in UTF-8.
+bool Is_C1(std::string_view utf8, std::size_t at)
 {
-    static constexpr char kHex[] = "0123456789abcdef";
-    if (byte == '"' || byte == '\\') {
-        out += '\\';
-        out += static_cast<char>(byte);
-    } else if (Needs_Escape(byte)) {
-        out += "\\u00";
-        out += kHex[byte >> 4];
-        out += kHex[byte & 0xF];
-    } else if (byte < 0x80) {
-        out += static_cast<char>(byte);
-    } else {
-        out += static_cast<char>(0xC0 | (byte >> 6));
-        out += static_cast<char>(0x80 | (byte & 0x3F));
-    }
+    if (static_cast<unsigned char>(utf8[at]) != 0xC2 || at + 1 >= utf8.size())
+        return false;
+    const auto next = static_cast<unsigned char>(utf8[at + 1]);
+    return next >= 0x80 && next < 0xA0;
 }
 
 } // namespace
 
-std::string Json_String(std::string_view latin1)
+// C0 and C1 controls and DEL are escaped; JSON allows the C1 ones raw, but escaped they
+// survive every terminal and viewer.
+std::string Json_Text(std::string_view utf8)
 {
     std::string out = "\"";
-    for (char c : latin1)
-        Append_Latin1(out, static_cast<unsigned char>(c));
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if (byte == '"' || byte == '\\') {
+            out += '\\';
+            out += static_cast<char>(byte);
+        } else if (byte < 0x20 || byte == 0x7F) {
+            Append_Escape(out, byte);
+        } else if (Is_C1(utf8, i)) {
+            Append_Escape(out, static_cast<unsigned char>(utf8[++i])); // C2 xx is U+00xx
+        } else {
+            out += static_cast<char>(byte);
+        }
+    }
     out += '"';
     return out;
+}
+
+std::string Json_String(std::string_view latin1)
+{
+    return Json_Text(Latin1_To_Utf8(latin1));
 }
 
 JsonWriter::JsonWriter(std::ostream &out)
@@ -78,6 +91,12 @@ void JsonWriter::value(std::string_view latin1_text)
 {
     begin_item();
     m_out << Json_String(latin1_text);
+}
+
+void JsonWriter::text(std::string_view utf8)
+{
+    begin_item();
+    m_out << Json_Text(utf8);
 }
 
 void JsonWriter::value(std::int64_t number)

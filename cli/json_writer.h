@@ -1,8 +1,8 @@
 #pragma once
 
-// A small streaming JSON writer, pretty-printed with an indent of two spaces. Texts are the
-// database's 8-bit bytes, read as Latin-1 and written as UTF-8; short arrays of numbers can
-// be kept on one line.
+// A small streaming JSON writer, pretty-printed with an indent of two spaces. The fixed texts
+// are the database's 8-bit bytes, read as Latin-1; names arrive as UTF-8, read in the
+// database's set. Both are written as UTF-8; short arrays of numbers can be kept on one line.
 
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +13,9 @@
 
 namespace orvane::cli {
 
-// A Latin-1 text as a quoted JSON string in UTF-8, control characters as \u00XX.
+// A UTF-8 text as a quoted JSON string, control characters (C0, DEL and C1) as \u00XX.
+std::string Json_Text(std::string_view utf8);
+// The same of a Latin-1 text.
 std::string Json_String(std::string_view latin1);
 
 class JsonWriter
@@ -32,6 +34,7 @@ public:
     void value(const char *latin1_text) { value(std::string_view(latin1_text)); }
     void value(std::int64_t number);
     void value(std::nullptr_t);
+    void text(std::string_view utf8);
 
     template<typename Value>
     void field(std::string_view name, const Value &item)

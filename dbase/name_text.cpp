@@ -63,6 +63,31 @@ public:
 };
 } // namespace
 
+// Latin-1 keeps the words its messages always had: there a character is a byte.
+StoredName Stored_Name(const NameText &names, std::string_view utf8, std::size_t length,
+                       std::string_view current)
+{
+    if (names.Text_Of(current) == utf8)
+        return {std::string(current), {}};
+    const bool latin1 = &names == &Latin1_Names();
+    std::optional<std::string> bytes = names.Stored_Of(utf8);
+    if (!bytes)
+        return {{},
+                latin1 ? "holds a character Latin-1 cannot hold"
+                       : std::string("cannot be written in ") + names.charset_name()};
+    if (bytes->size() > length)
+        return {{},
+                latin1 ? "is longer than " + std::to_string(length) + " characters"
+                       : "is " + std::to_string(bytes->size()) + " bytes in " + names.charset_name()
+                                 + ", at most " + std::to_string(length)};
+    return {std::move(*bytes), {}};
+}
+
+bool Holds_Replacement(std::string_view utf8)
+{
+    return utf8.find("\xEF\xBF\xBD") != std::string_view::npos;
+}
+
 const NameText &Latin1_Names()
 {
     static const Latin1NameText names;

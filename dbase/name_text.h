@@ -60,6 +60,23 @@ std::vector<int> Ranks_By(std::size_t count, Less less)
 // letters fold as Latin-1's capitals do, and names sort by their folded bytes.
 const NameText &Latin1_Names();
 
+// A name typed or imported as UTF-8, as the bytes a field of `length` bytes stores in a set.
+// A text that reads as the name stored now keeps that name's bytes: bytes the set does not
+// define read as U+FFFD, and only the name they came from gives them back.
+struct StoredName
+{
+    std::string bytes;
+    // Why the text cannot be stored, after its quoted value in a message: "holds a character
+    // Latin-1 cannot hold", "cannot be written in windows-1251", "is 16 bytes in GBK, at most
+    // 15"; empty when it can.
+    std::string fault;
+};
+StoredName Stored_Name(const NameText &names, std::string_view utf8, std::size_t length,
+                       std::string_view current = {});
+
+// Whether a text holds U+FFFD, which a name shows for bytes its set does not define.
+bool Holds_Replacement(std::string_view utf8);
+
 // Lower case of a Latin-1 byte: A-Z and 0xC0-0xDE except the multiplication sign.
 unsigned char Fold_Latin1(unsigned char byte);
 

@@ -208,6 +208,7 @@ OrderLikeReport Order_Like(ChannelDatabase &db, const ChannelDatabase &reference
     const ReferenceIndex index(reference);
     std::vector<int> reference_slot_of(kProgramSlots, -1);
     OrderLikeReport report;
+    report.names = db.names;
     for (const bool radio : {false, true}) {
         for (const int slot : Used_Program_Slots(db, radio)) {
             const int theirs = index.match(db, slot);
@@ -242,8 +243,9 @@ std::vector<std::string> Order_Like_Lines(const OrderLikeReport &report)
                                    + " not matched" + (count == 0 ? "." : ":")};
     for (const UnmatchedProgram &program : report.unmatched) {
         std::string line = std::string(List_Name(program.tp_kind, program.radio)) + " "
-                           + std::to_string(program.number) + " \"" + Latin1_To_Utf8(program.name)
-                           + "\", service id " + std::to_string(program.service_id);
+                           + std::to_string(program.number) + " \""
+                           + report.names->Text_Of(program.name) + "\", service id "
+                           + std::to_string(program.service_id);
         if (!program.frequency.empty())
             line += ", " + program.frequency;
         lines.push_back(std::move(line));

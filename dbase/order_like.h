@@ -30,7 +30,7 @@ struct ProgramIdentity
     std::uint32_t tp_kind = 0;
     std::uint32_t service_id = 0;
     std::uint32_t frequency = 0; // MHz for a satellite transponder, kHz for a terrestrial one
-    std::string name;            // Latin-1
+    std::string name;            // as stored, in the database's set
 };
 
 // For each identity, the used programs of db that Match_Program would take for it: none, the
@@ -59,6 +59,7 @@ struct OrderLikeReport
 {
     int matched = 0;
     std::vector<UnmatchedProgram> unmatched; // in their new order
+    const NameText *names = &Latin1_Names(); // the set of the database's names
 };
 
 // The TV programs and the radio programs, each among their own slots: matched programs in

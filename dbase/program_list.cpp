@@ -63,8 +63,9 @@ std::string Bandwidth_Text(std::uint32_t code)
 
 // The satellite or group, the frequency and the polarisation or bandwidth; empty for a
 // program whose transponder is not a used one of its kind.
-void Fill_Transponder(const RawArrays &raw, std::size_t slot, std::vector<std::string> &fields)
+void Fill_Transponder(const ChannelDatabase &db, std::size_t slot, std::vector<std::string> &fields)
 {
+    const RawArrays &raw = db.raw;
     const int tp = check::Program_Transponder(raw, slot);
     if (tp < 0)
         return;
@@ -73,7 +74,7 @@ void Fill_Transponder(const RawArrays &raw, std::size_t slot, std::vector<std::s
         const SatTransponderRecord &record = raw.sat_tps[at];
         const std::uint32_t satellite = Read_Field(record, sat_tp::Sat_Index);
         if (satellite < kSatelliteCount)
-            fields[kPlace] = Latin1_To_Utf8(check::Satellite_Name(raw, satellite));
+            fields[kPlace] = db.names->Text_Of(check::Satellite_Name(raw, satellite));
         fields[kFrequency] = std::to_string(Read_Field(record, sat_tp::Frequency));
         fields[kTuning] = Polarity_Text(Read_Field(record, sat_tp::Polarity));
     } else {
@@ -101,8 +102,8 @@ std::vector<std::string> Row_Of(const ChannelDatabase &db, int slot, int number)
     std::vector<std::string> fields(kColumnCount);
     fields[kNumber] = std::to_string(number);
     fields[kKind] = Read_Field(record, prog::Is_Radio) ? "Radio" : "TV";
-    fields[kName] = Latin1_To_Utf8(db.rows.programs[at].Name);
-    Fill_Transponder(db.raw, at, fields);
+    fields[kName] = db.names->Text_Of(db.rows.programs[at].Name);
+    Fill_Transponder(db, at, fields);
     fields[kServiceId] = std::to_string(Read_Field(record, prog::Service_Id));
     fields[kVideoPid] = std::to_string(Read_Field(record, prog::Video_Pid));
     fields[kAudioPid] = std::to_string(Current_Audio_Pid(db.raw, slot));
@@ -203,16 +204,11 @@ std::optional<std::string> Fault_Of(const ColumnRule &column, const std::string 
         if (value == "TV" || value == "Radio")
             return std::nullopt;
         return "is not TV or Radio";
-    case Rule::Name: {
+    case Rule::Name:
+        // Whether the set holds it is for the database the list is applied to.
         if (value.find('\0') != std::string::npos)
             return "holds a NUL character";
-        const std::optional<std::string> latin1 = Latin1_Of_Utf8(value);
-        if (!latin1)
-            return "holds a character Latin-1 cannot hold";
-        if (latin1->size() > prog::kNameLength)
-            return "is longer than " + std::to_string(prog::kNameLength) + " characters";
         return std::nullopt;
-    }
     case Rule::Flag:
         if (value == "yes" || value == "no")
             return std::nullopt;
@@ -278,7 +274,7 @@ ProgramListEntry Entry_Of(const CsvRecord &record)
     const std::optional<std::uint32_t> frequency = Number_Of(fields[kFrequency]);
     entry.has_frequency = frequency.has_value();
     entry.identity.frequency = frequency.value_or(0);
-    entry.identity.name = Latin1_Of_Utf8(fields[kName]).value_or("");
+    entry.name = fields[kName];
     entry.locked = fields[kLocked] == "yes";
     entry.skipped = fields[kSkipped] == "yes";
     entry.favourite_mask = Mask_Of(fields[kFavourites]).value_or(0);
@@ -308,11 +304,11 @@ ProgramValues Values_Of(const ChannelDatabase &db, int slot)
 
 // Writes the row's values through the program edit, and only when one of them differs: an
 // unchanged program keeps every byte.
-void Take_Row(ChannelDatabase &db, int slot, const ProgramListEntry &entry)
+void Take_Row(ChannelDatabase &db, int slot, const ProgramListEntry &entry, const std::string &name)
 {
     ProgramValues values = Values_Of(db, slot);
     const ProgramValues before = values;
-    values.name = entry.identity.name;
+    values.name = name;
     values.locked = entry.locked;
     values.skipped = entry.skipped;
     values.favourite_mask = entry.favourite_mask;
@@ -325,7 +321,34 @@ struct MatchedRow
 {
     int slot;
     const ProgramListEntry *entry;
+    std::string name; // as stored
 };
+
+// The rows' names as the bytes the database's set stores, each fault listed. A name that holds
+// U+FFFD stands for bytes the set does not define: only the program whose name reads so may
+// keep it, and which program that is, matching tells.
+std::vector<std::string> Stored_Names(const ChannelDatabase &db, const ProgramList &list,
+                                      ListErrors &errors)
+{
+    std::vector<std::string> names;
+    for (const ProgramListEntry &entry : list.entries) {
+        StoredName stored = Stored_Name(*db.names, entry.name, prog::kNameLength);
+        if (!stored.fault.empty() && !Holds_Replacement(entry.name))
+            errors.add(entry.row, kName, entry.name, stored.fault);
+        names.push_back(std::move(stored.bytes));
+    }
+    return names;
+}
+
+// A matched row's name: the program's own when it reads the same.
+void Take_Name(const ChannelDatabase &db, MatchedRow &row, ListErrors &errors)
+{
+    const std::string_view current = db.rows.programs[static_cast<std::size_t>(row.slot)].Name;
+    StoredName stored = Stored_Name(*db.names, row.entry->name, prog::kNameLength, current);
+    if (!stored.fault.empty())
+        errors.add(row.entry->row, kName, row.entry->name, stored.fault);
+    row.name = std::move(stored.bytes);
+}
 
 std::string Row_Text(int row)
 {
@@ -335,11 +358,13 @@ std::string Row_Text(int row)
 // The rows that found exactly one program each, in the list's order; the others go to the
 // report as skipped, and a program found by two rows as an error.
 std::vector<MatchedRow> Match_Rows(const ChannelDatabase &db, const ProgramList &list,
-                                   ProgramListReport &report)
+                                   const std::vector<std::string> &names, ProgramListReport &report)
 {
     std::vector<ProgramIdentity> identities;
-    for (const ProgramListEntry &entry : list.entries)
-        identities.push_back(entry.identity);
+    for (std::size_t i = 0; i < list.entries.size(); ++i) {
+        identities.push_back(list.entries[i].identity);
+        identities.back().name = names[i];
+    }
     const std::vector<std::vector<int>> found = Match_Programs(db, identities);
     std::vector<int> row_of(kProgramSlots, 0);
     std::vector<MatchedRow> matched;
@@ -359,7 +384,8 @@ std::vector<MatchedRow> Match_Rows(const ChannelDatabase &db, const ProgramList 
                        + std::to_string(first_row));
         else
             first_row = entry.row;
-        matched.push_back({found[i].front(), &entry});
+        matched.push_back({found[i].front(), &entry, {}});
+        Take_Name(db, matched.back(), errors);
     }
     return matched;
 }
@@ -450,11 +476,15 @@ ProgramListReport Apply_Program_List(ChannelDatabase &db, const ProgramList &lis
         report.errors = list.errors;
         return report;
     }
-    const std::vector<MatchedRow> matched = Match_Rows(db, list, report);
+    ListErrors errors(report.errors);
+    const std::vector<std::string> names = Stored_Names(db, list, errors);
+    if (!report.errors.empty())
+        return report;
+    const std::vector<MatchedRow> matched = Match_Rows(db, list, names, report);
     if (!report.errors.empty())
         return report;
     for (const MatchedRow &row : matched)
-        Take_Row(db, row.slot, *row.entry);
+        Take_Row(db, row.slot, *row.entry, row.name);
     for (const bool radio : {false, true})
         Order_Kind(db, radio, matched);
     report.applied = static_cast<int>(matched.size());

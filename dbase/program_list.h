@@ -20,7 +20,8 @@ namespace orvane {
 // The header row's column names, in order.
 const std::vector<std::string> &Program_List_Columns();
 
-// The list as CSV text: UTF-8, RFC 4180 quoting, CRLF line ends.
+// The list as CSV text: UTF-8 (names read in the database's set), RFC 4180 quoting, CRLF line
+// ends.
 std::string Program_List_Csv(const ChannelDatabase &db);
 
 // What one row of an edited list asks of its program.
@@ -28,7 +29,8 @@ struct ProgramListEntry
 {
     int row = 0;                // as a spreadsheet numbers it: the header is row 1
     bool has_frequency = false; // a program without a usable transponder matches nothing
-    ProgramIdentity identity;   // its name is the new name, in Latin-1
+    ProgramIdentity identity;   // its name is given when the list is applied
+    std::string name;           // the new name, UTF-8 as the list holds it
     bool locked = false;
     bool skipped = false;
     std::uint32_t favourite_mask = 0; // bit g - 1 for group g
@@ -54,7 +56,9 @@ struct ProgramListReport
     std::vector<std::string> errors;  // when not empty, nothing was changed
 };
 
-// Applies a checked list as one operation: rows that match no program or several are skipped;
+// Applies a checked list as one operation. The names are written in the database's set: a name
+// the set cannot hold, or longer than its field in bytes, refuses the list. Rows that match no
+// program or several are skipped;
 // two rows that match the same program refuse the whole list. Each kind's matched programs
 // take their rows' order among that kind's slots, the unmatched ones following in their own
 // order, and their names, locked and skipped flags and favourite groups. Nothing else changes.

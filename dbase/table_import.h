@@ -25,7 +25,7 @@ namespace orvane {
 struct SatelliteImport
 {
     int slot = 0;
-    std::string name; // Latin-1
+    std::string name; // as stored, in the set the database's names are read in
     std::uint32_t lnb_type = 0;
     std::uint32_t lnb_12v = 0;
     std::uint32_t tone_22k = 0;
@@ -60,7 +60,7 @@ struct TerTpImport
 struct ProgramImport
 {
     int slot = 0;
-    std::string name; // Latin-1
+    std::string name; // as stored, in the set the database's names are read in
     std::uint32_t in_use = 1;
     std::uint32_t is_radio = 0;
     std::uint32_t free_to_air = 1;

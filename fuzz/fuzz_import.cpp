@@ -1,16 +1,16 @@
 // Fuzz target over the two imports, in memory, through the functions their commands run: the
 // export read back (`import`: Read_Json_Import, then Import_Tables into the database it is made
 // like) and the program list applied (`import-csv`: Parse_Program_List, then
-// Apply_Program_List). The input's first byte picks the import and the database
-// (import_input.h); the rest is the document.
+// Apply_Program_List). The input's first byte picks the import and the database, its second
+// the character set of the names (import_input.h); the rest is the document.
 //
 // Each refusal lists at most the shared number of faults, one line each, and a refused document
 // leaves the database as it was: a program list, or an export whose tables the database cannot
 // hold. What an import accepted must survive its own round trip: the export of the imported
 // database imports back to the same image, and the program list of the database applies to it
 // without changing a byte when every row finds its program. An applied list changes nothing but
-// the program and audio track tables, and the programs its rows found hold their rows' names,
-// flags and groups, in the rows' order.
+// the program and audio track tables, and the programs its rows found hold their rows' names
+// (as they read in the set), flags and groups, in the rows' order.
 
 #include "cli/export_json.h"
 #include "cli/json_import.h"
@@ -52,12 +52,13 @@ const ChannelDatabase &Like(LikeDatabase which)
 class LikeCopy
 {
 public:
-    ChannelDatabase &of(LikeDatabase which)
+    ChannelDatabase &of(LikeDatabase which, const NameText &names)
     {
         if (m_holds != which) {
             *m_db = Like(which);
             m_holds = which;
         }
+        m_db->names = &names;
         return *m_db;
     }
     void changed() { m_holds = LikeDatabase::Count; }
@@ -114,13 +115,13 @@ private:
     int m_count;
 };
 
-void Import_Json(LikeDatabase like, const std::string &text)
+void Import_Json(LikeDatabase like, const NameText &names, const std::string &text)
 {
-    const cli::JsonImport imported = cli::Read_Json_Import(text);
+    ChannelDatabase &db = Copy().of(like, names);
+    const cli::JsonImport imported = cli::Read_Json_Import(text, db);
     Check_Faults(imported.errors);
     if (!imported.errors.empty())
         return;
-    ChannelDatabase &db = Copy().of(like);
     if (const Outcome fits = Import_Tables(db, imported.tables); !fits) {
         FUZZ_CHECK(!fits.message.empty() && fits.message.find('\n') == std::string::npos);
         FUZZ_CHECK(Same_Database(Like(like), db));
@@ -131,7 +132,7 @@ void Import_Json(LikeDatabase like, const std::string &text)
     static std::ostringstream exported; // its buffer is kept from input to input
     exported.str({});
     cli::Write_Export(db, exported);
-    const cli::JsonImport again = cli::Read_Json_Import(exported.str());
+    const cli::JsonImport again = cli::Read_Json_Import(exported.str(), db);
     FUZZ_CHECK(again.errors.empty());
     const Snapshot imported_once(db);
     FUZZ_CHECK(Import_Tables(db, again.tables).ok);
@@ -166,7 +167,7 @@ void Check_Rows_Taken(const ChannelDatabase &db, const ProgramList &list,
             FUZZ_CHECK(next < slots.size());
             const auto slot = static_cast<std::size_t>(slots[next++]);
             const ProgramRecord &record = db.raw.programs[slot];
-            FUZZ_CHECK(db.rows.programs[slot].Name == entry.identity.name);
+            FUZZ_CHECK(db.names->Text_Of(db.rows.programs[slot].Name) == entry.name);
             FUZZ_CHECK(Read_Field(record, prog::Locked) == entry.locked);
             FUZZ_CHECK(Read_Field(record, prog::Skipped) == entry.skipped);
             FUZZ_CHECK(Read_Field(record, prog::Favourite_Mask) == entry.favourite_mask);
@@ -183,12 +184,12 @@ void Check_Only_Programs_Changed(const ChannelDatabase &like, const ChannelDatab
     FUZZ_CHECK(db.Program_Count == like.Program_Count);
 }
 
-void Import_Csv(LikeDatabase which, std::string_view text)
+void Import_Csv(LikeDatabase which, const NameText &names, std::string_view text)
 {
     const ProgramList list = Parse_Program_List(text);
     Check_Faults(list.errors);
     const ChannelDatabase &like = Like(which);
-    ChannelDatabase &db = Copy().of(which);
+    ChannelDatabase &db = Copy().of(which, names);
     const ProgramListReport report = Apply_Program_List(db, list);
     Check_Faults(report.errors);
     if (!report.errors.empty()) {
@@ -225,14 +226,15 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    if (size == 0)
+    if (size < 2)
         return 0;
     const LikeDatabase like = Like_Database_Of(data[0]);
+    const NameText &names = Names_Of(data[1]);
     static std::string text; // its buffer is kept from input to input
-    text.assign(reinterpret_cast<const char *>(data) + 1, size - 1);
+    text.assign(reinterpret_cast<const char *>(data) + 2, size - 2);
     if ((data[0] & kCsvChoice) != 0)
-        Import_Csv(like, text);
+        Import_Csv(like, names, text);
     else
-        Import_Json(like, text);
+        Import_Json(like, names, text);
     return 0;
 }

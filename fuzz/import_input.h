@@ -1,9 +1,12 @@
 #pragma once
 
-// How fuzz_import reads its input: one choice byte, then the document an import reads. Bit 0
-// of the choice picks the program list (CSV, `orvane-cli import-csv`) over the export (JSON,
-// `orvane-cli import`); the bits above it pick the database the import is made like.
+// How fuzz_import reads its input: one choice byte, one character set byte, then the document
+// an import reads. Bit 0 of the choice picks the program list (CSV, `orvane-cli import-csv`)
+// over the export (JSON, `orvane-cli import`); the bits above it pick the database the import
+// is made like. The second byte picks the set its names are read in (`--charset`), counted
+// modulo the sets offered: 0 is Latin-1.
 
+#include "charsets/charset_table.h"
 #include "dbase/record_writers.h"
 #include "tools/sample_database.h"
 
@@ -24,6 +27,20 @@ inline std::uint8_t Encode_Import_Choice(bool csv, LikeDatabase like)
 inline LikeDatabase Like_Database_Of(std::uint8_t choice)
 {
     return static_cast<LikeDatabase>((choice >> 1) % static_cast<unsigned>(LikeDatabase::Count));
+}
+
+// The set byte of a set as listed.
+inline std::uint8_t Charset_Byte(std::string_view name)
+{
+    const std::span<const CharsetInfo> sets = Charsets();
+    return static_cast<std::uint8_t>(Find_Charset(name) - sets.data());
+}
+
+inline const NameText &Names_Of(std::uint8_t charset)
+{
+    const std::span<const CharsetInfo> sets = Charsets();
+    const NameText *names = Names_In(sets[charset % sets.size()]);
+    return names ? *names : Latin1_Names();
 }
 
 inline void Build_Like_Database(ChannelDatabase &db, LikeDatabase like)

@@ -1,6 +1,6 @@
 // The seeds of fuzz_import: the documents the two imports read, each behind the choice byte
-// that names the database it is imported like (import_input.h), and a dictionary of the export's
-// keys and the program list's column names.
+// that names the database it is imported like and the byte of the set its names are read in
+// (import_input.h), and a dictionary of the export's keys and the program list's column names.
 
 #include "cli/export_json.h"
 #include "dbase/maintenance.h"
@@ -94,12 +94,24 @@ void Write_Import_Seeds(const fs::path &folder, const fs::path &dictionary)
         Build_Like_Database(*db, like);
         const ImportDocuments own = Documents_Of(*db);
         const std::string name = kLikeNames[l];
-        const char json = static_cast<char>(Encode_Import_Choice(false, like));
-        const char csv = static_cast<char>(Encode_Import_Choice(true, like));
+        const std::string json{static_cast<char>(Encode_Import_Choice(false, like)), '\0'};
+        const std::string csv{static_cast<char>(Encode_Import_Choice(true, like)), '\0'};
         Write_Text(folder / (name + ".json"), json + own.json);
         Write_Text(folder / (name + ".csv"), csv + own.csv);
         Write_Text(folder / ("small_sample_like_" + name + ".json"), json + small_documents.json);
         Write_Text(folder / ("small_sample_like_" + name + ".csv"), csv + small_documents.csv);
+        // The same read in a single-byte and a multi-byte set of their own.
+        for (const char *set : {"windows-1251", "GBK"}) {
+            const auto in_set = [set](std::string choice) {
+                choice[1] = static_cast<char>(Charset_Byte(set));
+                return choice;
+            };
+            const std::string suffix = std::string(".") + set;
+            Write_Text(folder / ("small_sample_like_" + name + suffix + ".json"),
+                       in_set(json) + small_documents.json);
+            Write_Text(folder / ("small_sample_like_" + name + suffix + ".csv"),
+                       in_set(csv) + small_documents.csv);
+        }
         Add_Json_Keys(own.json, words);
     }
     words.insert(Program_List_Columns().begin(), Program_List_Columns().end());

@@ -1,6 +1,7 @@
 // orvane-cli end to end: exit statuses, the exact messages of refused files, byte-exact
 // unpack and pack round trips, and the JSON export, all through the built executable.
 
+#include "charsets/charset_table.h"
 #include "dbase/Orvane_dbase.h"
 #include "tools/sample_database.h"
 
@@ -22,6 +23,11 @@
 using namespace orvane;
 
 namespace {
+
+QStringList Charset_Arguments(const QString &charset)
+{
+    return charset.isEmpty() ? QStringList() : QStringList{"--charset", charset};
+}
 
 struct CliRun
 {
@@ -65,25 +71,51 @@ Bytes Undecompressable(Bytes file)
 }
 
 // A sample whose first program and satellite carry bytes that need care in JSON: Latin-1
-// letters, a quote, a backslash and control characters.
+// letters, a quote, a backslash and control characters (C0, DEL and C1).
 Bytes Sample_With_Awkward_Names()
 {
     auto db = Make_Channel_Database();
     Build_Sample_Database(*db, FileKind::ChannelData);
     Write_Program_Name(db->raw.programs[0], "Caf\xE9 \"\\\x01\x7F");
-    Write_Satellite_Name(db->raw.satellites[0], "Sat \xE9\xFF");
+    Write_Satellite_Name(db->raw.satellites[0], "Sat \xE9\xFF\x85");
     return Save_Database_Bytes(*db).target;
 }
 
-// The database in a file as the library opens it, or nullptr.
-// The sign of a's rank against b's in the default order of names.
-int Name_Rank_Pair(std::string_view a, std::string_view b)
+// A text as the bytes a character set stores.
+std::string In(const char *charset, const char *utf8)
+{
+    return Names_In(charset)->Stored_Of(utf8).value_or("?");
+}
+
+// The sample with names typed in another set: programs 0 on, satellite 0, favourite group 0.
+// Its own Latin-1 "é"s become "e", so that only the set's names hold bytes above 127.
+Bytes Sample_Named(const std::vector<std::string> &programs, const std::string &satellite,
+                   const std::string &group)
+{
+    auto db = Make_Channel_Database();
+    Build_Sample_Database(*db, FileKind::ChannelData);
+    for (std::size_t p = 0; p < static_cast<std::size_t>(db->Program_Count); ++p) {
+        std::string name = db->rows.programs[p].Name;
+        std::replace(name.begin(), name.end(), '\xE9', 'e');
+        Write_Program_Name(db->raw.programs[p], name);
+    }
+    for (std::size_t p = 0; p < programs.size(); ++p)
+        Write_Program_Name(db->raw.programs[p], programs[p]);
+    Write_Satellite_Name(db->raw.satellites[0], satellite);
+    Write_Favourite_Name(db->raw.favourite_names[0], group);
+    return Save_Database_Bytes(*db).target;
+}
+
+// The sign of a's rank against b's in the order of names of a set (Latin-1 when none).
+int Name_Rank_Pair(std::string_view a, std::string_view b, const QString &charset = {})
 {
     const std::string_view both[] = {a, b};
-    const std::vector<int> ranks = Latin1_Names().Name_Ranks(both);
+    const NameText &names = charset.isEmpty() ? Latin1_Names() : *Names_In(charset.toStdString());
+    const std::vector<int> ranks = names.Name_Ranks(both);
     return (ranks[0] > ranks[1]) - (ranks[0] < ranks[1]);
 }
 
+// The database in a file as the library opens it, or nullptr.
 std::unique_ptr<ChannelDatabase> Opened(const QByteArray &file, FileKind kind)
 {
     auto db = Make_Channel_Database();
@@ -144,6 +176,7 @@ private slots:
     void pack_converts_between_kinds();
     void info_summarises_the_sample();
     void export_lists_the_tables();
+    void charsets_lists_the_names();
     void sort_orders_each_kind_data();
     void sort_orders_each_kind();
     void order_restores_a_scrambled_list_data();
@@ -170,7 +203,7 @@ private:
     QProcessEnvironment start_environment() const;
     QProcess *start(const QStringList &arguments) const;
     CliRun run(const QStringList &arguments) const;
-    QJsonObject export_of(const QString &name) const;
+    QJsonObject export_of(const QString &name, const QString &charset = {}) const;
 
     QTemporaryDir m_dir;
     QTemporaryDir m_tmp; // TMPDIR of every run, to see what the runs leave behind
@@ -220,9 +253,9 @@ CliRun TestCli::run(const QStringList &arguments) const
     return result;
 }
 
-QJsonObject TestCli::export_of(const QString &name) const
+QJsonObject TestCli::export_of(const QString &name, const QString &charset) const
 {
-    const CliRun exported = run({"export", name});
+    const CliRun exported = run(QStringList{"export", name} + Charset_Arguments(charset));
     if (exported.exit_code != 0)
         return {};
     QJsonParseError error{};
@@ -257,6 +290,17 @@ void TestCli::initTestCase()
     Store_U32(zero_length, kLengthOffset, 0);
     write("zero_length.bin", zero_length);
     write("kept.bin", m_default);
+    // Names of a set's own: one byte windows-1251 does not define, a GBK character cut off.
+    const auto ru = [](const char *utf8) { return In("windows-1251", utf8); };
+    write("cyrillic.bin",
+          Sample_Named({ru("Жук"), ru("Ёлка"), ru("Дом"), "Bad\x98", ru("Ключ\x01")},
+                       ru("Спутник 19.2E"), ru("Новости")));
+    const auto zh = [](const char *utf8) { return In("GBK", utf8); };
+    write("chinese.bin",
+          Sample_Named({zh("中央电视台"), zh("凤凰卫视"), zh("中央电视台新闻") + "\x81"},
+                       zh("亚洲卫星"), zh("新闻")));
+    const auto ar = [](const char *utf8) { return In("windows-1256", utf8); };
+    write("arabic.bin", Sample_Named({ar("الجزيرة"), ar("العربية")}, ar("نايل سات"), ar("أخبار")));
     QCOMPARE(::mkfifo(qPrintable(path("fifo")), 0600), 0);
 }
 
@@ -350,6 +394,12 @@ void TestCli::exit_status_data()
     row("json given a value", "check --json=yes data.bin", 2, "option --json takes no value");
     row("csv with check", "check --csv data.bin", 2, "--csv does not apply to check");
     row("import-csv without like", "import-csv list.csv out.bin", 2, "import-csv needs --like");
+    row("charset in any case", "export --charset WINDOWS-1251 --csv data.bin", 0);
+    row("charset unknown", "check data.bin --charset klingon", 2,
+        "--charset does not know 'klingon'; orvane-cli charsets lists the names it takes");
+    row("charset with verify", "verify --charset GBK data.bin", 2,
+        "--charset does not apply to verify");
+    row("charsets with a file", "charsets data.bin", 2, "charsets takes 0 file names");
 }
 
 void TestCli::exit_status()
@@ -531,6 +581,34 @@ void TestCli::info_summarises_the_sample()
     QCOMPARE(info["radio_programs"], QString::number(radio));
     QCOMPARE(info["audio_tracks"], QString::number(Stored_Audio_Track_Count(db->raw)));
     QCOMPARE(info["favourite_groups"], QString::number(groups));
+    QCOMPARE(info["charset"], QString("ISO-8859-1"));
+    QCOMPARE(info["charset_guess"], QString("ISO-8859-1")); // its accented Latin names
+
+    // The seven names typed in windows-1251 (one with a byte it does not define) give it away.
+    const QByteArray cyrillic = run({"info", "cyrillic.bin", "--charset", "koi8-r"}).out;
+    QVERIFY2(cyrillic.endsWith("charset: KOI8-R\nnames_above_127: 7\n"
+                               "charset_guess: windows-1251\n"),
+             cyrillic.constData());
+}
+
+void TestCli::charsets_lists_the_names()
+{
+    const CliRun listed = run({"charsets"});
+    QCOMPARE(listed.exit_code, 0);
+    QVERIFY(listed.out.startsWith("ISO-8859-1    Western\n"));
+    QVERIFY(listed.out.contains("\nwindows-1251  Cyrillic\nKOI8-R        Cyrillic\n"));
+    QStringList names;
+    for (const QByteArray &line : listed.out.trimmed().split('\n'))
+        names << line.left(line.indexOf(' '));
+    QStringList required{"KOI8-R", "KOI8-U", "GBK", "GB18030", "Big5", "Shift_JIS", "EUC-KR"};
+    for (int n = 1250; n <= 1258; ++n)
+        required << "windows-" + QString::number(n);
+    for (int n = 1; n <= 16; ++n) {
+        if (n != 12)
+            required << "ISO-8859-" + QString::number(n);
+    }
+    for (const QString &name : required)
+        QVERIFY2(names.contains(name), qPrintable(name));
 }
 
 void TestCli::export_lists_the_tables()
@@ -578,9 +656,13 @@ void TestCli::sort_orders_each_kind_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("charset");
     for (const char *file : {"data.bin", "default.bin"})
         for (const char *key : {"name", "service-id"})
-            QTest::addRow("%s by %s", file, key) << file << key;
+            QTest::addRow("%s by %s", file, key) << file << key << QString();
+    QTest::newRow("windows-1251 names") << "cyrillic.bin"
+                                        << "name"
+                                        << "windows-1251";
 }
 
 // Each kind keeps its slots and holds them in the key's order; the records only move.
@@ -588,12 +670,14 @@ void TestCli::sort_orders_each_kind()
 {
     QFETCH(QString, file);
     QFETCH(QString, key);
+    QFETCH(QString, charset);
     QFile::remove(path("sorting.bin"));
     QVERIFY(QFile::copy(path(file), path("sorting.bin")));
-    const CliRun sorted = run({"sort", "sorting.bin", "--by", key, "sorting.bin"});
+    const CliRun sorted = run(QStringList{"sort", "sorting.bin", "--by", key, "sorting.bin"}
+                              + Charset_Arguments(charset));
     QCOMPARE(sorted.exit_code, 0);
     QCOMPARE(sorted.err + sorted.out, QByteArray());
-    const FileKind kind = file == "data.bin" ? FileKind::ChannelData : FileKind::Default;
+    const FileKind kind = file == "default.bin" ? FileKind::Default : FileKind::ChannelData;
     const auto before = Opened(read(file), kind);
     const auto after = Opened(read("sorting.bin"), kind);
     QVERIFY(before && after);
@@ -608,12 +692,23 @@ void TestCli::sort_orders_each_kind()
             const auto later = static_cast<std::size_t>(kind_slots[i]);
             if (key == "name")
                 QVERIFY(Name_Rank_Pair(after->rows.programs[earlier].Name,
-                                       after->rows.programs[later].Name)
+                                       after->rows.programs[later].Name, charset)
                         <= 0);
             else
                 QVERIFY(Read_Field(after->raw.programs[earlier], prog::Service_Id)
                         <= Read_Field(after->raw.programs[later], prog::Service_Id));
         }
+    }
+    // Ё stands apart from the other capitals in windows-1251's bytes, not in its alphabet.
+    if (!charset.isEmpty()) {
+        std::vector<std::string> names;
+        for (const int slot : Used_Program_Slots(*after, false))
+            names.push_back(after->rows.programs[static_cast<std::size_t>(slot)].Name);
+        const auto at = [&](const char *utf8) {
+            return std::find(names.begin(), names.end(), In("windows-1251", utf8)) - names.begin();
+        };
+        QVERIFY(at("Дом") < at("Ёлка") && at("Ёлка") < at("Жук"));
+        QVERIFY(at("Жук") < static_cast<std::ptrdiff_t>(names.size()));
     }
 }
 
@@ -670,8 +765,14 @@ void TestCli::export_converts_latin1_and_escapes()
     const QString name = json["programs"].toArray()[0].toObject()["Name"].toString();
     QCOMPARE(name, QString::fromLatin1("Caf\xE9 \"\\\x01\x7F"));
     QCOMPARE(name.mid(3, 1), QString::fromUtf8("é"));
-    QCOMPARE(json["satellites"].toArray()[0].toObject()["Name"].toString(),
-             QString::fromUtf8("Sat éÿ"));
+    QVERIFY(exported.out.contains(R"("Name": "Sat éÿ\u0085")"));
+
+    // Names of another set, in the export and in the check's texts.
+    const QByteArray cyrillic = run({"export", "--charset", "windows-1251", "cyrillic.bin"}).out;
+    QVERIFY(cyrillic.contains(R"("Name": "Ёлка")") && cyrillic.contains(R"("Name": "Bad�")"));
+    const QByteArray checked = run({"check", "cyrillic.bin", "--charset", "windows-1251"}).out;
+    QVERIFY2(checked.contains(R"(TV program "Ключ?": the name holds control characters)"),
+             checked.constData());
 }
 
 void TestCli::import_csv_checks_the_list_data()
@@ -679,11 +780,13 @@ void TestCli::import_csv_checks_the_list_data()
     QTest::addColumn<QByteArray>("csv");
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("output"); // standard error when refused, else output
+    QTest::addColumn<QString>("charset");
     const QByteArray csv = run({"export", "--csv", "data.bin"}).out;
     const int last = static_cast<int>(csv.count('\n'));
     const QByteArray rows = QByteArray::number(last - 1);
-    const auto refused = [](const char *name, const QByteArray &text, const QByteArray &error) {
-        QTest::newRow(name) << text << 1 << "list.csv: " + error + '\n';
+    const auto refused = [](const char *name, const QByteArray &text, const QByteArray &error,
+                            const QString &charset = {}) {
+        QTest::newRow(name) << text << 1 << "list.csv: " + error + '\n' << charset;
     };
     refused("header", Edited(csv, 1, 6, "SID"),
             R"(row 1.Service id: "SID" is not the column's name)");
@@ -694,6 +797,10 @@ void TestCli::import_csv_checks_the_list_data()
             R"(row 2.Name: "Ω TV" holds a character Latin-1 cannot hold)");
     refused("not UTF-8", Edited(csv, 2, 2, "\xE9t\xE9"),
             "row 2.Name: \"\xE9t\xE9\" holds a character Latin-1 cannot hold");
+    refused("not in GBK", Edited(csv, 3, 2, "قناة"),
+            R"(row 3.Name: "قناة" cannot be written in GBK)", "GBK");
+    refused("too long in GBK", Edited(csv, 3, 2, "中央电视台新闻网"),
+            R"(row 3.Name: "中央电视台新闻网" is 16 bytes in GBK, at most 15)", "gbk");
     refused("NUL", Edited(csv, 2, 2, QByteArray("Ab\0cd", 5)),
             R"(row 2.Name: "Ab?cd" holds a NUL character)");
     refused("kind", Edited(csv, 4, 1, "tv"), R"(row 4.Kind: "tv" is not TV or Radio)");
@@ -721,13 +828,15 @@ void TestCli::import_csv_checks_the_list_data()
             errors += "list.csv: row " + QByteArray::number(row)
                       + R"(.Skipped: "x" is not yes or no)" + '\n';
     }
-    QTest::newRow("20 of 21 faults") << many << 1 << errors;
+    QTest::newRow("20 of 21 faults") << many << 1 << errors << QString();
     QTest::newRow("unmatched row") << Edited(csv, 3, 6, "65000") << 0
                                    << "Applied " + QByteArray::number(last - 2)
-                                              + " rows, 1 skipped:\nrow 3: no program matches\n";
+                                              + " rows, 1 skipped:\nrow 3: no program matches\n"
+                                   << QString();
     QTest::newRow("mark, LF, blank line")
             << "\xEF\xBB\xBF" + QByteArray(csv).replace("\r\n", "\n") + '\n'
-            << 0 << "Applied " + rows + " rows, 0 skipped.\n";
+            << 0 << "Applied " + rows + " rows, 0 skipped.\n"
+            << QString();
 }
 
 // A refused list leaves OUT as it was.
@@ -736,9 +845,12 @@ void TestCli::import_csv_checks_the_list()
     QFETCH(QByteArray, csv);
     QFETCH(int, status);
     QFETCH(QByteArray, output);
+    QFETCH(QString, charset);
     write("list.csv", To_Bytes(csv));
     write("csv_out.bin", m_default);
-    const CliRun result = run({"import-csv", "list.csv", "--like", "data.bin", "csv_out.bin"});
+    const CliRun result
+            = run(QStringList{"import-csv", "list.csv", "--like", "data.bin", "csv_out.bin"}
+                  + Charset_Arguments(charset));
     QCOMPARE(result.exit_code, status);
     QCOMPARE(status == 0 ? result.out : result.err, output);
     QCOMPARE(status == 0 ? result.err : result.out, QByteArray());
@@ -807,10 +919,17 @@ void TestCli::import_round_trips_data()
     QTest::addColumn<JsonEdit>("edit");
     QTest::addColumn<qsizetype>("changed_from"); // first changed image offset, -1 for none
     QTest::addColumn<qsizetype>("changed_to");
+    QTest::addColumn<QString>("charset"); // of export and import, and then of the CSV's
     const JsonEdit none = [](QJsonObject &) {};
-    QTest::newRow("Channel Data") << "data.bin" << none << qsizetype{-1} << qsizetype{-1};
-    QTest::newRow("Default") << "default.bin" << none << qsizetype{-1} << qsizetype{-1};
-    QTest::newRow("full database") << "full.bin" << none << qsizetype{-1} << qsizetype{-1};
+    const qsizetype same = -1;
+    QTest::newRow("Channel Data") << "data.bin" << none << same << same << QString();
+    QTest::newRow("Default") << "default.bin" << none << same << same << QString();
+    QTest::newRow("full database") << "full.bin" << none << same << same << QString();
+    const std::pair<const char *, const char *> sets[] = {{"cyrillic.bin", "windows-1251"},
+                                                          {"chinese.bin", "GBK"},
+                                                          {"arabic.bin", "windows-1256"}};
+    for (const auto &[file, charset] : sets)
+        QTest::newRow(charset) << file << none << same << same << QString(charset);
     // A new name of 15 characters and video PID of program 3 change its word 3 and its name
     // with the NUL in byte 35, nothing else.
     const auto program = [](int p, int offset) {
@@ -819,7 +938,12 @@ void TestCli::import_round_trips_data()
     QTest::newRow("edited program") << "full.bin" << JsonEdit([](QJsonObject &root) {
         Set("programs", 3, "Name", "Caf\u00e9 \\ new name")(root);
         Set("programs", 3, "Video_Pid", 4000)(root);
-    }) << program(3, 12) << program(3, 35);
+    }) << program(3, 12) << program(3, 35)
+                                    << QString();
+    // Six more bytes after the eight of the name's first four characters.
+    QTest::newRow("GBK name edited")
+            << "chinese.bin" << Set("programs", 1, "Name", "凤凰卫视中文台") << program(1, 28)
+            << program(1, 33) << "GBK";
 }
 
 // What export writes, import reads back into the same image; an edit changes its field alone.
@@ -829,18 +953,21 @@ void TestCli::import_round_trips()
     QFETCH(JsonEdit, edit);
     QFETCH(qsizetype, changed_from);
     QFETCH(qsizetype, changed_to);
+    QFETCH(QString, charset);
     if (!QFile::exists(path("full.bin"))) {
         auto full = Make_Channel_Database();
         Build_Full_Database(*full, FileKind::ChannelData);
         write("full.bin", Save_Database_Bytes(*full).target);
     }
-    QJsonObject json = export_of(file);
+    QJsonObject json = export_of(file, charset);
     edit(json);
     QFile document(path("edited.json"));
     QVERIFY(document.open(QIODevice::WriteOnly | QIODevice::Truncate));
     document.write(QJsonDocument(json).toJson());
     document.close();
-    const CliRun imported = run({"import", "edited.json", "--like", file, "imported.bin"});
+    const QStringList with_charset = Charset_Arguments(charset);
+    const CliRun imported = run(QStringList{"import", "edited.json", "--like", file, "imported.bin"}
+                                + with_charset);
     QCOMPARE(imported.err, QByteArray());
     QCOMPARE(imported.exit_code, 0);
     const QByteArray before = Bytes_Of(Unpacked_Image(To_Bytes(read(file)), Kind_Of_Size(file)));
@@ -859,6 +986,14 @@ void TestCli::import_round_trips()
     QCOMPARE(last, changed_to);
     if (changed_from < 0)
         QVERIFY(read("imported.bin") == read(file));
+    if (changed_from >= 0 || charset.isEmpty())
+        return;
+    // The program list of the same set comes back byte for byte too.
+    write("round.csv", To_Bytes(run(QStringList{"export", "--csv", file} + with_charset).out));
+    const CliRun applied = run(QStringList{"import-csv", "round.csv", "--like", file, "round.bin"}
+                               + with_charset);
+    QCOMPARE(applied.err, QByteArray());
+    QVERIFY(read("round.bin") == read(file));
 }
 
 void TestCli::import_refuses_broken_documents_data()
@@ -867,15 +1002,18 @@ void TestCli::import_refuses_broken_documents_data()
     QTest::addColumn<JsonEdit>("edit");       // else applied to the export of data.bin
     QTest::addColumn<QByteArray>("message");
     QTest::addColumn<QByteArray>("written"); // the text that stands for a value "@@"
-    const auto row = [](const char *name, JsonEdit edit, const QByteArray &message) {
-        QTest::newRow(name) << QByteArray() << std::move(edit) << message << QByteArray();
+    QTest::addColumn<QString>("charset");
+    const auto row = [](const char *name, JsonEdit edit, const QByteArray &message,
+                        const QString &charset = {}) {
+        QTest::newRow(name) << QByteArray() << std::move(edit) << message << QByteArray()
+                            << charset;
     };
     // A value as no QJsonDocument writes it: a huge number, a repeated key, a raw control
     // character, a lone surrogate.
     const auto as_written = [](const char *name, const char *table, int index, const char *key,
                                const char *written, const char *message) {
         QTest::newRow(name) << QByteArray() << Set(table, index, key, "@@") << QByteArray(message)
-                            << QByteArray(written);
+                            << QByteArray(written) << QString();
     };
     // Copies of the first entry of a table until it holds `size`, each in the next slot.
     const auto grown = [](const char *table, int size) {
@@ -890,11 +1028,12 @@ void TestCli::import_refuses_broken_documents_data()
         });
     };
     QTest::newRow("not JSON") << QByteArray("{\n  \"counts\": [1,,2]\n}") << JsonEdit()
-                              << QByteArray("line 2, column 17: illegal value") << QByteArray();
+                              << QByteArray("line 2, column 17: illegal value") << QByteArray()
+                              << QString();
     QTest::newRow("not an object") << QByteArray("[]") << JsonEdit()
                                    << QByteArray("line 1, column 1: the document is not a JSON "
                                                  "object")
-                                   << QByteArray();
+                                   << QByteArray() << QString();
     row(
             "table missing", [](QJsonObject &root) { root.remove("programs"); },
             "programs: missing");
@@ -928,6 +1067,13 @@ void TestCli::import_refuses_broken_documents_data()
                 root["favourite_groups"] = names;
             },
             "favourite_groups[2]: \"A name of sixteen\" is longer than 15 characters");
+    // In another set: a character it lacks, and a name one byte too long for its field.
+    row("not in windows-1251", Set("programs", 3, "Name", "Дом ☃"),
+        "programs[3].Name: \"Дом ☃\" cannot be written in windows-1251", "windows-1251");
+    row("too long in GBK", Set("programs", 3, "Name", "中央电视台新闻网"),
+        "programs[3].Name: \"中央电视台新闻网\" is 16 bytes in GBK, at most 15", "GBK");
+    row("satellite too long", Set("satellites", 0, "Name", "Спутник Экспресс-AM"),
+        "satellites[0].Name: \"Спутник Экспресс-AM\" is 19 bytes in KOI8-U, at most 18", "koi8-u");
     row("polarity text", Set("sat_transponders", 1, "Polarity", "H"),
         "sat_transponders[1].Polarity: \"H\" does not match Polarity_Code 1 (\"V\")");
     row("longitude", Set("satellites", 0, "Longitude", "19.25"),
@@ -1010,8 +1156,9 @@ void TestCli::import_refuses_broken_documents()
     QFETCH(JsonEdit, edit);
     QFETCH(QByteArray, message);
     QFETCH(QByteArray, written);
+    QFETCH(QString, charset);
     if (document.isEmpty()) {
-        QJsonObject json = export_of("data.bin");
+        QJsonObject json = export_of("data.bin", charset);
         edit(json);
         document = QJsonDocument(json).toJson().replace("\"@@\"", written);
     }
@@ -1020,7 +1167,9 @@ void TestCli::import_refuses_broken_documents()
     file.write(document);
     file.close();
     write("kept_out.bin", m_default);
-    const CliRun imported = run({"import", "broken.json", "--like", "data.bin", "kept_out.bin"});
+    const CliRun imported
+            = run(QStringList{"import", "broken.json", "--like", "data.bin", "kept_out.bin"}
+                  + Charset_Arguments(charset));
     QCOMPARE(imported.exit_code, 1);
     const QList<QByteArray> lines = imported.err.trimmed().split('\n');
     QCOMPARE(lines.front(), "broken.json: " + message);

@@ -406,7 +406,8 @@ void TstProgramOrder::program_list_quoting()
              "1,TV," + field + ",Sat 05,11778,V,7,256,512,256,32,0,no,no,no,\r\n");
     const ProgramList list = Parse_Program_List(csv);
     QCOMPARE(Texts(list.errors), QStringList());
-    QCOMPARE(QByteArray::fromStdString(list.entries.at(0).identity.name), name);
+    QCOMPARE(QByteArray::fromStdString(list.entries.at(0).name),
+             QString::fromLatin1(name).toUtf8());
     const Bytes image = Image_Of(db->raw);
     QCOMPARE(Apply_Program_List(*db, list).applied, 1);
     QVERIFY(Image_Of(db->raw) == image);
