@@ -1,6 +1,7 @@
 #include "app/check_window.h"
 
 #include "app/check_findings_model.h"
+#include "translations/ui_text.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -24,7 +25,7 @@ namespace {
 QString Remove_Duplicates_Caption(int count)
 {
     if (count <= 0)
-        return QString::fromUtf8(check_text::kRemoveDuplicates);
+        return ui_text::Shown(check_text::kRemoveDuplicates);
     return count == 1 ? CheckWindow::tr("Remove %n duplicate program", nullptr, count)
                       : CheckWindow::tr("Remove %n duplicate programs", nullptr, count);
 }
@@ -32,7 +33,7 @@ QString Remove_Duplicates_Caption(int count)
 QString Delete_Empty_Caption(int count)
 {
     if (count <= 0)
-        return QString::fromUtf8(check_text::kDeleteEmptyTps);
+        return ui_text::Shown(check_text::kDeleteEmptyTps);
     return count == 1 ? CheckWindow::tr("Delete %n empty transponder", nullptr, count)
                       : CheckWindow::tr("Delete %n empty transponders", nullptr, count);
 }
@@ -44,8 +45,7 @@ const QString kAtLimitStyle = QStringLiteral("QProgressBar::chunk { background-c
 
 QString Gauge_Caption(const CapacityGauge &gauge)
 {
-    QString caption
-            = QString::fromLatin1(gauge.name.data(), static_cast<qsizetype>(gauge.name.size()));
+    QString caption = ui_text::Shown(gauge.name);
     if (!gauge.detail.empty())
         caption += QStringLiteral(" (%1)").arg(QString::fromLatin1(
                 gauge.detail.data(), static_cast<qsizetype>(gauge.detail.size())));
@@ -110,7 +110,7 @@ CheckWindow::CheckWindow(QWidget *parent)
 {
     qRegisterMetaType<CheckFinding>();
     setObjectName(QStringLiteral("Check_Window"));
-    setWindowTitle(QString::fromUtf8(check_text::kWindowTitle));
+    setWindowTitle(ui_text::Shown(check_text::kWindowTitle));
 
     auto *layout = new QVBoxLayout(this);
     m_gauge_layout = new QGridLayout;
@@ -134,7 +134,7 @@ void CheckWindow::Build_Buttons(QBoxLayout &layout)
     auto *buttons = new QHBoxLayout;
     m_remove_duplicates = new QPushButton;
     m_delete_empty = new QPushButton;
-    m_close = new QPushButton(QString::fromUtf8(check_text::kClose));
+    m_close = new QPushButton(ui_text::Shown(check_text::kClose));
     buttons->addWidget(m_remove_duplicates);
     buttons->addWidget(m_delete_empty);
     buttons->addStretch(1);

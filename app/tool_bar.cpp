@@ -2,6 +2,7 @@
 
 #include "app/main_layout.h"
 #include "app/resources/resource_names.h"
+#include "translations/ui_text.h"
 
 #include <QMainWindow>
 #include <QToolBar>
@@ -36,14 +37,18 @@ ToolButtons Build_Tool_Bar(QMainWindow &window)
         bar->addSeparator();
         return button;
     };
-    buttons.file = add_button("TB_File", QStringLiteral("File"), resource::kToolFile,
-                              resource::kToolFileHot, QKeySequence(QStringLiteral("Alt+F")));
-    buttons.edit = add_button("TB_Edit", QStringLiteral("Edit"), resource::kToolEdit,
-                              resource::kToolEditHot, QKeySequence(QStringLiteral("Alt+E")));
-    buttons.help = add_button("TB_Help", QStringLiteral("Help"), resource::kToolHelp,
-                              resource::kToolHelpHot, QKeySequence(QStringLiteral("Alt+H")));
-    buttons.exit = add_button("TB_Exit", QStringLiteral("Exit"), resource::kToolExit,
-                              resource::kToolExitHot, QKeySequence(QStringLiteral("Alt+X")));
+    buttons.file = add_button("TB_File", ui_text::Shown(ORVANE_TEXT("Orvane", "File")),
+                              resource::kToolFile, resource::kToolFileHot,
+                              QKeySequence(QStringLiteral("Alt+F")));
+    buttons.edit = add_button("TB_Edit", ui_text::Shown(ORVANE_TEXT("Orvane", "Edit")),
+                              resource::kToolEdit, resource::kToolEditHot,
+                              QKeySequence(QStringLiteral("Alt+E")));
+    buttons.help = add_button("TB_Help", ui_text::Shown(ORVANE_TEXT("Orvane", "Help")),
+                              resource::kToolHelp, resource::kToolHelpHot,
+                              QKeySequence(QStringLiteral("Alt+H")));
+    buttons.exit = add_button("TB_Exit", ui_text::Shown(ORVANE_TEXT("Orvane", "Exit")),
+                              resource::kToolExit, resource::kToolExitHot,
+                              QKeySequence(QStringLiteral("Alt+X")));
     window.addToolBar(Qt::TopToolBarArea, bar);
     return buttons;
 }

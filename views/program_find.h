@@ -7,6 +7,7 @@
 // clicks would.
 
 #include "dbase/codecs.h" // Latin1_Of_Utf8
+#include "translations/text_mark.h"
 #include "views/main_views.h"
 
 #include <optional>
@@ -17,9 +18,9 @@
 namespace orvane {
 
 namespace find_text {
-constexpr const char *kNoMatch = "No program matches";
-constexpr const char *kWrappedToFirst = "Wrapped to the first match";
-constexpr const char *kWrappedToLast = "Wrapped to the last match";
+constexpr const char *kNoMatch = ORVANE_TEXT("Orvane", "No program matches");
+constexpr const char *kWrappedToFirst = ORVANE_TEXT("Orvane", "Wrapped to the first match");
+constexpr const char *kWrappedToLast = ORVANE_TEXT("Orvane", "Wrapped to the last match");
 } // namespace find_text
 
 // Whether the lists can show a program: in use, with a transponder kind of 1 or 2 whose row
