@@ -47,8 +47,10 @@ QString Gauge_Caption(const CapacityGauge &gauge)
 {
     QString caption = ui_text::Shown(gauge.name);
     if (!gauge.detail.empty())
-        caption += QStringLiteral(" (%1)").arg(QString::fromLatin1(
-                gauge.detail.data(), static_cast<qsizetype>(gauge.detail.size())));
+        caption += QStringLiteral(" (%1)").arg(ui_text::Shown_Pieces(
+                QString::fromLatin1(gauge.detail.data(),
+                                    static_cast<qsizetype>(gauge.detail.size())),
+                {kTerrestrialGroup, kTvPart, kRadioPart}));
     return caption;
 }
 

@@ -44,7 +44,7 @@ void Add_Transponder_Gauges(const ListNumbers &lists, std::vector<CapacityGauge>
                       {}});
     gauges.push_back({ORVANE_TEXT("Orvane", "Transponders of the fullest terrestrial group"),
                       in_group, kMaxPerTerGroup,
-                      group < 0 ? "" : "Terrestrial group " + std::to_string(group)});
+                      group < 0 ? "" : kTerrestrialGroup + std::to_string(group)});
 }
 
 void Add_Program_Gauges(const ListNumbers &lists, std::vector<CapacityGauge> &gauges)
@@ -64,7 +64,7 @@ void Add_Program_Gauges(const ListNumbers &lists, std::vector<CapacityGauge> &ga
     }
     const auto [tp, on_tp] = Fullest(per_sat_tp);
     gauges.push_back({ORVANE_TEXT("Orvane", "Programs"), tv + radio, kProgramSlots,
-                      std::to_string(tv) + " TV, " + std::to_string(radio) + " radio"});
+                      std::to_string(tv) + kTvPart + std::to_string(radio) + kRadioPart});
     gauges.push_back({ORVANE_TEXT("Orvane", "TV programs"), tv, kProgramSlots, {}});
     gauges.push_back({ORVANE_TEXT("Orvane", "Radio programs"), radio, kProgramSlots, {}});
     gauges.push_back({ORVANE_TEXT("Orvane", "Satellite programs on the fullest transponder"), on_tp,

@@ -738,11 +738,23 @@
     </message>
     <message>
         <source>Please enter a number from 1 to </source>
-        <translation>Bitte geben Sie eine Zahl von 1 bis </translation>
+        <translation>Erlaubt ist eine Zahl von 1 bis </translation>
     </message>
     <message>
         <source>Settings Files (*.bin);;All File (*)</source>
         <translation>Einstellungsdateien (*.bin);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Terrestrial group </source>
+        <translation>Terrestrische Gruppe </translation>
+    </message>
+    <message>
+        <source> TV, </source>
+        <translation> TV, </translation>
+    </message>
+    <message>
+        <source> radio</source>
+        <translation> Radio</translation>
     </message>
 </context>
 <context>

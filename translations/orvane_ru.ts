@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>Pol</source>
-        <translation>Пол.</translation>
+        <translation>Пол</translation>
     </message>
     <message>
         <source>Sym</source>
@@ -745,6 +745,18 @@
     <message>
         <source>Settings Files (*.bin);;All File (*)</source>
         <translation>Файлы настроек (*.bin);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Terrestrial group </source>
+        <translation>Эфирная группа </translation>
+    </message>
+    <message>
+        <source> TV, </source>
+        <translation> ТВ, </translation>
+    </message>
+    <message>
+        <source> radio</source>
+        <translation> радио</translation>
     </message>
 </context>
 <context>

@@ -742,6 +742,18 @@
         <source>Settings Files (*.bin);;All File (*)</source>
         <translation>设置文件 (*.bin);;所有文件 (*)</translation>
     </message>
+    <message>
+        <source>Terrestrial group </source>
+        <translation>地面组 </translation>
+    </message>
+    <message>
+        <source> TV, </source>
+        <translation> 个电视节目，</translation>
+    </message>
+    <message>
+        <source> radio</source>
+        <translation> 个广播节目</translation>
+    </message>
 </context>
 <context>
     <name>orvane::AboutBox</name>

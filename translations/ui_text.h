@@ -27,15 +27,19 @@ inline QString Shown(const std::string &text)
 // A text that is marked as a whole, or that a plain-C++ layer composed of marked pieces and
 // data (a caption and a name, a sentence and a path): every piece in it is put in the user's
 // language, the data between the pieces stays as it is.
-inline QString Shown_Pieces(const std::string &text, std::initializer_list<const char *> pieces)
+inline QString Shown_Pieces(QString text, std::initializer_list<const char *> pieces)
 {
-    QString shown = QString::fromStdString(text);
-    const QString whole = Shown(text);
-    if (whole != shown)
+    const QString whole = QCoreApplication::translate(kTextContext, text.toUtf8().constData());
+    if (whole != text)
         return whole;
     for (const char *piece : pieces)
-        shown.replace(QString::fromUtf8(piece), Shown(piece));
-    return shown;
+        text.replace(QString::fromUtf8(piece), Shown(piece));
+    return text;
+}
+
+inline QString Shown_Pieces(const std::string &text, std::initializer_list<const char *> pieces)
+{
+    return Shown_Pieces(QString::fromStdString(text), pieces);
 }
 
 } // namespace orvane::ui_text
