@@ -22,6 +22,15 @@ bool Is_Language_Name(const QString &name)
     return kName.match(name).hasMatch();
 }
 
+// An answer without a window: help, version or wrong usage.
+StartOptions Answer(StartOptions::Action action, const QString &error = {})
+{
+    StartOptions options;
+    options.action = action;
+    options.error = error;
+    return options;
+}
+
 bool Listed(const char *names, const QString &name)
 {
     const QString word = QLatin1Char(' ') + name + QLatin1Char(' ');
@@ -47,16 +56,13 @@ StartOptions Parse_Start_Options(const QStringList &arguments)
             continue;
         }
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
-            return {Action::Help, {}, {}, {}};
+            return Answer(Action::Help);
         if (argument == QLatin1String("--version") || argument == QLatin1String("-v"))
-            return {Action::Version, {}, {}, {}};
+            return Answer(Action::Version);
         if (argument == QLatin1String("--lang") || argument.startsWith(QLatin1String("--lang="))) {
             language = argument.contains(u'=') ? argument.section(u'=', 1) : arguments.value(++i);
             if (!Is_Language_Name(language))
-                return {Action::Wrong,
-                        {},
-                        QStringLiteral("--lang needs a language such as de"),
-                        {}};
+                return Answer(Action::Wrong, QStringLiteral("--lang needs a language such as de"));
             continue;
         }
         // Qt reads "--style=x" as "-style x" does.
@@ -66,14 +72,11 @@ StartOptions Parse_Start_Options(const QStringList &arguments)
             if (!argument.contains(u'='))
                 ++i;
         } else if (!Listed(kQtFlags, name)) {
-            return {Action::Wrong, {}, QStringLiteral("unknown option %1").arg(argument), {}};
+            return Answer(Action::Wrong, QStringLiteral("unknown option %1").arg(argument));
         }
     }
     if (files.size() > 1)
-        return {Action::Wrong,
-                {},
-                QStringLiteral("one FILE at most, not %1").arg(files.size()),
-                {}};
+        return Answer(Action::Wrong, QStringLiteral("one FILE at most, not %1").arg(files.size()));
     return {Action::Run, files.value(0), {}, language};
 }
 
