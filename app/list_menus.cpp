@@ -36,7 +36,7 @@ void Build_Sate_Menu(ListMenus &menus, QWidget *parent)
     // The other orders of the satellite list are not offered: the lists keep slot order.
     menus.ViewSortedby1 = menus.PM_Sate->addMenu(ui_text::Shown(caption::kViewSortedBy));
     for (const char *order : {caption::kSortOriginal, caption::kSortLongitude, caption::kSortNames})
-        menus.ViewSortedby1->addAction(QString::fromUtf8(order))->setEnabled(false);
+        menus.ViewSortedby1->addAction(ui_text::Shown(order))->setEnabled(false);
     menus.ViewSortedby1->setEnabled(false);
 }
 
