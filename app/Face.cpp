@@ -1,5 +1,7 @@
 #include "app/Face.h"
 
+#include "translations/ui_text.h"
+
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
@@ -24,7 +26,7 @@ QFrame *Make_Panel(QWidget *owner)
 
 QLabel *Make_Label(QWidget *panel)
 {
-    auto *label = new QLabel(QString::fromUtf8(kPleaseWaitOpening), panel);
+    auto *label = new QLabel(ui_text::Shown(kPleaseWaitOpening), panel);
     label->setObjectName(QStringLiteral("Label1"));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(kFaceFontPixels);

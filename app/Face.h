@@ -4,6 +4,7 @@
 // of the screen that says what the program is busy with while a database file is opened or
 // saved. It takes no focus and no input.
 
+#include "translations/text_mark.h"
 #include <QWidget>
 
 #include <QPointer>
@@ -13,8 +14,10 @@ class QLabel;
 
 namespace orvane {
 
-inline constexpr const char *kPleaseWaitOpening = "File is being opened now. Please wait......";
-inline constexpr const char *kPleaseWaitSaving = "File is being save now. Please wait......";
+inline constexpr const char *kPleaseWaitOpening
+        = ORVANE_TEXT("Orvane", "File is being opened now. Please wait......");
+inline constexpr const char *kPleaseWaitSaving
+        = ORVANE_TEXT("Orvane", "File is being save now. Please wait......");
 
 inline constexpr int kFaceWidth = 490;
 inline constexpr int kFaceHeight = 42;

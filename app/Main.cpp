@@ -137,7 +137,7 @@ void TFormMain::Build_Window()
     connect(m_buttons.exit, &QToolButton::clicked, this, &TFormMain::close); // TB_ExitClick
     m_help_menu = new QMenu(this);
     m_help_menu->setObjectName(QStringLiteral("PM_Help"));
-    m_help_menu->addAction(QStringLiteral("Help"))->setEnabled(false);
+    m_help_menu->addAction(tr("Help"))->setEnabled(false);
     m_help_menu->addSeparator();
 
     m_sat_page = Build_Satellites_Page();
@@ -148,9 +148,9 @@ void TFormMain::Build_Window()
     m_page_control->setStyleSheet(QStringLiteral("QTabBar::tab { width: 250px; }"));
     m_page_control->setIconSize(QSize(30, 21));
     m_page_control->addTab(m_sat_page.page, QIcon(QString::fromLatin1(resource::kTabSatellite)),
-                           QStringLiteral("Satellites"));
+                           tr("Satellites"));
     m_page_control->addTab(m_ter_page.page, QIcon(QString::fromLatin1(resource::kTabTerrestrial)),
-                           QStringLiteral("Terrestrial"));
+                           tr("Terrestrial"));
 
     m_panel_main = new QWidget;
     m_panel_main->setObjectName(QStringLiteral("PanelMain"));
@@ -180,15 +180,16 @@ void TFormMain::Build_File_Menu()
     m_file_menu->setObjectName(QStringLiteral("PM_File"));
     connect(m_file_menu, &QMenu::aboutToShow, this, &TFormMain::PM_FilePopup);
 
-    QMenu *open = m_file_menu->addMenu(QStringLiteral("Open"));
-    QAction *open_channel_data = open->addAction(QStringLiteral("Channel Data"));
+    QMenu *open = m_file_menu->addMenu(tr("Open"));
+    QAction *open_channel_data
+            = open->addAction(ui_text::Shown(File_Kind_Name(FileKind::ChannelData)));
     open_channel_data->setObjectName(QStringLiteral("PMOpenChannelData"));
     connect(open_channel_data, &QAction::triggered, this,
             [this] { OpenDataClick(FileKind::ChannelData); });
-    connect(open->addAction(QStringLiteral("Default")), &QAction::triggered, this,
-            [this] { OpenDataClick(FileKind::Default); });
+    connect(open->addAction(ui_text::Shown(File_Kind_Name(FileKind::Default))), &QAction::triggered,
+            this, [this] { OpenDataClick(FileKind::Default); });
 
-    QMenu *last = m_file_menu->addMenu(QStringLiteral("Last Files"));
+    QMenu *last = m_file_menu->addMenu(tr("Last Files"));
     for (int i = 0; i < 3; ++i) {
         m_recent[static_cast<std::size_t>(i)] = last->addAction(QString());
         connect(m_recent[static_cast<std::size_t>(i)], &QAction::triggered, this,
@@ -197,34 +198,34 @@ void TFormMain::Build_File_Menu()
             last->addSeparator();
     }
 
-    QMenu *read = m_file_menu->addMenu(QStringLiteral("Read from receiver"));
-    connect(read->addAction(QStringLiteral("Channel Data")), &QAction::triggered, this,
-            [this] { ReadDataClick(FileKind::ChannelData); });
-    connect(read->addAction(QStringLiteral("Default")), &QAction::triggered, this,
-            [this] { ReadDataClick(FileKind::Default); });
+    QMenu *read = m_file_menu->addMenu(tr("Read from receiver"));
+    connect(read->addAction(ui_text::Shown(File_Kind_Name(FileKind::ChannelData))),
+            &QAction::triggered, this, [this] { ReadDataClick(FileKind::ChannelData); });
+    connect(read->addAction(ui_text::Shown(File_Kind_Name(FileKind::Default))), &QAction::triggered,
+            this, [this] { ReadDataClick(FileKind::Default); });
     m_file_menu->addSeparator();
 
-    m_save = m_file_menu->addAction(QStringLiteral("Save"));
+    m_save = m_file_menu->addAction(tr("Save"));
     m_save->setObjectName(QStringLiteral("PMSave"));
     m_save->setShortcut(QKeySequence::Save);
     m_save->setShortcutContext(Qt::ApplicationShortcut);
     addAction(m_save);
     connect(m_save, &QAction::triggered, this, &TFormMain::PMSaveClick);
 
-    QMenu *save_as = m_file_menu->addMenu(QStringLiteral("Save as..."));
+    QMenu *save_as = m_file_menu->addMenu(tr("Save as..."));
     m_save_as = save_as->menuAction();
     m_save_as->setObjectName(QStringLiteral("PMSaveAs"));
-    connect(save_as->addAction(QStringLiteral("Save To Channel Data")), &QAction::triggered, this,
+    connect(save_as->addAction(tr("Save To Channel Data")), &QAction::triggered, this,
             [this] { Save_DataClick(FileKind::ChannelData); });
-    connect(save_as->addAction(QStringLiteral("Save To Default")), &QAction::triggered, this,
+    connect(save_as->addAction(tr("Save To Default")), &QAction::triggered, this,
             [this] { Save_DataClick(FileKind::Default); });
 
-    m_write = m_file_menu->addAction(QStringLiteral("Write into receiver"));
+    m_write = m_file_menu->addAction(tr("Write into receiver"));
     m_write->setObjectName(QStringLiteral("PMWrite"));
     m_write->setEnabled(false);
     connect(m_write, &QAction::triggered, this, &TFormMain::PMWriteClick);
     m_file_menu->addSeparator();
-    QAction *exit = m_file_menu->addAction(QStringLiteral("Exit"));
+    QAction *exit = m_file_menu->addAction(tr("Exit"));
     exit->setObjectName(QStringLiteral("PMExit"));
     connect(exit, &QAction::triggered, this, &TFormMain::close);
 }

@@ -48,7 +48,7 @@ void TFormMain::LB_S_FAVDblClick()
     // Marked before the dialog runs, so a cancelled rename still counts as a change.
     m_view.Data_Modified = true;
     // The step takes the caption of the group's dialog: no menu command opens it.
-    Record_Step(QStringLiteral("Change favor name"), [&] {
+    Record_Step(TFormEditFAV::tr("Change favor name"), [&] {
         TFormEditFAV dialog(m_ui, *m_db, group, lists.fav_lines[static_cast<std::size_t>(group)],
                             list->item(group), this);
         dialog.exec();

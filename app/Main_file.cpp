@@ -6,6 +6,7 @@
 
 #include "app/Face.h"
 #include "app/menu_position.h"
+#include "translations/ui_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -74,7 +75,7 @@ void TFormMain::Save_DataClick(FileKind target_kind)
 
 std::shared_ptr<void> TFormMain::Please_Wait(const char *text)
 {
-    return std::make_shared<Please_Wait_Window>(this, QString::fromUtf8(text));
+    return std::make_shared<Please_Wait_Window>(this, ui_text::Shown(text));
 }
 
 void TFormMain::Show_Version(bool shown, const QString &text)

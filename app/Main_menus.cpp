@@ -9,6 +9,7 @@
 
 #include "dialogs/EditProg.h"
 #include "dialogs/run_tp_dialog.h"
+#include "translations/ui_text.h"
 #include "views/context_menus.h"
 #include "views/structural_edits.h"
 #include "views/ui_services.h"
@@ -30,14 +31,11 @@ public:
         , m_ui(ui)
     {}
 
-    void Show_Error(const char *text) override
-    {
-        m_ui.Error_Box(m_window, QString::fromUtf8(text));
-    }
+    void Show_Error(const char *text) override { m_ui.Error_Box(m_window, ui_text::Shown(text)); }
 
     bool Confirm(const char *text) override
     {
-        return m_ui.Ask_Yes(m_window, QString::fromUtf8(text), Ui_Services::Buttons::YesNo);
+        return m_ui.Ask_Yes(m_window, ui_text::Shown(text), Ui_Services::Buttons::YesNo);
     }
 
     void Run_New_Tp_Dialog(int slot, int satellite, int tp_number) override
@@ -60,7 +58,7 @@ private:
 
 void Set_Caption(QAction *action, const char *caption)
 {
-    action->setText(QString::fromUtf8(caption));
+    action->setText(ui_text::Shown(caption));
 }
 
 void Apply_Program_Menu(const ProgramMenu &menu, QAction *change, QAction *add, QAction *remove)

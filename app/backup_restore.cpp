@@ -6,6 +6,7 @@
 
 #include "dbase/backups.h"
 #include "dbase/database_restore.h"
+#include "translations/ui_text.h"
 #include "views/main_views.h"
 #include "views/ui_services.h"
 
@@ -15,32 +16,33 @@
 namespace orvane {
 namespace {
 
-constexpr const char *kRestoreTitle = "Restore a backup";
-constexpr const char *kRestoreText = "Backups of replaced database files in %1, newest first. "
-                                     "The chosen one goes back into the file it was taken from; "
-                                     "save it to keep it.";
-constexpr const char *kRestoreTargetTitle = "Restore the backup into...";
-constexpr const char *kNotADatabase = "not a database file";
+constexpr const char *kRestoreTitle = ORVANE_TEXT("Orvane", "Restore a backup");
+constexpr const char *kRestoreText
+        = ORVANE_TEXT("Orvane", "Backups of replaced database files in %1, newest first. The "
+                                "chosen one goes back into the file it was taken from; save it "
+                                "to keep it.");
+constexpr const char *kRestoreTargetTitle = ORVANE_TEXT("Orvane", "Restore the backup into...");
+constexpr const char *kNotADatabase = ORVANE_TEXT("Orvane", "not a database file");
 
 // The backups as the restore list shows them: time, the file each was taken from (its name only
 // when the backup does not record where it was), kind and programs.
 Ui_Services::RowChoice Backup_Choice(const QString &folder, const std::vector<BackupFile> &backups)
 {
     Ui_Services::RowChoice choice;
-    choice.title = QString::fromUtf8(kRestoreTitle);
-    choice.text = QString::fromUtf8(kRestoreText).arg(folder);
-    choice.columns = {QStringLiteral("Time"), QStringLiteral("File"), QStringLiteral("Kind"),
-                      QStringLiteral("TV"), QStringLiteral("Radio")};
+    choice.title = ui_text::Shown(kRestoreTitle);
+    choice.text = ui_text::Shown(kRestoreText).arg(folder);
+    choice.columns = {FileCommands::tr("Time"), FileCommands::tr("File"), FileCommands::tr("Kind"),
+                      FileCommands::tr("TV"), FileCommands::tr("Radio")};
     for (const BackupFile &backup : backups) {
         const DatabaseSummary summary = Summarise_Database_File(backup.path);
         const std::string &file = backup.origin.empty() ? backup.file_name : backup.origin;
         QStringList row{QString::fromStdString(Stamp_Text(backup.stamp)),
                         QFile::decodeName(file.c_str())};
         if (summary.outcome)
-            row << QString::fromLatin1(File_Kind_Name(summary.kind))
+            row << ui_text::Shown(File_Kind_Name(summary.kind))
                 << QString::number(summary.programs.tv) << QString::number(summary.programs.radio);
         else
-            row << QString::fromUtf8(kNotADatabase) << QString() << QString();
+            row << ui_text::Shown(kNotADatabase) << QString() << QString();
         choice.rows << row;
     }
     return choice;
@@ -103,7 +105,7 @@ bool FileCommands::Open_Restore_Target(const QString &path)
 void FileCommands::Restore_Content(const ChannelDatabase &backup)
 {
     bool changed = false;
-    m_host.Record_Step(QString::fromUtf8(kRestoreTitle),
+    m_host.Record_Step(ui_text::Shown(kRestoreTitle),
                        [&] { changed = Restore_Database_Content(m_db, backup); });
     m_view.Data_Modified = m_view.Data_Modified || changed;
     Update_Version_Panel();

@@ -6,12 +6,10 @@ namespace orvane {
 namespace {
 
 constexpr std::array<const char *, CheckFindingsModel::Column_Count> kColumnTitles{
-        "Severity", "Table", "Entry", "Text"};
-
-QString Counted(int count, const char *one, const char *many)
-{
-    return QStringLiteral("%1 %2").arg(count).arg(QString::fromUtf8(count == 1 ? one : many));
-}
+        QT_TRANSLATE_NOOP("orvane::CheckFindingsModel", "Severity"),
+        QT_TRANSLATE_NOOP("orvane::CheckFindingsModel", "Table"),
+        QT_TRANSLATE_NOOP("orvane::CheckFindingsModel", "Entry"),
+        QT_TRANSLATE_NOOP("orvane::CheckFindingsModel", "Text")};
 
 bool Same_Entry(const CheckFinding &a, const CheckFinding &b)
 {
@@ -24,11 +22,11 @@ QString Severity_Text(Severity severity)
 {
     switch (severity) {
     case Severity::Error:
-        return QStringLiteral("Error");
+        return CheckFindingsModel::tr("Error");
     case Severity::Warning:
-        return QStringLiteral("Warning");
+        return CheckFindingsModel::tr("Warning");
     default:
-        return QStringLiteral("Information");
+        return CheckFindingsModel::tr("Information");
     }
 }
 
@@ -36,27 +34,34 @@ QString Table_Text(CheckTable table)
 {
     switch (table) {
     case CheckTable::Satellites:
-        return QStringLiteral("Satellites");
+        return CheckFindingsModel::tr("Satellites");
     case CheckTable::Sat_Transponders:
-        return QStringLiteral("Satellite transponders");
+        return CheckFindingsModel::tr("Satellite transponders");
     case CheckTable::Ter_Transponders:
-        return QStringLiteral("Terrestrial transponders");
+        return CheckFindingsModel::tr("Terrestrial transponders");
     case CheckTable::Programs:
-        return QStringLiteral("Programs");
+        return CheckFindingsModel::tr("Programs");
     case CheckTable::Audio_Tracks:
-        return QStringLiteral("Audio tracks");
+        return CheckFindingsModel::tr("Audio tracks");
     case CheckTable::Favourite_Groups:
-        return QStringLiteral("Favourite groups");
+        return CheckFindingsModel::tr("Favourite groups");
     default:
-        return QStringLiteral("Counts");
+        return CheckFindingsModel::tr("Counts");
     }
 }
 
 QString Findings_Summary(const CheckReport &report)
 {
-    return Counted(report.count(Severity::Error), "error", "errors") + QStringLiteral(", ")
-           + Counted(report.count(Severity::Warning), "warning", "warnings") + QStringLiteral(", ")
-           + Counted(report.count(Severity::Info), "information", "information");
+    const int errors = report.count(Severity::Error);
+    const int warnings = report.count(Severity::Warning);
+    const int information = report.count(Severity::Info);
+    const QString separator = CheckFindingsModel::tr(", ");
+    return (errors == 1 ? CheckFindingsModel::tr("%n error", nullptr, errors)
+                        : CheckFindingsModel::tr("%n errors", nullptr, errors))
+           + separator
+           + (warnings == 1 ? CheckFindingsModel::tr("%n warning", nullptr, warnings)
+                            : CheckFindingsModel::tr("%n warnings", nullptr, warnings))
+           + separator + CheckFindingsModel::tr("%n information", nullptr, information);
 }
 
 void CheckFindingsModel::Set_Findings(const CheckReport &report, const NameText &names)
@@ -138,7 +143,7 @@ QVariant CheckFindingsModel::headerData(int section, Qt::Orientation orientation
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0
         || section >= Column_Count)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return QString::fromUtf8(kColumnTitles[static_cast<std::size_t>(section)]);
+    return tr(kColumnTitles[static_cast<std::size_t>(section)]);
 }
 
 } // namespace orvane

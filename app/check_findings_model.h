@@ -6,6 +6,7 @@
 
 #include "dbase/database_check.h"
 #include "dbase/name_text.h"
+#include "translations/text_mark.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -15,10 +16,10 @@
 namespace orvane {
 
 namespace check_text {
-constexpr const char *kWindowTitle = "Check database";
-constexpr const char *kRemoveDuplicates = "Remove duplicate programs";
-constexpr const char *kDeleteEmptyTps = "Delete all empty transponders";
-constexpr const char *kClose = "Close";
+constexpr const char *kWindowTitle = ORVANE_TEXT("Orvane", "Check database");
+constexpr const char *kRemoveDuplicates = ORVANE_TEXT("Orvane", "Remove duplicate programs");
+constexpr const char *kDeleteEmptyTps = ORVANE_TEXT("Orvane", "Delete all empty transponders");
+constexpr const char *kClose = ORVANE_TEXT("Orvane", "Close");
 } // namespace check_text
 
 QString Severity_Text(Severity severity);

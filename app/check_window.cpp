@@ -1,6 +1,7 @@
 #include "app/check_window.h"
 
 #include "app/check_findings_model.h"
+#include "translations/ui_text.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -24,7 +25,7 @@ namespace {
 QString Remove_Duplicates_Caption(int count)
 {
     if (count <= 0)
-        return QString::fromUtf8(check_text::kRemoveDuplicates);
+        return ui_text::Shown(check_text::kRemoveDuplicates);
     return count == 1 ? CheckWindow::tr("Remove %n duplicate program", nullptr, count)
                       : CheckWindow::tr("Remove %n duplicate programs", nullptr, count);
 }
@@ -32,7 +33,7 @@ QString Remove_Duplicates_Caption(int count)
 QString Delete_Empty_Caption(int count)
 {
     if (count <= 0)
-        return QString::fromUtf8(check_text::kDeleteEmptyTps);
+        return ui_text::Shown(check_text::kDeleteEmptyTps);
     return count == 1 ? CheckWindow::tr("Delete %n empty transponder", nullptr, count)
                       : CheckWindow::tr("Delete %n empty transponders", nullptr, count);
 }
@@ -45,9 +46,11 @@ const QString kAtLimitStyle = QStringLiteral("QProgressBar::chunk { background-c
 // The detail names the fullest satellite or group, in the names' character set.
 QString Gauge_Caption(const CapacityGauge &gauge, const NameText &names)
 {
-    QString caption = QString::fromStdString(gauge.name);
+    QString caption = ui_text::Shown(gauge.name);
     if (!gauge.detail.empty())
-        caption += QStringLiteral(" (%1)").arg(QString::fromStdString(names.Text_Of(gauge.detail)));
+        caption += QStringLiteral(" (%1)").arg(
+                ui_text::Shown_Pieces(QString::fromStdString(names.Text_Of(gauge.detail)),
+                                      {kTerrestrialGroup, kTvPart, kRadioPart}));
     return caption;
 }
 
@@ -109,7 +112,7 @@ CheckWindow::CheckWindow(QWidget *parent)
 {
     qRegisterMetaType<CheckFinding>();
     setObjectName(QStringLiteral("Check_Window"));
-    setWindowTitle(QString::fromUtf8(check_text::kWindowTitle));
+    setWindowTitle(ui_text::Shown(check_text::kWindowTitle));
 
     auto *layout = new QVBoxLayout(this);
     m_gauge_layout = new QGridLayout;
@@ -133,7 +136,7 @@ void CheckWindow::Build_Buttons(QBoxLayout &layout)
     auto *buttons = new QHBoxLayout;
     m_remove_duplicates = new QPushButton;
     m_delete_empty = new QPushButton;
-    m_close = new QPushButton(QString::fromUtf8(check_text::kClose));
+    m_close = new QPushButton(ui_text::Shown(check_text::kClose));
     buttons->addWidget(m_remove_duplicates);
     buttons->addWidget(m_delete_empty);
     buttons->addStretch(1);

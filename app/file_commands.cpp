@@ -76,7 +76,7 @@ RecentFiles FileCommands::Prepare_File_Menu()
 void FileCommands::OpenDataClick(FileKind kind)
 {
     const QString path = m_ui.Open_File_Name(m_host.Dialog_Parent(),
-                                             QString::fromUtf8(app_text::kOpenDialogTitle));
+                                             ui_text::Shown(app_text::kOpenDialogTitle));
     if (!path.isEmpty())
         Open_Database_File(path, kind);
 }
@@ -87,7 +87,7 @@ void FileCommands::Open_Recent_File(const QString &path)
     if (path.isEmpty())
         return;
     if (!QFileInfo::exists(path)) {
-        m_ui.Error_Box(m_host.Dialog_Parent(), QString::fromUtf8(msg::kFileInexistent));
+        m_ui.Error_Box(m_host.Dialog_Parent(), ui_text::Shown(msg::kFileInexistent));
         const RecentFiles recent = Read_Recent_Files(m_paths.settings_file);
         const auto *const at = std::find(recent.names.begin(), recent.names.end(), path);
         if (at != recent.names.end())
@@ -111,7 +111,7 @@ bool FileCommands::Open_Database_File(const QString &path, FileKind kind)
     const Outcome checked = Check_Database_File(Local_Path(path), Expected_Size_For(kind));
     if (Has_Unsaved_Changes()) {
         if (!checked) {
-            m_ui.Error_Box(m_host.Dialog_Parent(), QString::fromStdString(checked.message));
+            m_ui.Error_Box(m_host.Dialog_Parent(), Shown_Database_Message(checked.message));
             return false;
         }
         if (!Changes_May_Be_Dropped())
@@ -122,7 +122,7 @@ bool FileCommands::Open_Database_File(const QString &path, FileKind kind)
 
 bool FileCommands::Changes_May_Be_Dropped()
 {
-    return m_ui.Ask_Yes(m_host.Dialog_Parent(), QString::fromUtf8(app_text::kOpenQuestion),
+    return m_ui.Ask_Yes(m_host.Dialog_Parent(), ui_text::Shown(app_text::kOpenQuestion),
                         Ui_Services::Buttons::YesCancel);
 }
 
@@ -135,7 +135,7 @@ bool FileCommands::Open_Checked_File(const QString &path, FileKind kind, const O
     m_current_file = path;
     Reset_Views();
     if (!checked) {
-        m_ui.Error_Box(m_host.Dialog_Parent(), QString::fromStdString(checked.message));
+        m_ui.Error_Box(m_host.Dialog_Parent(), Shown_Database_Message(checked.message));
         return false;
     }
     Outcome outcome;
@@ -149,7 +149,7 @@ bool FileCommands::Open_Checked_File(const QString &path, FileKind kind, const O
         }
     }
     if (!outcome) {
-        m_ui.Error_Box(m_host.Dialog_Parent(), QString::fromStdString(outcome.message));
+        m_ui.Error_Box(m_host.Dialog_Parent(), Shown_Database_Message(outcome.message));
         return false;
     }
     m_host.Database_Opened();
@@ -160,7 +160,7 @@ bool FileCommands::Open_Checked_File(const QString &path, FileKind kind, const O
 void FileCommands::Show_Opened_Database(const QString &path)
 {
     m_view.Data_Loaded = true;
-    m_host.Show_File_Label(QString::fromUtf8(app_text::kOpenedLabel) + QFileInfo(path).fileName());
+    m_host.Show_File_Label(ui_text::Shown(app_text::kOpenedLabel) + QFileInfo(path).fileName());
     m_views.Show_All_Lists();
     m_host.Show_Lists();
 }
@@ -185,7 +185,7 @@ std::unique_ptr<ChannelDatabase> FileCommands::Open_Database_Copy(const QString 
                                     Kind_For_File_Size(File_Size(local), FileKind::ChannelData));
     }
     if (!opened) {
-        m_ui.Error_Box(m_host.Dialog_Parent(), QString::fromStdString(opened.message));
+        m_ui.Error_Box(m_host.Dialog_Parent(), Shown_Database_Message(opened.message));
         return nullptr;
     }
     return copy;
@@ -212,9 +212,9 @@ void FileCommands::Store_Recent_Files(const RecentFiles &recent)
 {
     if (!Write_Recent_Files(m_paths.settings_file, recent))
         m_ui.Error_Box(m_host.Dialog_Parent(),
-                       QString::fromStdString(
-                               msg::Save_Failed(Local_Path(m_paths.settings_file),
-                                                "The list of last files can not be stored.")));
+                       Shown_Database_Message(msg::Save_Failed(
+                               Local_Path(m_paths.settings_file),
+                               tr("The list of last files can not be stored.").toStdString())));
 }
 
 bool FileCommands::Save_To(const QString &target)
@@ -227,7 +227,7 @@ bool FileCommands::Save_To(const QString &target)
                                      Local_Path(m_paths.backups_folder));
     }
     if (!outcome) {
-        m_ui.Error_Box(m_host.Dialog_Parent(), QString::fromStdString(outcome.message));
+        m_ui.Error_Box(m_host.Dialog_Parent(), Shown_Database_Message(outcome.message));
         return false;
     }
     m_view.Data_Modified = false;
@@ -249,11 +249,11 @@ void FileCommands::PMSaveClick()
 // the user agreed to replace it. Empty when nothing should be written.
 QString FileCommands::Ask_Target(const char *title)
 {
-    QString target = m_ui.Save_File_Name(m_host.Dialog_Parent(), QString::fromUtf8(title));
+    QString target = m_ui.Save_File_Name(m_host.Dialog_Parent(), ui_text::Shown(title));
     if (target.isEmpty())
         return {};
     if (QFileInfo::exists(target)
-        && !m_ui.Ask_Yes(m_host.Dialog_Parent(), QString::fromUtf8(app_text::kOverwriteQuestion),
+        && !m_ui.Ask_Yes(m_host.Dialog_Parent(), ui_text::Shown(app_text::kOverwriteQuestion),
                          Ui_Services::Buttons::YesCancel))
         return {};
     return target;
@@ -269,7 +269,7 @@ void FileCommands::Save_DataClick(FileKind target_kind)
     // A failed save leaves the loaded database and its file as they were.
     if (target.isEmpty() || !Save_To(target))
         return;
-    m_host.Show_File_Label(QString::fromUtf8(app_text::kSavedLabel) + QFileInfo(target).fileName());
+    m_host.Show_File_Label(ui_text::Shown(app_text::kSavedLabel) + QFileInfo(target).fileName());
     m_current_file = target;
     Open_Database_File(target, target_kind);
 }
@@ -316,9 +316,10 @@ bool FileCommands::Write_Despite_Errors()
     if (errors == 0)
         return true;
     const QString question
-            = QStringLiteral("The database has %1 %2. Write into the receiver anyway?")
-                      .arg(errors)
-                      .arg(errors == 1 ? QStringLiteral("error") : QStringLiteral("errors"));
+            = errors == 1 ? tr("The database has %n error. Write into the receiver anyway?",
+                               nullptr, errors)
+                          : tr("The database has %n errors. Write into the receiver anyway?",
+                               nullptr, errors);
     return m_ui.Ask_Yes(m_host.Dialog_Parent(), question, Ui_Services::Buttons::YesCancel);
 }
 
@@ -338,7 +339,7 @@ bool FileCommands::Close_Allowed()
     if (m_busy)
         return false;
     if (Has_Unsaved_Changes()
-        && !m_ui.Ask_Yes(m_host.Dialog_Parent(), QString::fromUtf8(app_text::kExitQuestion),
+        && !m_ui.Ask_Yes(m_host.Dialog_Parent(), ui_text::Shown(app_text::kExitQuestion),
                          Ui_Services::Buttons::YesCancel))
         return false;
     QFile::remove(m_paths.working_copy); // FormClose

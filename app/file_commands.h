@@ -10,6 +10,7 @@
 #include "app/recent_files.h"
 #include "dbase/channel_database.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -75,6 +76,8 @@ public:
 
 class FileCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(FileCommands)
+
 public:
     FileCommands(Ui_Services &ui, FileCommandHost &host, MainViews &views, MainPaths paths);
 

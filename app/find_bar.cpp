@@ -14,10 +14,10 @@ FindBar::FindBar(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Find_Bar"));
-    auto *caption = new QLabel(QStringLiteral("Find:"));
+    auto *caption = new QLabel(tr("Find:"));
     m_edit = new QLineEdit;
     m_edit->setObjectName(QStringLiteral("Edit_Find"));
-    m_edit->setPlaceholderText(QStringLiteral("Name, service id, PID or frequency"));
+    m_edit->setPlaceholderText(tr("Name, service id, PID or frequency"));
     m_edit->setClearButtonEnabled(true);
     m_edit->installEventFilter(this);
     caption->setBuddy(m_edit);
@@ -25,7 +25,7 @@ FindBar::FindBar(QWidget *parent)
     m_status->setObjectName(QStringLiteral("Label_Find"));
     m_close = new QToolButton;
     m_close->setObjectName(QStringLiteral("Find_Close"));
-    m_close->setText(QStringLiteral("Close"));
+    m_close->setText(tr("Close"));
     m_close->setAutoRaise(true);
     m_close->setFocusPolicy(Qt::NoFocus);
 
@@ -50,7 +50,7 @@ void FindBar::Open()
 
 void FindBar::Show_Position(int position, int count, const QString &note)
 {
-    QString text = QStringLiteral("%1 of %2").arg(position + 1).arg(count);
+    QString text = tr("%1 of %2").arg(position + 1).arg(count);
     if (!note.isEmpty())
         text += QStringLiteral("   ") + note;
     m_status->setText(text);

@@ -3,6 +3,7 @@
 #include "link/Upgrade.h"
 #include "link/link_texts.h"
 #include "link/upgrade_texts.h"
+#include "translations/ui_text.h"
 #include "views/ui_services.h"
 
 #include <QLineEdit>
@@ -28,7 +29,7 @@ QString Failure_Report(TFormUpgrade &dialog)
 {
     if (!dialog.Link_Running())
         return {};
-    return QString::fromUtf8(link_text::kUpdateFailed) + QStringLiteral("\r\r")
+    return ui_text::Shown(link_text::kUpdateFailed) + QStringLiteral("\r\r")
            + dialog.state_line()->text();
 }
 
@@ -85,7 +86,7 @@ std::unique_ptr<TFormUpgrade> LinkTransfers::Show_Link_Dialog(const char *captio
     auto dialog = std::make_unique<TFormUpgrade>(
             m_window,
             [this](QWidget *parent, const QString &text) { m_ui.Error_Box(parent, text); });
-    dialog->Show_For_Transfer(QString::fromUtf8(caption));
+    dialog->Show_For_Transfer(ui_text::Shown(caption));
     emit linkDialogShown(dialog.get());
     return dialog;
 }

@@ -4,6 +4,8 @@
 
 #include "app/list_binding.h"
 
+#include "translations/ui_text.h"
+#include "views/captions.h"
 #include "views/grid_delegate.h"
 #include "views/grid_model.h"
 #include "views/key_events.h"
@@ -20,6 +22,15 @@
 
 namespace orvane {
 namespace {
+
+// An info pane line with its captions in the user's language; the names and numbers stay.
+QString Shown_Info_Line(const std::string &line)
+{
+    using namespace caption;
+    return ui_text::Shown_Pieces(line, {kInfoSat, kInfoTp, kInfoName, kInfoVid, kInfoAud, kInfoPcr,
+                                        kInfoFree, kInfoEncrypt, kInfoLockYes, kInfoLockNot,
+                                        kInfoSkipYes, kInfoSkipNot});
+}
 
 unsigned Grid_Bit(GridId grid)
 {
@@ -272,7 +283,7 @@ void ListBinding::Refill_Info_List()
                 = m_views.page(page == &m_sat_page ? kSatellitesPage : kTerrestrialPage);
         page->info->clear();
         for (const std::string &line : lists.info_lines)
-            page->info->addItem(QString::fromStdString(line));
+            page->info->addItem(Shown_Info_Line(line));
     }
 }
 

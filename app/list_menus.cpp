@@ -1,6 +1,7 @@
 #include "app/list_menus.h"
 
 #include "app/resources/resource_names.h"
+#include "translations/ui_text.h"
 #include "views/captions.h"
 
 #include <QAction>
@@ -12,7 +13,7 @@ namespace {
 
 QAction *Add_Item(QMenu *menu, const char *caption, const char *image = nullptr)
 {
-    QAction *action = menu->addAction(QString::fromUtf8(caption));
+    QAction *action = menu->addAction(ui_text::Shown(caption));
     if (image)
         action->setIcon(QIcon(QString::fromLatin1(image)));
     return action;
@@ -33,9 +34,9 @@ void Build_Sate_Menu(ListMenus &menus, QWidget *parent)
     menus.Show_Act_Sat = Add_Item(menus.PM_Sate, caption::kShowActiveSatellites);
     menus.Change_Sat = Add_Item(menus.PM_Sate, caption::kChangeSat, resource::kMenuChange);
     // The other orders of the satellite list are not offered: the lists keep slot order.
-    menus.ViewSortedby1 = menus.PM_Sate->addMenu(QString::fromUtf8(caption::kViewSortedBy));
+    menus.ViewSortedby1 = menus.PM_Sate->addMenu(ui_text::Shown(caption::kViewSortedBy));
     for (const char *order : {caption::kSortOriginal, caption::kSortLongitude, caption::kSortNames})
-        menus.ViewSortedby1->addAction(QString::fromUtf8(order))->setEnabled(false);
+        menus.ViewSortedby1->addAction(ui_text::Shown(order))->setEnabled(false);
     menus.ViewSortedby1->setEnabled(false);
 }
 
@@ -43,7 +44,7 @@ void Build_Tp_Menu(ListMenus &menus, QWidget *parent)
 {
     menus.PM_TP = new QMenu(parent);
     menus.Change_Tp = Add_Item(menus.PM_TP, caption::kChangeTp, resource::kMenuChange);
-    menus.New = menus.PM_TP->addMenu(QString::fromUtf8(caption::kNew));
+    menus.New = menus.PM_TP->addMenu(ui_text::Shown(caption::kNew));
     menus.New_Tp = Add_Item(menus.New, caption::kNewTpInitial);
     menus.New_Tp_Tv = Add_Item(menus.New, caption::kNewTpTv);
     menus.New_Tp_Radio = Add_Item(menus.New, caption::kNewTpRadio);

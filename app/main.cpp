@@ -9,6 +9,7 @@
 #include "app/resources/resource_names.h"
 #include "app/single_instance.h"
 #include "app/start_options.h"
+#include "app/ui_language.h"
 #include "views/ui_services.h"
 
 #include "orvane_version.h"
@@ -52,6 +53,18 @@ int Answer_Without_Window(int argc, char *argv[], const orvane::StartOptions &op
     return orvane::kStartUsageError;
 }
 
+// The desktop's language, or the one --lang named; a language without a catalogue leaves the
+// window English, which only a named one is told about.
+void Set_Language(QApplication &app, const QString &language)
+{
+    const QLocale locale = orvane::Ui_Locale(language);
+    const QStringList folders = orvane::Translation_Folders(orvane::Default_Bin_Folders());
+    if (!orvane::Install_Translations(app, locale, folders) && !language.isEmpty()
+        && locale.language() != QLocale::English)
+        std::fprintf(stderr, "orvane: no translation for %s, the window stays English.\n",
+                     qUtf8Printable(language));
+}
+
 QStringList Raw_Arguments(int argc, char *argv[])
 {
     QStringList arguments;
@@ -70,6 +83,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     Set_Application_Names();
+    Set_Language(app, options.language);
     QIcon icon(QString::fromLatin1(orvane::resource::kIcon256));
     icon.addFile(QString::fromLatin1(orvane::resource::kIcon48));
     QApplication::setWindowIcon(icon);

@@ -1,5 +1,7 @@
 #include "app/main_layout.h"
 
+#include "translations/ui_text.h"
+
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -241,14 +243,17 @@ PageWidgets Build_Satellites_Page()
     w.radio = Make_Program_Grid("SG_S_Radio");
     w.fav = Make_List("LB_S_FAV", 14, 16, true);
     w.info = Make_List("LB_S_Info", 12, 15, false);
-    w.columns->addWidget(Make_Column({Make_Box(QStringLiteral("Satellites:"), w.sat),
-                                      Make_Box(QStringLiteral("Info:"), w.info)},
-                                     {180}));
-    w.columns->addWidget(Make_Column({Make_Box(QStringLiteral("Transponder:"), w.tp),
-                                      Make_Box(QStringLiteral("FAV:"), w.fav)},
-                                     {285}));
-    w.columns->addWidget(Make_Box(QStringLiteral("TV Channels:"), w.tv));
-    w.columns->addWidget(Make_Box(QStringLiteral("Radio Channels:"), w.radio));
+    w.columns->addWidget(
+            Make_Column({Make_Box(ui_text::Shown(ORVANE_TEXT("Orvane", "Satellites:")), w.sat),
+                         Make_Box(ui_text::Shown(ORVANE_TEXT("Orvane", "Info:")), w.info)},
+                        {180}));
+    w.columns->addWidget(
+            Make_Column({Make_Box(ui_text::Shown(ORVANE_TEXT("Orvane", "Transponder:")), w.tp),
+                         Make_Box(ui_text::Shown(ORVANE_TEXT("Orvane", "FAV:")), w.fav)},
+                        {285}));
+    w.columns->addWidget(Make_Box(ui_text::Shown(ORVANE_TEXT("Orvane", "TV Channels:")), w.tv));
+    w.columns->addWidget(
+            Make_Box(ui_text::Shown(ORVANE_TEXT("Orvane", "Radio Channels:")), w.radio));
     new ProgramListsShare(w.columns, 2, 253);
     Reset_Panel_Widths(w, true);
     return w;
@@ -263,12 +268,14 @@ PageWidgets Build_Terrestrial_Page()
     w.radio = Make_Program_Grid("SG_T_Radio");
     w.fav = Make_List("LB_T_FAV", 14, 16, true);
     w.info = Make_List("LB_T_Info", 12, 15, false);
-    w.columns->addWidget(Make_Column({Make_Box(QStringLiteral("Transponder:"), w.tp),
-                                      Make_Box(QStringLiteral("FAV:"), w.fav),
-                                      Make_Box(QStringLiteral("Info:"), w.info)},
-                                     {160, 110}));
-    w.columns->addWidget(Make_Box(QStringLiteral("TV Channels:"), w.tv));
-    w.columns->addWidget(Make_Box(QStringLiteral("Radio Channels:"), w.radio));
+    w.columns->addWidget(
+            Make_Column({Make_Box(ui_text::Shown(ORVANE_TEXT("Orvane", "Transponder:")), w.tp),
+                         Make_Box(ui_text::Shown(ORVANE_TEXT("Orvane", "FAV:")), w.fav),
+                         Make_Box(ui_text::Shown(ORVANE_TEXT("Orvane", "Info:")), w.info)},
+                        {160, 110}));
+    w.columns->addWidget(Make_Box(ui_text::Shown(ORVANE_TEXT("Orvane", "TV Channels:")), w.tv));
+    w.columns->addWidget(
+            Make_Box(ui_text::Shown(ORVANE_TEXT("Orvane", "Radio Channels:")), w.radio));
     auto *empty = new QWidget; // Panel1: the window colour to the right
     empty->setObjectName(QStringLiteral("Panel1"));
     w.columns->addWidget(empty);

@@ -2,6 +2,8 @@
 
 #include "orvane_version.h"
 
+#include <QRegularExpression>
+
 namespace orvane {
 
 namespace {
@@ -12,6 +14,22 @@ constexpr const char *kQtValueOptions
         = " platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon"
           " qwindowtitle geometry title display name style stylesheet session ";
 constexpr const char *kQtFlags = " reverse widgetcount nograb dograb sync ";
+
+// A language as locales name it: "de", "pt_BR", "zh_CN"; never an option or a path.
+bool Is_Language_Name(const QString &name)
+{
+    static const QRegularExpression kName(QStringLiteral("^[a-z]{2,3}([_-][A-Za-z0-9]{2,8})*$"));
+    return kName.match(name).hasMatch();
+}
+
+// An answer without a window: help, version or wrong usage.
+StartOptions Answer(StartOptions::Action action, const QString &error = {})
+{
+    StartOptions options;
+    options.action = action;
+    options.error = error;
+    return options;
+}
 
 bool Listed(const char *names, const QString &name)
 {
@@ -26,6 +44,7 @@ StartOptions Parse_Start_Options(const QStringList &arguments)
     using Action = StartOptions::Action;
     bool only_files = false;
     QStringList files;
+    QString language;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         if (only_files || argument.size() < 2 || !argument.startsWith(u'-')) {
@@ -37,9 +56,15 @@ StartOptions Parse_Start_Options(const QStringList &arguments)
             continue;
         }
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
-            return {Action::Help, {}, {}};
+            return Answer(Action::Help);
         if (argument == QLatin1String("--version") || argument == QLatin1String("-v"))
-            return {Action::Version, {}, {}};
+            return Answer(Action::Version);
+        if (argument == QLatin1String("--lang") || argument.startsWith(QLatin1String("--lang="))) {
+            language = argument.contains(u'=') ? argument.section(u'=', 1) : arguments.value(++i);
+            if (!Is_Language_Name(language))
+                return Answer(Action::Wrong, QStringLiteral("--lang needs a language such as de"));
+            continue;
+        }
         // Qt reads "--style=x" as "-style x" does.
         const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1)
                                      .section(u'=', 0, 0);
@@ -47,12 +72,12 @@ StartOptions Parse_Start_Options(const QStringList &arguments)
             if (!argument.contains(u'='))
                 ++i;
         } else if (!Listed(kQtFlags, name)) {
-            return {Action::Wrong, {}, QStringLiteral("unknown option %1").arg(argument)};
+            return Answer(Action::Wrong, QStringLiteral("unknown option %1").arg(argument));
         }
     }
     if (files.size() > 1)
-        return {Action::Wrong, {}, QStringLiteral("one FILE at most, not %1").arg(files.size())};
-    return {Action::Run, files.value(0), {}};
+        return Answer(Action::Wrong, QStringLiteral("one FILE at most, not %1").arg(files.size()));
+    return {Action::Run, files.value(0), {}, language};
 }
 
 QString Start_Help_Text(const StartHelpPaths &paths)
@@ -70,8 +95,10 @@ QString Start_Help_Text(const StartHelpPaths &paths)
                    "window, which opens it, and ends without a window of its own.\n"
                    "\n"
                    "Options:\n"
-                   "  -h, --help     show this text and end\n"
-                   "  -v, --version  show the version and end\n"
+                   "  -h, --help       show this text and end\n"
+                   "  -v, --version    show the version and end\n"
+                   "      --lang LANG  show the window in LANG (de, ru, zh_CN; en for English)\n"
+                   "                   instead of the desktop's language\n"
                    "\n"
                    "Files:\n"
                    "  settings file  %1\n"

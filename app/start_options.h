@@ -2,7 +2,8 @@
 
 // The command line of the desktop program, read before any window or socket exists: --help and
 // --version answer and end at once (also without a display, and without handing anything to a
-// running instance), an unknown option is wrong usage. Qt's own options (-platform, -style,
+// running instance), --lang LANG chooses the window's language instead of the desktop's, an
+// unknown option is wrong usage. Qt's own options (-platform, -style,
 // ...) pass through to QApplication untouched.
 
 #include <QString>
@@ -16,8 +17,9 @@ struct StartOptions
 {
     enum class Action { Run, Help, Version, Wrong };
     Action action = Action::Run;
-    QString file;  // Run: the file to open as given, or empty
-    QString error; // Wrong: what made the call wrong usage
+    QString file;     // Run: the file to open as given, or empty
+    QString error;    // Wrong: what made the call wrong usage
+    QString language; // Run: the language --lang named ("de", "zh_CN"), or empty
 };
 
 // arguments: the whole command line without the program's name.

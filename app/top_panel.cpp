@@ -40,7 +40,7 @@ TopPanel Build_Top_Panel()
     top.version_panel = new QWidget;
     top.version_panel->setObjectName(QStringLiteral("Panel_Version"));
     top.version_panel->setFixedWidth(275);
-    auto *caption = new QLabel(QString::fromUtf8(app_text::kVersionCaption));
+    auto *caption = new QLabel(ui_text::Shown(app_text::kVersionCaption));
     caption->setFont(Arial(14, true));
     Set_Text_Colour(caption, kNavy);
     top.version_edit = new QLineEdit;

@@ -4,6 +4,7 @@
 #include "dbase/check_entries.h"
 #include "dbase/check_rules.h"
 #include "dbase/decode.h"
+#include "translations/text_mark.h"
 
 #include <algorithm>
 
@@ -29,14 +30,21 @@ void Add_Transponder_Gauges(const ListNumbers &lists, std::vector<CapacityGauge>
     const TransponderTally tally = Tally_Transponders(raw);
     const auto [satellite, on_satellite] = Fullest(tally.per_satellite);
     const auto [group, in_group] = Fullest(tally.per_group);
-    gauges.push_back({"Satellite transponders", tally.sat_total, kSatTransponderSlots, {}});
+    gauges.push_back({ORVANE_TEXT("Orvane", "Satellite transponders"),
+                      tally.sat_total,
+                      kSatTransponderSlots,
+                      {}});
     gauges.push_back(
-            {"Transponders of the fullest satellite", on_satellite,
+            {ORVANE_TEXT("Orvane", "Transponders of the fullest satellite"), on_satellite,
              static_cast<int>(sat_tp::kMaxPerSatellite),
              satellite < 0 ? "" : Satellite_Label(lists, static_cast<std::size_t>(satellite))});
-    gauges.push_back({"Terrestrial transponders", tally.ter_total, kTerTransponderSlots, {}});
-    gauges.push_back({"Transponders of the fullest terrestrial group", in_group, kMaxPerTerGroup,
-                      group < 0 ? "" : "Terrestrial group " + std::to_string(group)});
+    gauges.push_back({ORVANE_TEXT("Orvane", "Terrestrial transponders"),
+                      tally.ter_total,
+                      kTerTransponderSlots,
+                      {}});
+    gauges.push_back({ORVANE_TEXT("Orvane", "Transponders of the fullest terrestrial group"),
+                      in_group, kMaxPerTerGroup,
+                      group < 0 ? "" : kTerrestrialGroup + std::to_string(group)});
 }
 
 void Add_Program_Gauges(const ListNumbers &lists, std::vector<CapacityGauge> &gauges)
@@ -55,11 +63,12 @@ void Add_Program_Gauges(const ListNumbers &lists, std::vector<CapacityGauge> &ga
             ++per_sat_tp[static_cast<std::size_t>(tp)];
     }
     const auto [tp, on_tp] = Fullest(per_sat_tp);
-    gauges.push_back({"Programs", tv + radio, kProgramSlots,
-                      std::to_string(tv) + " TV, " + std::to_string(radio) + " radio"});
-    gauges.push_back({"TV programs", tv, kProgramSlots, {}});
-    gauges.push_back({"Radio programs", radio, kProgramSlots, {}});
-    gauges.push_back({"Satellite programs on the fullest transponder", on_tp, kMaxProgramsPerSatTp,
+    gauges.push_back({ORVANE_TEXT("Orvane", "Programs"), tv + radio, kProgramSlots,
+                      std::to_string(tv) + kTvPart + std::to_string(radio) + kRadioPart});
+    gauges.push_back({ORVANE_TEXT("Orvane", "TV programs"), tv, kProgramSlots, {}});
+    gauges.push_back({ORVANE_TEXT("Orvane", "Radio programs"), radio, kProgramSlots, {}});
+    gauges.push_back({ORVANE_TEXT("Orvane", "Satellite programs on the fullest transponder"), on_tp,
+                      kMaxProgramsPerSatTp,
                       tp < 0 ? "" : Sat_Tp_Label(lists, static_cast<std::size_t>(tp))});
 }
 
@@ -74,11 +83,12 @@ std::vector<CapacityGauge> Capacity_Gauges(const ListNumbers &lists)
     int tracks = 0;
     for (std::size_t a = 0; a < raw.audio_tracks.size(); ++a)
         tracks += Track_Used(raw, a) ? 1 : 0;
-    gauges.push_back({"Audio tracks", tracks, kAudioTrackSlots, {}});
+    gauges.push_back({ORVANE_TEXT("Orvane", "Audio tracks"), tracks, kAudioTrackSlots, {}});
     int named = 0;
     for (std::size_t g = 0; g < raw.favourite_names.size(); ++g)
         named += Favourite_Name(raw, g).empty() ? 0 : 1;
-    gauges.push_back({"Named favourite groups", named, kFavouriteGroupCount, {}});
+    gauges.push_back(
+            {ORVANE_TEXT("Orvane", "Named favourite groups"), named, kFavouriteGroupCount, {}});
     return gauges;
 }
 

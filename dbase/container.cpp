@@ -1,5 +1,7 @@
 #include "dbase/container.h"
 
+#include "translations/text_mark.h"
+
 #include "dbase/block_crc.h"
 #include "dbase/layout.h"
 #include "dbase/lzo_codec.h"
@@ -39,7 +41,8 @@ void Store_Crc_Entries(MutableBytes target, std::size_t table_offset, const CrcT
 
 const char *File_Kind_Name(FileKind kind)
 {
-    return kind == FileKind::ChannelData ? "Channel Data" : "Default";
+    return kind == FileKind::ChannelData ? ORVANE_TEXT("Orvane", "Channel Data")
+                                         : ORVANE_TEXT("Orvane", "Default");
 }
 
 std::size_t Expected_Size_For(FileKind kind)

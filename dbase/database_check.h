@@ -7,6 +7,7 @@
 // every index taken from the image is clamped first, so any image can be checked.
 
 #include "dbase/layout.h"
+#include "translations/text_mark.h"
 
 #include <cstdint>
 #include <string>
@@ -27,7 +28,11 @@ enum class CheckTable {
 };
 
 // A table's use against the receiver's limit. The detail names where the fullest part is
-// ("ASTRA 1") or how the total splits; it may be empty.
+// ("ASTRA 1") or how the total splits; it may be empty. The name is a marked text; the details
+// put numbers beside these pieces.
+inline constexpr const char *kTerrestrialGroup = ORVANE_TEXT("Orvane", "Terrestrial group ");
+inline constexpr const char *kTvPart = ORVANE_TEXT("Orvane", " TV, ");
+inline constexpr const char *kRadioPart = ORVANE_TEXT("Orvane", " radio");
 struct CapacityGauge
 {
     std::string name;

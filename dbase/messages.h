@@ -3,6 +3,7 @@
 // The channel database's messages, character for character as the user sees them. "\r\r"
 // separates the lines of a message box.
 
+#include "translations/text_mark.h"
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -10,11 +11,12 @@
 namespace orvane::msg {
 
 inline constexpr const char *kFileInexistent
-        = "Find an error, when opening this file,\r\rMaybe it inexistent!";
-inline constexpr const char *kFileWrong = "File wrong!";
-inline constexpr const char *kFileCrcWrong = "File CRC wrong!";
-inline constexpr const char *kDecompressError = "Decompress Error!";
-inline constexpr const char *kDataTooLarge = "Data too large, can not be saved!";
+        = ORVANE_TEXT("Orvane", "Find an error, when opening this file,\r\rMaybe it inexistent!");
+inline constexpr const char *kFileWrong = ORVANE_TEXT("Orvane", "File wrong!");
+inline constexpr const char *kFileCrcWrong = ORVANE_TEXT("Orvane", "File CRC wrong!");
+inline constexpr const char *kDecompressError = ORVANE_TEXT("Orvane", "Decompress Error!");
+inline constexpr const char *kDataTooLarge
+        = ORVANE_TEXT("Orvane", "Data too large, can not be saved!");
 
 // How many faults of an imported file (a JSON export, a program list) are reported: enough to
 // fix a column at once, few enough to read.
@@ -39,31 +41,42 @@ inline std::string Quoted_Value(std::string_view utf8)
     return shown + '"';
 }
 
+// The first and last lines of the messages below, which put a path and the system's reason
+// between them.
+inline constexpr const char *kSaveFailedLead
+        = ORVANE_TEXT("Orvane", "Find an error, when saving this file,");
+inline constexpr const char *kOpenFailedLead
+        = ORVANE_TEXT("Orvane", "Find an error, when opening this file,");
+inline constexpr const char *kWorkingCopyFailedLead
+        = ORVANE_TEXT("Orvane", "Find an error, when writing the working copy into this folder,");
+inline constexpr const char *kBackupFailedLead
+        = ORVANE_TEXT("Orvane", "Find an error, when backing up the old file into this folder,");
+inline constexpr const char *kOldFileKept = ORVANE_TEXT("Orvane", "The old file was not replaced.");
+
 // A file that could not be written, naming the file and the system's reason.
 inline std::string Save_Failed(const std::string &path, const std::string &reason)
 {
-    return "Find an error, when saving this file,\r\r" + path + "\r\r" + reason;
+    return std::string(kSaveFailedLead) + "\r\r" + path + "\r\r" + reason;
 }
 
 // A file that exists but could not be read.
 inline std::string Open_Failed(const std::string &path, const std::string &reason)
 {
-    return "Find an error, when opening this file,\r\r" + path + "\r\r" + reason;
+    return std::string(kOpenFailedLead) + "\r\r" + path + "\r\r" + reason;
 }
 
 // The working copy of a file that was read and unpacked could not be written: the file is
 // fine, the folder is not.
 inline std::string Working_Copy_Failed(const std::string &folder, const std::string &reason)
 {
-    return "Find an error, when writing the working copy into this folder,\r\r" + folder + "\r\r"
-           + reason;
+    return std::string(kWorkingCopyFailedLead) + "\r\r" + folder + "\r\r" + reason;
 }
 
 // The old file could not be copied into the backups folder, so it was not replaced.
 inline std::string Backup_Failed(const std::string &folder, const std::string &reason)
 {
-    return "Find an error, when backing up the old file into this folder,\r\r" + folder + "\r\r"
-           + reason + "\r\rThe old file was not replaced.";
+    return std::string(kBackupFailedLead) + "\r\r" + folder + "\r\r" + reason + "\r\r"
+           + kOldFileKept;
 }
 
 } // namespace orvane::msg

@@ -3,6 +3,7 @@
 #include "dialogs/dialog_buttons.h"
 #include "dialogs/fav_edit_logic.h"
 #include "dialogs/input_checks.h"
+#include "translations/ui_text.h"
 #include "views/key_events.h"
 #include "views/list_texts.h"
 #include "views/ui_services.h"
@@ -26,7 +27,7 @@ TFormEditFAV::TFormEditFAV(Ui_Services &ui, ChannelDatabase &db, int group, std:
     , m_list_item(list_item)
 {
     setObjectName(QStringLiteral("FormEditFAV"));
-    setWindowTitle(QStringLiteral("Change favor name"));
+    setWindowTitle(tr("Change favor name"));
     setModal(true);
     Build();
     // FormShow: the group's name from the display table.
@@ -39,7 +40,7 @@ void TFormEditFAV::Build()
     Edit_Name = new QLineEdit;
     Edit_Name->setObjectName(QStringLiteral("Edit_Name"));
     Edit_Name->setMaxLength(static_cast<int>(kFavouriteNameLength));
-    auto *group = new QGroupBox(QStringLiteral("FAV.Name"));
+    auto *group = new QGroupBox(tr("FAV.Name"));
     auto *group_layout = new QVBoxLayout(group);
     group_layout->addWidget(Edit_Name);
 

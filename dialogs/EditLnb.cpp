@@ -44,9 +44,9 @@ QLineEdit *Text_Field(const char *name)
     return edit;
 }
 
-QGroupBox *Group(const char *caption, QWidget *field)
+QGroupBox *Group(const QString &caption, QWidget *field)
 {
-    auto *group = new QGroupBox(QLatin1String(caption));
+    auto *group = new QGroupBox(caption);
     auto *layout = new QVBoxLayout(group);
     layout->addWidget(field);
     return group;
@@ -69,7 +69,7 @@ TFormEditLnb::TFormEditLnb(Ui_Services &ui, ChannelDatabase &db, ViewState &view
     , Slot_Index(slot)
 {
     setObjectName(QStringLiteral("FormEditLnb"));
-    setWindowTitle(QStringLiteral("Change data"));
+    setWindowTitle(tr("Change data"));
     setModal(true);
     Build();
 }
@@ -90,23 +90,22 @@ void TFormEditLnb::Build()
 
     auto *grid = new QGridLayout;
     const std::pair<const char *, QWidget *> fields[]
-            = {{"Name", Edit_Name},     {"Type", CB_Type},     {"Low Freq", CB_Low},
-               {"High Freq", CB_High},  {"LNB Power", CB_Pow}, {"22kHZ", CB_22K},
-               {"Longitude", Edit_Lon}, {"DiSEqC", CB_Dis},    {"Motor", CB_Mot},
-               {"12V", CB_12V}};
+            = {{QT_TR_NOOP("Name"), Edit_Name},     {QT_TR_NOOP("Type"), CB_Type},
+               {QT_TR_NOOP("Low Freq"), CB_Low},    {QT_TR_NOOP("High Freq"), CB_High},
+               {QT_TR_NOOP("LNB Power"), CB_Pow},   {QT_TR_NOOP("22kHZ"), CB_22K},
+               {QT_TR_NOOP("Longitude"), Edit_Lon}, {QT_TR_NOOP("DiSEqC"), CB_Dis},
+               {QT_TR_NOOP("Motor"), CB_Mot},       {QT_TR_NOOP("12V"), CB_12V}};
     int index = 0;
     for (const auto &[caption, field] : fields) {
-        grid->addWidget(Group(caption, field), index / 2, index % 2);
+        grid->addWidget(Group(tr(caption), field), index / 2, index % 2);
         ++index;
     }
 
-    auto *info = new QGroupBox(QStringLiteral("Information (Min --> Max)"));
+    auto *info = new QGroupBox(tr("Information (Min --> Max)"));
     info->setEnabled(false);
     auto *info_layout = new QVBoxLayout(info);
-    info_layout->addWidget(
-            new QLabel(QStringLiteral("Longitude: (0..360)         Low and High: (0..30000) ")));
-    info_layout->addWidget(
-            new QLabel(QStringLiteral("Frequency: (2000..12750)Symbolrate: (2000..45000)")));
+    info_layout->addWidget(new QLabel(tr("Longitude: (0..360)         Low and High: (0..30000) ")));
+    info_layout->addWidget(new QLabel(tr("Frequency: (2000..12750)Symbolrate: (2000..45000)")));
 
     // The 1-by-1 default button makes Enter in the drop-down lists act as OK.
     const DialogButtons buttons = Add_Dialog_Buttons(this, {.default_in_row = false});

@@ -1,6 +1,7 @@
 #include "dialogs/EditProg.h"
 
 #include "dialogs/dialog_buttons.h"
+#include "translations/ui_text.h"
 #include "views/ui_services.h"
 
 #include <QCheckBox>
@@ -29,9 +30,9 @@ QLineEdit *Make_Edit(const char *name, int max_length)
 }
 
 // A text field in a group box captioned like the field.
-QGroupBox *Boxed(const char *caption, QWidget *content)
+QGroupBox *Boxed(const QString &caption, QWidget *content)
 {
-    auto *box = new QGroupBox(QLatin1String(caption));
+    auto *box = new QGroupBox(caption);
     auto *layout = new QVBoxLayout(box);
     layout->addWidget(content);
     return box;
@@ -103,7 +104,7 @@ QWidget *TFormEditProg::Build_Information()
     auto *info = new QGroupBox;
     info->setEnabled(false);
     auto *info_layout = new QVBoxLayout(info);
-    info_layout->addWidget(new QLabel(QStringLiteral("All PID         : (area:0 --> 8191)")));
+    info_layout->addWidget(new QLabel(tr("All PID         : (area:0 --> 8191)")));
     return info;
 }
 
@@ -119,16 +120,16 @@ QWidget *TFormEditProg::Build_Program_Fields()
     m_aud = Make_Edit("Edit_Aud", kPidLength);
     m_pmt = Make_Edit("Edit_Pmt", kPidLength);
     m_sid = Make_Edit("Edit_SID", kPidLength);
-    grid->addWidget(Boxed("Name", m_name), 0, 0, 1, 2);
-    grid->addWidget(Boxed("Pcr PID", m_pcr), 1, 0);
-    grid->addWidget(Boxed("Pvt PID", m_pvt), 1, 1);
-    grid->addWidget(Boxed("Vid PID", m_vid), 2, 0);
-    grid->addWidget(Boxed("Aud PID", m_aud), 2, 1);
-    grid->addWidget(Boxed("Pmt PID", m_pmt), 3, 0);
-    grid->addWidget(Boxed("Service ID", m_sid), 3, 1);
-    m_skip = new QCheckBox(QStringLiteral("Skipped"));
+    grid->addWidget(Boxed(tr("Name"), m_name), 0, 0, 1, 2);
+    grid->addWidget(Boxed(tr("Pcr PID"), m_pcr), 1, 0);
+    grid->addWidget(Boxed(tr("Pvt PID"), m_pvt), 1, 1);
+    grid->addWidget(Boxed(tr("Vid PID"), m_vid), 2, 0);
+    grid->addWidget(Boxed(tr("Aud PID"), m_aud), 2, 1);
+    grid->addWidget(Boxed(tr("Pmt PID"), m_pmt), 3, 0);
+    grid->addWidget(Boxed(tr("Service ID"), m_sid), 3, 1);
+    m_skip = new QCheckBox(tr("Skipped"));
     m_skip->setObjectName(QStringLiteral("ChB_Ski"));
-    m_lock = new QCheckBox(QStringLiteral("Locked"));
+    m_lock = new QCheckBox(tr("Locked"));
     m_lock->setObjectName(QStringLiteral("ChB_Lock"));
     grid->addWidget(m_skip, 4, 0);
     grid->addWidget(m_lock, 4, 1);
@@ -137,7 +138,7 @@ QWidget *TFormEditProg::Build_Program_Fields()
 
 QWidget *TFormEditProg::Build_Favourites()
 {
-    auto *box = new QGroupBox(QStringLiteral("FAV"));
+    auto *box = new QGroupBox(tr("FAV"));
     auto *grid = new QGridLayout(box);
     for (int k = 0; k < kFavouriteGroupCount; ++k) {
         auto *check = new QCheckBox(QStringLiteral("FAV"));
@@ -150,7 +151,7 @@ QWidget *TFormEditProg::Build_Favourites()
 
 QWidget *TFormEditProg::Build_Ca_Fields()
 {
-    auto *box = new QGroupBox(QStringLiteral("CA System"));
+    auto *box = new QGroupBox(tr("CA System"));
     auto *grid = new QGridLayout(box);
     for (std::size_t i = 0; i < m_ca.size(); ++i) {
         auto *edit = new QLineEdit;
@@ -176,18 +177,18 @@ QWidget *TFormEditProg::Build_Transponder_Panels()
     m_pol = Make_List("CB_Pol", {"Hor", "Vert"});
     m_sym = Make_Edit("Edit_Sym", 5);
     m_fec = Make_List("CB_FEC", {"Auto", "1/2", "2/3", "3/4", "5/6", "6/7", "7/8"});
-    s_grid->addWidget(Boxed("Frequency", m_s_fre), 0, 0);
-    s_grid->addWidget(Boxed("Polarity", m_pol), 0, 1);
-    s_grid->addWidget(Boxed("Symbolrate", m_sym), 1, 0);
-    s_grid->addWidget(Boxed("FEC", m_fec), 1, 1);
+    s_grid->addWidget(Boxed(tr("Frequency"), m_s_fre), 0, 0);
+    s_grid->addWidget(Boxed(tr("Polarity"), m_pol), 0, 1);
+    s_grid->addWidget(Boxed(tr("Symbolrate"), m_sym), 1, 0);
+    s_grid->addWidget(Boxed(tr("FEC"), m_fec), 1, 1);
 
     m_panel_t_tp = new QWidget;
     m_panel_t_tp->setObjectName(QStringLiteral("Panel_T_TP"));
     auto *t_grid = new QGridLayout(m_panel_t_tp);
     m_t_fre = Make_Edit("Edit_T_Fre", 7);
     m_width = Make_List("CB_Width", {"6 MHz", "7 MHz", "8 MHz"});
-    t_grid->addWidget(Boxed("Frequency", m_t_fre), 0, 0);
-    t_grid->addWidget(Boxed("BandWidth", m_width), 0, 1);
+    t_grid->addWidget(Boxed(tr("Frequency"), m_t_fre), 0, 0);
+    t_grid->addWidget(Boxed(tr("BandWidth"), m_width), 0, 1);
 
     layout->addWidget(m_panel_s_tp);
     layout->addWidget(m_panel_t_tp);
@@ -225,7 +226,7 @@ void TFormEditProg::FormShow()
         m_favs[static_cast<std::size_t>(k)]->setText(Favourite_Caption(m_db, k));
     Show_Transponder();
     if (add_mode()) {
-        setWindowTitle(QStringLiteral("Addition channel data"));
+        setWindowTitle(tr("Addition channel data"));
         for (QLineEdit *edit : {m_name, m_pcr, m_pvt, m_vid, m_aud, m_pmt, m_sid})
             edit->clear();
         m_skip->setChecked(false);
@@ -233,7 +234,7 @@ void TFormEditProg::FormShow()
         for (QCheckBox *check : m_favs)
             check->setChecked(false);
     } else {
-        setWindowTitle(QStringLiteral("Change channel data"));
+        setWindowTitle(tr("Change channel data"));
         Show_Program();
     }
 }
@@ -284,8 +285,9 @@ void TFormEditProg::Show_Ca_Names(const std::array<QString, 4> &names)
 {
     const QColor window_colour = palette().color(QPalette::Base);
     for (std::size_t i = 0; i < m_ca.size(); ++i) {
-        m_ca[i]->setText(i == 0 && names[0].isEmpty() ? QStringLiteral("The Program is free!")
-                                                      : names[i]);
+        m_ca[i]->setText(i == 0 && names[0].isEmpty()
+                                 ? ui_text::Shown(ORVANE_TEXT("Orvane", "The Program is free!"))
+                                 : names[i]);
         const bool blank = i > 0 && names[i].isEmpty();
         Set_Base_Colour(m_ca[i], blank ? kPanelColour : window_colour);
     }

@@ -1,5 +1,7 @@
 #include "dialogs/Edit_S_TP.h"
 
+#include "translations/ui_text.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -27,13 +29,13 @@ void TForm_Edit_S_TP::Build_Controls()
     CB_FEC->setObjectName(QStringLiteral("CB_FEC"));
     for (std::uint32_t fec = 0; fec <= 6; ++fec)
         CB_FEC->addItem(QString::fromStdString(Fec_Text(fec)));
-    Add_Group(QStringLiteral("Frequency"), Edit_Fre, 0, 0);
-    Add_Group(QStringLiteral("Polarity"), CB_Pol, 0, 1);
-    Add_Group(QStringLiteral("Symbolrate"), Edit_Sym, 1, 0);
-    Add_Group(QStringLiteral("FEC"), CB_FEC, 1, 1);
-    Add_Information({QStringLiteral("Frequency:[Min -> Max](2000 - -> 12750)"),
-                     QStringLiteral("Symbolrate[Min -> Max](2000 - -> 45000)")});
-    Add_Buttons(QStringLiteral("OK"), "Bu_OK");
+    Add_Group(tr("Frequency"), Edit_Fre, 0, 0);
+    Add_Group(tr("Polarity"), CB_Pol, 0, 1);
+    Add_Group(tr("Symbolrate"), Edit_Sym, 1, 0);
+    Add_Group(tr("FEC"), CB_FEC, 1, 1);
+    Add_Information({tr("Frequency:[Min -> Max](2000 - -> 12750)"),
+                     tr("Symbolrate[Min -> Max](2000 - -> 45000)")});
+    Add_Buttons(ui_text::Shown(ORVANE_TEXT("Orvane", "OK")), "Bu_OK");
 }
 
 void TForm_Edit_S_TP::FormShow()

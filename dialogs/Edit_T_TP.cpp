@@ -1,5 +1,7 @@
 #include "dialogs/Edit_T_TP.h"
 
+#include "translations/ui_text.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -21,10 +23,10 @@ void TForm_Edit_T_TP::Build_Controls()
     CB_Width = new QComboBox;
     CB_Width->setObjectName(QStringLiteral("CB_Width"));
     CB_Width->addItems({QStringLiteral("6 MHz"), QStringLiteral("7 MHz"), QStringLiteral("8 MHz")});
-    Add_Group(QStringLiteral("Frequency"), Edit_Fre, 0, 0);
-    Add_Group(QStringLiteral("BandWidth"), CB_Width, 0, 1);
-    Add_Information({QStringLiteral("Frequency:(area: 50000 -> 1000000)")});
-    Add_Buttons(QStringLiteral("       OK"), "B_OK");
+    Add_Group(tr("Frequency"), Edit_Fre, 0, 0);
+    Add_Group(tr("BandWidth"), CB_Width, 0, 1);
+    Add_Information({tr("Frequency:(area: 50000 -> 1000000)")});
+    Add_Buttons(QStringLiteral("       ") + ui_text::Shown(ORVANE_TEXT("Orvane", "OK")), "B_OK");
 }
 
 void TForm_Edit_T_TP::FormShow()

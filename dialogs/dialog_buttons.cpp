@@ -1,5 +1,7 @@
 #include "dialogs/dialog_buttons.h"
 
+#include "translations/ui_text.h"
+
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -71,7 +73,8 @@ DialogButtons Create_Dialog_Buttons(QDialog *dialog, const DialogButtonOptions &
 {
     DialogButtons buttons;
     buttons.ok = Row_Button(dialog, options.look, options.ok_caption, "SB_OK");
-    buttons.cancel = Row_Button(dialog, options.look, QStringLiteral("Cancel"), "SB_Cancel");
+    buttons.cancel = Row_Button(dialog, options.look,
+                                ui_text::Shown(ORVANE_TEXT("Orvane", "Cancel")), "SB_Cancel");
     buttons.default_ok = Default_Button(dialog, options.default_button_name);
     buttons.row = new QHBoxLayout;
     buttons.row->addStretch();

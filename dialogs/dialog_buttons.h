@@ -5,6 +5,8 @@
 // dialog presses it and does what OK does. OK and Cancel take the focus by Tab and mark it
 // with a dotted frame.
 
+#include "translations/ui_text.h"
+
 #include <QAbstractButton>
 #include <QPushButton>
 #include <QString>
@@ -20,7 +22,7 @@ enum class DialogButtonLook { Flat_Push, Auto_Raise_Tool };
 struct DialogButtonOptions
 {
     DialogButtonLook look = DialogButtonLook::Flat_Push;
-    QString ok_caption = QStringLiteral("OK");
+    QString ok_caption = ui_text::Shown(ORVANE_TEXT("Orvane", "OK"));
     const char *default_button_name = "Bu_OK";
     // Whether the default button sits at the end of the row or floats in the dialog's corner.
     bool default_in_row = true;

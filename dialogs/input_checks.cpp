@@ -1,5 +1,7 @@
 #include "dialogs/input_checks.h"
 
+#include "translations/ui_text.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 #include <algorithm>
@@ -8,12 +10,13 @@ namespace orvane {
 
 QString Not_Valid_Integer(const QString &text)
 {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+    return ui_text::Shown(ORVANE_TEXT("Orvane", "'%1' is not a valid integer value")).arg(text);
 }
 
 QString Not_Valid_Float(const QString &text)
 {
-    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
+    return ui_text::Shown(ORVANE_TEXT("Orvane", "'%1' is not a valid floating point value"))
+            .arg(text);
 }
 
 std::optional<qint32> Parse_Integer(const QString &text)

@@ -4,13 +4,14 @@
 // the C locale whatever the desktop's language; a dialog refuses input before it writes
 // anything.
 
+#include "translations/text_mark.h"
 #include <QString>
 
 #include <optional>
 
 namespace orvane {
 
-inline constexpr const char *kIllegalData = "Illegal Data!";
+inline constexpr const char *kIllegalData = ORVANE_TEXT("Orvane", "Illegal Data!");
 
 // "'%s' is not a valid integer value" / "... floating point value", with the text in place.
 QString Not_Valid_Integer(const QString &text);

@@ -2,6 +2,7 @@
 
 #include "dbase/record_writers.h"
 #include "dialogs/input_checks.h"
+#include "translations/ui_text.h"
 
 #include <array>
 #include <cmath>
@@ -50,7 +51,7 @@ std::optional<std::uint32_t> Frequency(const QString &text, LnbField field, LnbV
         return std::nullopt;
     }
     if (*value < 0 || *value > kMaxLnbFreq) {
-        verdict = Refuse(field, QString::fromLatin1(kIllegalData));
+        verdict = Refuse(field, ui_text::Shown(kIllegalData));
         return std::nullopt;
     }
     return static_cast<std::uint32_t>(*value);
@@ -60,7 +61,7 @@ std::optional<std::uint32_t> Frequency(const QString &text, LnbField field, LnbV
 // refused rather than rounded: "19.20" parses to the same number as 19.2 and passes.
 std::optional<std::uint32_t> Longitude_Tenths(const QString &text, LnbVerdict &verdict)
 {
-    const LnbVerdict illegal = Refuse(LnbField::Longitude, QString::fromLatin1(kIllegalData), true);
+    const LnbVerdict illegal = Refuse(LnbField::Longitude, ui_text::Shown(kIllegalData), true);
     if (text.isEmpty()) {
         verdict = illegal;
         return std::nullopt;
@@ -158,9 +159,9 @@ LnbVerdict Check_Lnb_Input(const LnbInput &input)
     if (!name.bytes)
         return Refuse(LnbField::Name, name.refusal);
     if (Empty_Or_Decimal(input.low))
-        return Refuse(LnbField::Low, QString::fromLatin1(kIllegalData));
+        return Refuse(LnbField::Low, ui_text::Shown(kIllegalData));
     if (Empty_Or_Decimal(input.high))
-        return Refuse(LnbField::High, QString::fromLatin1(kIllegalData));
+        return Refuse(LnbField::High, ui_text::Shown(kIllegalData));
     LnbVerdict verdict;
     const auto low = Frequency(input.low, LnbField::Low, verdict);
     if (!low)

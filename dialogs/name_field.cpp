@@ -1,16 +1,12 @@
 #include "dialogs/name_field.h"
 
 #include "dialogs/input_checks.h"
+#include "translations/ui_text.h"
 
 #include <QCoreApplication>
 
 namespace orvane {
 namespace {
-
-QString Text(const char *source)
-{
-    return QCoreApplication::translate("NameField", source);
-}
 
 // The first character of the text that the set cannot hold.
 QString First_Foreign_Character(const NameText &names, const QString &typed)
@@ -46,15 +42,17 @@ NameToStore Name_To_Store(const NameText &names, std::string_view stored, const 
             = names.Stored_Of(typed.normalized(QString::NormalizationForm_C).toStdString());
     if (!bytes) {
         if (latin1)
-            return Refused(QString::fromLatin1(kIllegalData));
-        return Refused(Text("The name cannot be written in %1: it has no \"%2\".")
+            return Refused(ui_text::Shown(kIllegalData));
+        return Refused(QCoreApplication::translate(
+                               "NameField", "The name cannot be written in %1: it has no \"%2\".")
                                .arg(QString::fromLatin1(names.charset_name()),
                                     First_Foreign_Character(names, typed)));
     }
     if (bytes->size() > limit && latin1) // one byte a character: the field keeps the first ones
         return NameToStore{bytes->substr(0, limit), {}};
     if (bytes->size() > limit) {
-        return Refused(Text("The name is too long: %1 bytes in %2, at most %3.")
+        return Refused(QCoreApplication::translate(
+                               "NameField", "The name is too long: %1 bytes in %2, at most %3.")
                                .arg(bytes->size())
                                .arg(QString::fromLatin1(names.charset_name()))
                                .arg(limit));

@@ -2,6 +2,7 @@
 
 #include "dbase/bit_field.h"
 #include "dialogs/input_checks.h"
+#include "translations/ui_text.h"
 #include "views/view_state.h"
 
 #include <algorithm>
@@ -86,7 +87,7 @@ ProgVerdict Refused(ProgField field, const QString &message, bool empty_field = 
 
 ProgVerdict Illegal(ProgField field, bool empty_field = false)
 {
-    return Refused(field, QString::fromLatin1(kIllegalData), empty_field);
+    return Refused(field, ui_text::Shown(kIllegalData), empty_field);
 }
 
 // Checks 1 and 2: a PID that is empty or has a decimal point, then an empty service id.
@@ -163,7 +164,7 @@ std::array<QString, 4> Ca_Names(const TProg_Info_String &row)
 {
     std::array<QString, 4> names;
     if (row.Free_To_Air) {
-        names[0] = QStringLiteral("The Program is free!");
+        names[0] = ui_text::Shown(ORVANE_TEXT("Orvane", "The Program is free!"));
         return names;
     }
     names[0] = QString::fromLatin1(Ca_System_Name(row.Ca_System[0]));

@@ -26,8 +26,7 @@ TpDialogFrame::TpDialogFrame(ChannelDatabase &db, ViewState &view, Ui_Services &
     m_fields = new QGridLayout;
     layout->addLayout(m_fields);
     m_view.Edit_Accepted = false;
-    setWindowTitle(m_add_mode ? QStringLiteral("Addition transponder data")
-                              : QStringLiteral("Change transponder data"));
+    setWindowTitle(m_add_mode ? tr("Addition transponder data") : tr("Change transponder data"));
 }
 
 void TpDialogFrame::Add_Group(const QString &caption, QWidget *field, int row, int column)
@@ -42,7 +41,7 @@ void TpDialogFrame::Add_Group(const QString &caption, QWidget *field, int row, i
 
 void TpDialogFrame::Add_Information(const QStringList &lines)
 {
-    auto *group = new QGroupBox(QStringLiteral("Information"), this);
+    auto *group = new QGroupBox(tr("Information"), this);
     group->setEnabled(false);
     auto *layout = new QVBoxLayout(group);
     for (const QString &line : lines)

@@ -1,6 +1,7 @@
 #include "dialogs/tp_edit_logic.h"
 
 #include "dialogs/input_checks.h"
+#include "translations/ui_text.h"
 
 namespace orvane {
 
@@ -9,7 +10,7 @@ namespace {
 constexpr std::uint8_t kLnbPower13 = 2;
 constexpr std::uint8_t kLnbPower18 = 3;
 
-TpVerdict Refuse(TpField field, QString message = QString::fromLatin1(kIllegalData),
+TpVerdict Refuse(TpField field, QString message = ui_text::Shown(kIllegalData),
                  bool clear_field = false)
 {
     return TpVerdict{field, std::move(message), clear_field};
@@ -30,7 +31,7 @@ TpVerdict Check_Range(TpField field, const QString &text, int minimum, int maxim
     if (!number)
         return Refuse(field, Not_Valid_Integer(text));
     if (*number < minimum || *number > maximum)
-        return Refuse(field, QString::fromLatin1(kIllegalData), true);
+        return Refuse(field, ui_text::Shown(kIllegalData), true);
     value = static_cast<std::uint32_t>(*number);
     return {};
 }

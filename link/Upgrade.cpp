@@ -1,8 +1,11 @@
 #include "link/Upgrade.h"
 
+#include "dbase/messages.h"
 #include "link/com_ports.h"
+#include "link/link_texts.h"
 #include "link/upgrade_lamp.h"
 #include "link/upgrade_texts.h"
+#include "translations/ui_text.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -54,7 +57,7 @@ QFrame *Make_Panel(const char *name, QWidget *parent)
 
 QLabel *Make_Label(const char *name, const char *text, QWidget *parent)
 {
-    auto *label = new QLabel(QString::fromUtf8(text), parent);
+    auto *label = new QLabel(ui_text::Shown(text), parent);
     label->setObjectName(QLatin1String(name));
     return label;
 }
@@ -152,7 +155,7 @@ void TFormUpgrade::Fill_Port_List()
     for (const ComPort &port : MSComm.Port_Devices()) {
         if (port.number < 1 || port.number > kComPortCount)
             continue;
-        const QString tip = port.device.empty() ? QString::fromUtf8(upgrade_text::kNoDevice)
+        const QString tip = port.device.empty() ? ui_text::Shown(upgrade_text::kNoDevice)
                                                 : QFile::decodeName(port.device.c_str());
         CB_Com->setItemData(port.number - 1, tip, Qt::ToolTipRole);
     }
@@ -173,7 +176,7 @@ QFrame *TFormUpgrade::Build_Panel_OK()
     Panel_Cancel = Make_Panel("Panel_Cancel", PanelOK);
     SB_Cancel = new QToolButton(Panel_Cancel);
     SB_Cancel->setObjectName(QStringLiteral("SB_Cancel"));
-    SB_Cancel->setText(QString::fromUtf8(upgrade_text::kCancel));
+    SB_Cancel->setText(ui_text::Shown(upgrade_text::kCancel));
     SB_Cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     SB_Cancel->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     SB_Cancel->setAutoRaise(true);
@@ -297,7 +300,8 @@ void TFormUpgrade::Process_Messages()
 
 void TFormUpgrade::Show_Status(const std::string &text)
 {
-    Edit_Start->setText(QString::fromStdString(text));
+    Edit_Start->setText(ui_text::Shown_Pieces(
+            text, {link_text::kReadProgress, link_text::kDataProgress, link_text::kCrcProgress}));
 }
 
 void TFormUpgrade::Show_Progress(int max, int step)
@@ -330,7 +334,11 @@ void TFormUpgrade::Show_Port_State(bool open)
 
 void TFormUpgrade::Port_Error(const std::string &message)
 {
-    m_error_box(this, QString::fromStdString(message));
+    m_error_box(this, ui_text::Shown_Pieces(message,
+                                            {link_text::kPortDeniedLead, link_text::kPortDeniedTail,
+                                             link_text::kDialoutAdvice, link_text::kCanNotReadFile,
+                                             link_text::kCanNotWriteFile, msg::kSaveFailedLead,
+                                             msg::kBackupFailedLead, msg::kOldFileKept}));
 }
 
 } // namespace orvane

@@ -9,19 +9,17 @@ std::string Progress_Text(const char *prefix, long long percent)
 
 std::string Permission_Denied_Text(const std::string &device)
 {
-    return "The Port you selected (" + device
-           + ") can not be opened: permission denied.\r\rAsk for membership of the \"dialout\" "
-             "group (sudo usermod -a -G dialout $USER), then log in again.";
+    return kPortDeniedLead + device + kPortDeniedTail + "\r\r" + kDialoutAdvice;
 }
 
 std::string Read_Failed_Text(const std::string &path, const std::string &reason)
 {
-    return "Can not read the file " + path + ": " + reason;
+    return kCanNotReadFile + path + ": " + reason;
 }
 
 std::string Write_Failed_Text(const std::string &path, const std::string &reason)
 {
-    return "Can not write the file " + path + ": " + reason;
+    return kCanNotWriteFile + path + ": " + reason;
 }
 
 } // namespace orvane::link_text

@@ -1,6 +1,6 @@
 # The Debian package: `cpack -G DEB` in a release build tree gives orvane_<version>_amd64.deb
 # with everything `cmake --install` puts under /usr. The dependencies come from the binaries
-# (dpkg-shlibdeps). It has no maintainer scripts: dpkg's triggers refresh the desktop
+# (dpkg-shlibdeps), and Qt's translations from the list below. It has no maintainer scripts: dpkg's triggers refresh the desktop
 # database, the icon cache and the manual page index.
 set(CPACK_PACKAGE_NAME orvane)
 set(CPACK_PACKAGE_VENDOR "The Orvane developers")
@@ -15,6 +15,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own translations of its standard buttons and dialogs, which the window loads beside its
+# own; no binary links them, so dpkg-shlibdeps cannot find them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 # The long description, below the summary line that CPack puts first; CPack begins each of its
 # lines with the space that dpkg wants.

@@ -49,6 +49,8 @@ for file in bin/orvane bin/orvane-cli bin/orvane-sim-receiver share/orvane/DEFAU
     share/icons/hicolor/scalable/apps/$app_id.svg share/metainfo/$app_id.metainfo.xml \
     share/man/man1/orvane.1.gz share/man/man1/orvane-cli.1.gz share/man/man1/orvane-sim-receiver.1.gz \
     share/doc/orvane/copyright share/doc/orvane/changelog.gz \
+    share/orvane/translations/orvane_de.qm share/orvane/translations/orvane_ru.qm \
+    share/orvane/translations/orvane_zh_CN.qm share/bash-completion/completions/orvane \
     share/bash-completion/completions/orvane-cli; do
     if [[ -s $prefix/$file ]]; then pass "installed $file"; else fail "missing $file"; fi
 done
@@ -95,7 +97,7 @@ status=0
 "$prefix/bin/orvane-cli" help no-such-command >/dev/null 2>&1 || status=$?
 same "orvane-cli help of an unknown command is wrong usage" 2 "$status"
 help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/orvane" --help 2>&1) || true
-for expected in "Usage: orvane [FILE]" "$work/data/Orvane/backups/" "$share/orvane/"; do
+for expected in "Usage: orvane [FILE]" "--lang LANG" "$work/data/Orvane/backups/" "$share/orvane/"; do
     if grep -qF -- "$expected" <<<"$help"; then pass "orvane --help names $expected"; else
         fail "orvane --help names $expected" "$help"
     fi
@@ -135,6 +137,21 @@ same "completion of --kind" "data default" "$(complete_words read --kind "" | xa
 same "completion of --by" "name service-id" "$(complete_words sort --by "" | xargs)"
 same "completion of --kind=" "--kind=data --kind=default" "$(complete_words info --kind=d | xargs)"
 same "completion of --port" "COM1 COM10" "$(complete_words write --port COM1 | xargs)"
+
+orvane_words() {
+    bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _orvane
+             printf "%s\n" "${COMPREPLY[@]}"' complete "$share/bash-completion/completions/orvane" \
+        orvane "$@"
+}
+same "orvane completion of options" "--help --version --lang" "$(orvane_words - | xargs)"
+same "orvane completion of --lang" "de en ru zh_CN" "$(orvane_words --lang "" | xargs)"
+# The installed program finds the catalogues installed beside its data.
+QT_QPA_PLATFORM=offscreen timeout 5 "$prefix/bin/orvane" --lang ru >"$work/lang.log" 2>&1 || true
+if grep -q "no translation" "$work/lang.log"; then
+    fail "orvane --lang ru finds share/orvane/translations/" "$(cat "$work/lang.log")"
+else
+    pass "orvane --lang ru finds share/orvane/translations/"
+fi
 
 if [[ $failures -ne 0 ]]; then
     echo "== check-install: $failures check(s) failed" >&2

@@ -7,6 +7,7 @@ set -euo pipefail
 PACKAGES=(
     build-essential g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-serialport-dev libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     liblzo2-dev
     libgtest-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev clang-format clang-tidy

@@ -1,5 +1,7 @@
 #include "views/grid_model.h"
 
+#include "translations/ui_text.h"
+
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QIODevice>
@@ -40,9 +42,9 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
     // Row 0 of the satellite grid is its "Show ALL Info" row; its fixed cell stays empty
     // because the header above it carries the title.
     if (row == 0)
-        return index.column() == 0 ? QString()
-                                   : QString::fromStdString(
-                                           m_views.Title_Text(m_view_mode, m_grid, index.column()));
+        return index.column() == 0
+                       ? QString()
+                       : ui_text::Shown(m_views.Title_Text(m_view_mode, m_grid, index.column()));
     return QString::fromStdString(m_views.Cell_Text(m_view_mode, m_grid, row, index.column()));
 }
 
@@ -56,7 +58,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
         return {};
     if (m_grid == GridId::Sat && section > 0)
         return QString();
-    return QString::fromStdString(m_views.Title_Text(m_view_mode, m_grid, section));
+    return ui_text::Shown(m_views.Title_Text(m_view_mode, m_grid, section));
 }
 
 // The titles of the number and scrambled columns are symbols; the tip says what they stand for.

@@ -6,6 +6,7 @@
 // with nothing kept between searches; Show_Program then selects a match as the user's own
 // clicks would.
 
+#include "translations/text_mark.h"
 #include "views/main_views.h"
 
 #include <optional>
@@ -16,9 +17,9 @@
 namespace orvane {
 
 namespace find_text {
-constexpr const char *kNoMatch = "No program matches";
-constexpr const char *kWrappedToFirst = "Wrapped to the first match";
-constexpr const char *kWrappedToLast = "Wrapped to the last match";
+constexpr const char *kNoMatch = ORVANE_TEXT("Orvane", "No program matches");
+constexpr const char *kWrappedToFirst = ORVANE_TEXT("Orvane", "Wrapped to the first match");
+constexpr const char *kWrappedToLast = ORVANE_TEXT("Orvane", "Wrapped to the last match");
 } // namespace find_text
 
 // Whether the lists can show a program: in use, with a transponder kind of 1 or 2 whose row

@@ -159,10 +159,8 @@ NumberAnswer Read_Program_Number(std::string_view text, int rows)
     if (error == std::errc() && end == text.data() + text.size() && digits_only && number >= 1
         && number <= rows)
         return {number - 1, {}};
-    return {-1, "\"" + std::string(text)
-                        + "\" is not a program number on show.\r\rPlease enter "
-                          "a number from 1 to "
-                        + std::to_string(rows) + "."};
+    return {-1, "\"" + std::string(text) + kNotOnShow + "\r\r" + kNumberRange + std::to_string(rows)
+                        + "."};
 }
 
 std::vector<int> Program_Rows(const MainViews &views, GridId grid, std::span<const int> rows)

@@ -8,6 +8,7 @@
 // favourites are rebuilt as after an edit, and the current row follows its program.
 
 #include "dbase/program_order.h"
+#include "translations/text_mark.h"
 #include "views/main_views.h"
 
 #include <span>
@@ -29,7 +30,12 @@ std::vector<int> Inserted_Order(int count, std::span<const int> selected, int in
 // position the block fits at.
 std::vector<int> Order_With_Block_At(int count, std::span<const int> selected, int position);
 
-// "Move to number...": the typed text as a list position, or the message that refuses it.
+// "Move to number...": the typed text as a list position, or the message that refuses it,
+// which puts the text and the number of rows around these two pieces.
+inline constexpr const char *kNotOnShow
+        = ORVANE_TEXT("Orvane", "\" is not a program number on show.");
+inline constexpr const char *kNumberRange
+        = ORVANE_TEXT("Orvane", "Please enter a number from 1 to ");
 struct NumberAnswer
 {
     int position = -1;

@@ -3,6 +3,7 @@
 #include "views/row_chooser.h"
 
 #include "orvane_version.h"
+#include "translations/ui_text.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -16,7 +17,8 @@
 
 namespace orvane {
 
-const char *const kDatabaseFileFilter = "Settings Files (*.bin);;All File (*)";
+const char *const kDatabaseFileFilter
+        = ORVANE_TEXT("Orvane", "Settings Files (*.bin);;All File (*)");
 const char *const kDatabaseFileSuffix = "BIN";
 
 namespace {
@@ -38,7 +40,7 @@ QString Run_File_Dialog(QWidget *parent, const QString &title, QFileDialog::Acce
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    dialog.setNameFilter(type ? type->filter : QString::fromLatin1(kDatabaseFileFilter));
+    dialog.setNameFilter(type ? type->filter : ui_text::Shown(kDatabaseFileFilter));
     dialog.setDefaultSuffix(type ? type->suffix : QString::fromLatin1(kDatabaseFileSuffix));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

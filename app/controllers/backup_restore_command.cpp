@@ -13,7 +13,7 @@ BackupRestoreCommand::BackupRestoreCommand(WindowShell &shell)
 {
     QMenu *menu = shell.file_menu();
     menu->addSeparator();
-    m_restore = menu->addAction(QStringLiteral("Restore a backup..."));
+    m_restore = menu->addAction(tr("Restore a backup..."));
     m_restore->setObjectName(QStringLiteral("PMRestoreBackup"));
     connect(m_restore, &QAction::triggered, this,
             [&shell] { shell.file_commands().Restore_BackupClick(); });

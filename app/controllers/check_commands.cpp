@@ -7,6 +7,7 @@
 #include "app/main_layout.h"
 #include "dbase/database_check.h"
 #include "dbase/maintenance.h"
+#include "translations/ui_text.h"
 #include "views/finding_jump.h"
 #include "views/ui_services.h"
 
@@ -17,7 +18,7 @@
 namespace orvane {
 namespace {
 
-constexpr const char *kCheckCaption = "Check database...";
+constexpr const char *kCheckCaption = ORVANE_TEXT("Orvane", "Check database...");
 
 int Empty_Transponder_Count(const RawArrays &raw)
 {
@@ -30,7 +31,7 @@ int Empty_Transponder_Count(const RawArrays &raw)
 CheckCommands::CheckCommands(WindowShell &shell)
     : QObject(shell.controller_parent())
     , m_shell(shell)
-    , m_check(new QAction(QString::fromUtf8(kCheckCaption), shell.Dialog_Parent()))
+    , m_check(new QAction(ui_text::Shown(kCheckCaption), shell.Dialog_Parent()))
 {
     m_check->setObjectName(QStringLiteral("Check_Database"));
     m_check->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
@@ -129,7 +130,7 @@ void CheckCommands::Run_Repair(const char *caption, const QString &question, int
         return;
     if (!m_shell.ui().Ask_Yes(m_window, question, Ui_Services::Buttons::YesNo))
         return;
-    m_shell.Record_Step(QString::fromUtf8(caption), [&] { repair(m_shell.database()); });
+    m_shell.Record_Step(ui_text::Shown(caption), [&] { repair(m_shell.database()); });
     MainViews &views = m_shell.views();
     views.PageControl_MainChange(views.view().View_Mode - 1);
     m_shell.Apply_Changes();

@@ -3,6 +3,7 @@
 #include "app/controllers/window_shell.h"
 #include "app/file_commands.h"
 #include "app/find_bar.h"
+#include "translations/ui_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +21,7 @@ FindCommands::FindCommands(WindowShell &shell)
     QWidget *window = shell.Dialog_Parent();
     auto make = [this, window](const char *name, const char *text, const QKeySequence &keys,
                                void (FindCommands::*command)()) {
-        auto *action = new QAction(QString::fromUtf8(text), window);
+        auto *action = new QAction(ui_text::Shown(text), window);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(keys);
         action->setShortcutContext(Qt::WindowShortcut);
@@ -28,10 +29,12 @@ FindCommands::FindCommands(WindowShell &shell)
         connect(action, &QAction::triggered, this, command);
         m_actions.append(action);
     };
-    make("Find", "Find...", QKeySequence(Qt::CTRL | Qt::Key_F), &FindCommands::Find_Click);
-    make("Find_Next", "Find next", QKeySequence(Qt::Key_F3), &FindCommands::Find_Next);
-    make("Find_Previous", "Find previous", QKeySequence(Qt::SHIFT | Qt::Key_F3),
-         &FindCommands::Find_Previous);
+    make("Find", ORVANE_TEXT("Orvane", "Find..."), QKeySequence(Qt::CTRL | Qt::Key_F),
+         &FindCommands::Find_Click);
+    make("Find_Next", ORVANE_TEXT("Orvane", "Find next"), QKeySequence(Qt::Key_F3),
+         &FindCommands::Find_Next);
+    make("Find_Previous", ORVANE_TEXT("Orvane", "Find previous"),
+         QKeySequence(Qt::SHIFT | Qt::Key_F3), &FindCommands::Find_Previous);
     shell.Add_Edit_Menu_Section([this] { return m_actions; });
     connect(m_bar, &FindBar::textChanged, this, [this] { Search(true); });
     connect(m_bar, &FindBar::nextRequested, this, &FindCommands::Find_Next);
@@ -97,7 +100,7 @@ void FindCommands::Show_Find_Step(const std::optional<FindCursor::Step> &step)
     if (!step) {
         m_grid.reset();
         const bool typed = !m_bar->edit()->text().isEmpty();
-        m_bar->Show_Status(typed ? QString::fromUtf8(find_text::kNoMatch) : QString());
+        m_bar->Show_Status(typed ? ui_text::Shown(find_text::kNoMatch) : QString());
         return;
     }
     m_grid = Show_Program(m_shell.views(), step->slot);
@@ -108,7 +111,7 @@ void FindCommands::Show_Find_Step(const std::optional<FindCursor::Step> &step)
         view->scrollTo(view->currentIndex());
     }
     m_bar->Show_Position(m_cursor.position(), m_cursor.count(),
-                         QString::fromUtf8(Wrap_Note(step->wrap)));
+                         ui_text::Shown(Wrap_Note(step->wrap)));
 }
 
 void FindCommands::Close_Find_Bar()

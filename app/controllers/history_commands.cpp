@@ -24,9 +24,9 @@ HistoryCommands::HistoryCommands(WindowShell &shell)
 {
     QWidget *window = shell.Dialog_Parent();
     m_stack->setUndoLimit(kUndoLimit);
-    m_undo = m_stack->createUndoAction(window, QStringLiteral("Undo"));
+    m_undo = m_stack->createUndoAction(window, tr("Undo"));
     m_undo->setShortcut(QKeySequence::Undo);
-    m_redo = m_stack->createRedoAction(window, QStringLiteral("Redo"));
+    m_redo = m_stack->createRedoAction(window, tr("Redo"));
     m_redo->setShortcuts(
             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     window->addActions({m_undo, m_redo});

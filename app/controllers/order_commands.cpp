@@ -4,6 +4,7 @@
 #include "app/file_commands.h"
 #include "app/list_menus.h"
 #include "dbase/order_like.h"
+#include "translations/ui_text.h"
 #include "views/captions.h"
 #include "views/grid_model.h"
 #include "views/structural_edits.h"
@@ -20,26 +21,27 @@
 namespace orvane {
 namespace {
 
-constexpr const char *kOrderLikeTitle = "Order like another file";
-constexpr const char *kMoveCaption = "Move programs"; // a drop
-constexpr const char *kOrderLikeText
-        = "Programs are matched to the programs of the other file by kind (TV or radio), "
-          "service id and the frequency of their transponder (within 2 MHz for satellites), "
-          "then by name. Matched programs take the other file's order; the others follow in "
-          "their own order.";
-constexpr const char *kTakeNames = "Also take the names of the matched programs";
-constexpr const char *kTakeFavourites
-        = "Also take the favourite groups of the matched programs, and the groups' names";
+constexpr const char *kOrderLikeTitle = ORVANE_TEXT("Orvane", "Order like another file");
+constexpr const char *kMoveCaption = ORVANE_TEXT("Orvane", "Move programs"); // a drop
+constexpr const char *kOrderLikeText = ORVANE_TEXT(
+        "Orvane", "Programs are matched to the programs of the other file by kind (TV or radio), "
+                  "service id and the frequency of their transponder (within 2 MHz for "
+                  "satellites), then by name. Matched programs take the other file's order; the "
+                  "others follow in their own order.");
+constexpr const char *kTakeNames
+        = ORVANE_TEXT("Orvane", "Also take the names of the matched programs");
+constexpr const char *kTakeFavourites = ORVANE_TEXT(
+        "Orvane", "Also take the favourite groups of the matched programs, and the groups' names");
 
 // A menu caption without the dots of an item that asks something first.
 QString Plain_Caption(const char *caption)
 {
-    return QString::fromUtf8(caption).remove(QStringLiteral("..."));
+    return ui_text::Shown(caption).remove(QStringLiteral("..."));
 }
 
 QAction *Add_Item(QMenu *menu, const char *caption, const QKeySequence &keys = {})
 {
-    QAction *action = menu->addAction(QString::fromUtf8(caption));
+    QAction *action = menu->addAction(ui_text::Shown(caption));
     if (!keys.isEmpty()) {
         action->setShortcut(keys);
         action->setShortcutContext(Qt::WidgetShortcut);
@@ -145,7 +147,7 @@ void OrderCommands::Bind_Grids(GridId grid)
                                                            int insert_before_row) {
                     if (view_mode != m_shell.views().view().View_Mode)
                         return;
-                    Run_Order_Command(QString::fromUtf8(kMoveCaption), grid, [&](MainViews &views) {
+                    Run_Order_Command(ui_text::Shown(kMoveCaption), grid, [&](MainViews &views) {
                         return Move_Programs_To(views, grid, rows, insert_before_row);
                     });
                 });
@@ -256,12 +258,13 @@ void OrderCommands::Move_To_NumberClick(GridId grid)
     Ui_Services &ui = m_shell.ui();
     const std::optional<QString> typed
             = ui.Ask_Text(m_shell.Dialog_Parent(), Plain_Caption(caption::kMoveToNumber),
-                          QStringLiteral("Number (1 to %1):").arg(listed));
+                          OrderCommands::tr("Number (1 to %1):").arg(listed));
     if (!typed)
         return;
     const NumberAnswer answer = Read_Program_Number(typed->toStdString(), listed);
     if (!answer.error.empty()) {
-        ui.Error_Box(m_shell.Dialog_Parent(), QString::fromStdString(answer.error));
+        ui.Error_Box(m_shell.Dialog_Parent(),
+                     ui_text::Shown_Pieces(answer.error, {kNotOnShow, kNumberRange}));
         return;
     }
     Run_Order_Command(Plain_Caption(caption::kMoveToNumber), grid, [&](MainViews &moved) {
@@ -273,7 +276,7 @@ void OrderCommands::Sort_ProgramsClick(GridId grid, ProgramSortKey key)
 {
     const char *caption
             = key == ProgramSortKey::Name ? caption::kSortByName : caption::kSortByServiceId;
-    Run_Order_Command(QString::fromUtf8(caption), grid, [&](MainViews &views) {
+    Run_Order_Command(ui_text::Shown(caption), grid, [&](MainViews &views) {
         return orvane::Sort_ProgramsClick(views, grid, Selected_Grid_Rows(grid), key);
     });
 }
@@ -292,19 +295,19 @@ void OrderCommands::Order_LikeClick()
     if (!m_shell.Ready_For_Command())
         return;
     const auto reference
-            = m_shell.file_commands().Open_Reference_File(QString::fromUtf8(kOrderLikeTitle));
+            = m_shell.file_commands().Open_Reference_File(ui_text::Shown(kOrderLikeTitle));
     if (!reference)
         return;
     Ui_Services &ui = m_shell.ui();
-    const std::optional<QList<bool>> ticked = ui.Choose_Options(
-            m_shell.Dialog_Parent(),
-            {QString::fromUtf8(kOrderLikeTitle),
-             QString::fromUtf8(kOrderLikeText),
-             {QString::fromUtf8(kTakeNames), QString::fromUtf8(kTakeFavourites)}});
+    const std::optional<QList<bool>> ticked
+            = ui.Choose_Options(m_shell.Dialog_Parent(),
+                                {ui_text::Shown(kOrderLikeTitle),
+                                 ui_text::Shown(kOrderLikeText),
+                                 {ui_text::Shown(kTakeNames), ui_text::Shown(kTakeFavourites)}});
     if (!ticked || ticked->size() != 2)
         return;
     OrderLikeReport report;
-    m_shell.Record_Step(QString::fromUtf8(kOrderLikeTitle), [&] {
+    m_shell.Record_Step(ui_text::Shown(kOrderLikeTitle), [&] {
         report = Order_Like(m_shell.database(), *reference, {ticked->at(0), ticked->at(1)});
     });
     // Programs may have changed places across satellites and transponders: the page is listed

@@ -1,5 +1,6 @@
 #include "app/controllers/program_list_commands.h"
 
+#include "app/app_messages.h"
 #include "app/controllers/window_shell.h"
 #include "app/file_commands.h"
 #include "dbase/file_io.h"
@@ -17,13 +18,13 @@
 namespace orvane {
 namespace {
 
-constexpr const char *kExportTitle = "Export program list";
-constexpr const char *kImportTitle = "Import program list";
-constexpr const char *kListRefused = "The program list was not imported:";
+constexpr const char *kExportTitle = ORVANE_TEXT("Orvane", "Export program list");
+constexpr const char *kImportTitle = ORVANE_TEXT("Orvane", "Import program list");
+constexpr const char *kListRefused = ORVANE_TEXT("Orvane", "The program list was not imported:");
 
 Ui_Services::FileType Csv_Files()
 {
-    return {QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv")};
+    return {ProgramListCommands::tr("CSV files (*.csv)"), QStringLiteral("csv")};
 }
 
 // Lines for a message box ("\r" between them) or for a report's details ("\n").
@@ -43,9 +44,9 @@ ProgramListCommands::ProgramListCommands(WindowShell &shell)
 {
     QMenu *menu = shell.file_menu();
     menu->addSeparator();
-    m_export = menu->addAction(QStringLiteral("Export program list..."));
+    m_export = menu->addAction(tr("Export program list..."));
     connect(m_export, &QAction::triggered, this, &ProgramListCommands::Export_Program_ListClick);
-    m_import = menu->addAction(QStringLiteral("Import program list..."));
+    m_import = menu->addAction(tr("Import program list..."));
     connect(m_import, &QAction::triggered, this, &ProgramListCommands::Import_Program_ListClick);
     connect(&shell.events(), &ShellEvents::loadedStateChanged, this, [this](bool loaded) {
         m_export->setEnabled(loaded);
@@ -59,8 +60,7 @@ void ProgramListCommands::Export_Program_ListClick()
         return;
     Ui_Services &ui = m_shell.ui();
     QWidget *parent = m_shell.Dialog_Parent();
-    const QString path
-            = ui.Save_Typed_File_Name(parent, QString::fromUtf8(kExportTitle), Csv_Files());
+    const QString path = ui.Save_Typed_File_Name(parent, ui_text::Shown(kExportTitle), Csv_Files());
     if (path.isEmpty())
         return;
     const std::string csv = Program_List_Csv(m_shell.database());
@@ -68,7 +68,7 @@ void ProgramListCommands::Export_Program_ListClick()
     std::string reason;
     if (!Write_File_Atomically(
                 local, {reinterpret_cast<const std::uint8_t *>(csv.data()), csv.size()}, reason))
-        ui.Error_Box(parent, QString::fromStdString(msg::Save_Failed(local, reason)));
+        ui.Error_Box(parent, Shown_Database_Message(msg::Save_Failed(local, reason)));
 }
 
 // A list with faults changes nothing: its first faults are shown instead.
@@ -78,23 +78,22 @@ void ProgramListCommands::Import_Program_ListClick()
         return;
     Ui_Services &ui = m_shell.ui();
     QWidget *parent = m_shell.Dialog_Parent();
-    const QString path
-            = ui.Open_Typed_File_Name(parent, QString::fromUtf8(kImportTitle), Csv_Files());
+    const QString path = ui.Open_Typed_File_Name(parent, ui_text::Shown(kImportTitle), Csv_Files());
     if (path.isEmpty())
         return;
     std::string text;
     if (const Outcome read = Read_Program_List_File(QFile::encodeName(path).toStdString(), text);
         !read) {
-        ui.Error_Box(parent, QString::fromStdString(read.message));
+        ui.Error_Box(parent, Shown_Database_Message(read.message));
         return;
     }
     const ProgramList list = Parse_Program_List(text);
     ProgramListReport report;
-    m_shell.Record_Step(QString::fromUtf8(kImportTitle),
+    m_shell.Record_Step(ui_text::Shown(kImportTitle),
                         [&] { report = Apply_Program_List(m_shell.database(), list); });
     if (!report.errors.empty()) {
         ui.Error_Box(parent,
-                     QString::fromUtf8(kListRefused) + u'\r' + Lines_Text(report.errors, u'\r'));
+                     ui_text::Shown(kListRefused) + u'\r' + Lines_Text(report.errors, u'\r'));
         return;
     }
     // Programs may have changed places across satellites and transponders: the page is listed
