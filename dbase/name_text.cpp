@@ -68,19 +68,22 @@ StoredName Stored_Name(const NameText &names, std::string_view utf8, std::size_t
                        std::string_view current)
 {
     if (names.Text_Of(current) == utf8)
-        return {std::string(current), {}};
+        return {std::string(current), {}, NameFault::None, 0};
     const bool latin1 = &names == &Latin1_Names();
     std::optional<std::string> bytes = names.Stored_Of(utf8);
     if (!bytes)
         return {{},
                 latin1 ? "holds a character Latin-1 cannot hold"
-                       : std::string("cannot be written in ") + names.charset_name()};
+                       : std::string("cannot be written in ") + names.charset_name(),
+                NameFault::NotInSet, 0};
     if (bytes->size() > length)
         return {{},
                 latin1 ? "is longer than " + std::to_string(length) + " characters"
                        : "is " + std::to_string(bytes->size()) + " bytes in " + names.charset_name()
-                                 + ", at most " + std::to_string(length)};
-    return {std::move(*bytes), {}};
+                                 + ", at most " + std::to_string(length),
+                NameFault::TooLong,
+                bytes->size()};
+    return {std::move(*bytes), {}, NameFault::None, 0};
 }
 
 bool Holds_Replacement(std::string_view utf8)

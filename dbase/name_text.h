@@ -63,6 +63,8 @@ const NameText &Latin1_Names();
 // A name typed or imported as UTF-8, as the bytes a field of `length` bytes stores in a set.
 // A text that reads as the name stored now keeps that name's bytes: bytes the set does not
 // define read as U+FFFD, and only the name they came from gives them back.
+enum class NameFault { None, NotInSet, TooLong };
+
 struct StoredName
 {
     std::string bytes;
@@ -70,6 +72,8 @@ struct StoredName
     // Latin-1 cannot hold", "cannot be written in windows-1251", "is 16 bytes in GBK, at most
     // 15"; empty when it can.
     std::string fault;
+    NameFault kind = NameFault::None;
+    std::size_t byte_count = 0; // of a name refused as too long
 };
 StoredName Stored_Name(const NameText &names, std::string_view utf8, std::size_t length,
                        std::string_view current = {});

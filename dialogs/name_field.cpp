@@ -34,30 +34,31 @@ QString Name_Field_Text(const NameText &names, std::string_view stored)
 NameToStore Name_To_Store(const NameText &names, std::string_view stored, const QString &typed,
                           std::size_t limit)
 {
-    if (typed == Name_Field_Text(names, stored) && stored.size() <= limit)
-        return NameToStore{std::string(stored), {}};
-    const bool latin1 = &names == &Latin1_Names();
     // An accent typed as a mark of its own is the same letter as its composed form.
-    const std::optional<std::string> bytes
-            = names.Stored_Of(typed.normalized(QString::NormalizationForm_C).toStdString());
-    if (!bytes) {
+    const std::string text = typed.normalized(QString::NormalizationForm_C).toStdString();
+    StoredName name = Stored_Name(names, text, limit, stored);
+    const bool latin1 = &names == &Latin1_Names();
+    switch (name.kind) {
+    case NameFault::None:
+        return NameToStore{std::move(name.bytes), {}};
+    case NameFault::TooLong:
+        if (latin1) // one byte a character: the field keeps the first ones
+            return NameToStore{names.Stored_Of(text)->substr(0, limit), {}};
+        return Refused(QCoreApplication::translate("NameField",
+                                                   "The name is too long: %1 bytes in %2, at "
+                                                   "most %3.")
+                               .arg(name.byte_count)
+                               .arg(QString::fromLatin1(names.charset_name()))
+                               .arg(limit));
+    default:
         if (latin1)
             return Refused(ui_text::Shown(kIllegalData));
-        return Refused(QCoreApplication::translate(
-                               "NameField", "The name cannot be written in %1: it has no \"%2\".")
+        return Refused(QCoreApplication::translate("NameField",
+                                                   "The name cannot be written in %1: it has no "
+                                                   "\"%2\".")
                                .arg(QString::fromLatin1(names.charset_name()),
                                     First_Foreign_Character(names, typed)));
     }
-    if (bytes->size() > limit && latin1) // one byte a character: the field keeps the first ones
-        return NameToStore{bytes->substr(0, limit), {}};
-    if (bytes->size() > limit) {
-        return Refused(QCoreApplication::translate(
-                               "NameField", "The name is too long: %1 bytes in %2, at most %3.")
-                               .arg(bytes->size())
-                               .arg(QString::fromLatin1(names.charset_name()))
-                               .arg(limit));
-    }
-    return NameToStore{bytes, {}};
 }
 
 } // namespace orvane

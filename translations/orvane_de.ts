@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Charsets</name>
+    <message>
+        <source>Western</source>
+        <translation>Westeuropäisch</translation>
+    </message>
+    <message>
+        <source>Central European</source>
+        <translation>Mitteleuropäisch</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>Kyrillisch</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Griechisch</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Türkisch</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Hebräisch</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabisch</translation>
+    </message>
+    <message>
+        <source>Baltic</source>
+        <translation>Baltisch</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>Vietnamesisch</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Thailändisch</translation>
+    </message>
+    <message>
+        <source>Chinese Simplified</source>
+        <translation>Chinesisch (vereinfacht)</translation>
+    </message>
+    <message>
+        <source>Chinese Traditional</source>
+        <translation>Chinesisch (traditionell)</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Koreanisch</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Time</source>
@@ -40,6 +99,17 @@
             <numerusform>Die Datenbank hat %n Fehler. Trotzdem in den Receiver schreiben?</numerusform>
             <numerusform>Die Datenbank hat %n Fehler. Trotzdem in den Receiver schreiben?</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>NameField</name>
+    <message>
+        <source>The name is too long: %1 bytes in %2, at most %3.</source>
+        <translation>Der Name ist zu lang: %1 Bytes in %2, höchstens %3.</translation>
+    </message>
+    <message>
+        <source>The name cannot be written in %1: it has no &quot;%2&quot;.</source>
+        <translation>Der Name lässt sich nicht in %1 schreiben: Es fehlt „%2“.</translation>
     </message>
 </context>
 <context>
@@ -1049,6 +1119,29 @@ Qt %6</translation>
     <message>
         <source>Redo</source>
         <translation>Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::NameCharsetCommands</name>
+    <message>
+        <source>Character set of names</source>
+        <translation>Zeichensatz der Namen</translation>
+    </message>
+    <message>
+        <source>Use it</source>
+        <translation>Verwenden</translation>
+    </message>
+    <message>
+        <source>Keep Latin-1</source>
+        <translation>Latin-1 behalten</translation>
+    </message>
+    <message>
+        <source>This system has no converter for the character set %1.</source>
+        <translation>Dieses System hat keinen Konverter für den Zeichensatz %1.</translation>
+    </message>
+    <message>
+        <source>Names look like %1 (%2).</source>
+        <translation>Die Namen sehen nach %1 (%2) aus.</translation>
     </message>
 </context>
 <context>

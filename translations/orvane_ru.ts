@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>Charsets</name>
+    <message>
+        <source>Western</source>
+        <translation>Западноевропейская</translation>
+    </message>
+    <message>
+        <source>Central European</source>
+        <translation>Центральноевропейская</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>Кириллица</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Греческая</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Турецкая</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Иврит</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Арабская</translation>
+    </message>
+    <message>
+        <source>Baltic</source>
+        <translation>Балтийская</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>Вьетнамская</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Тайская</translation>
+    </message>
+    <message>
+        <source>Chinese Simplified</source>
+        <translation>Китайская упрощённая</translation>
+    </message>
+    <message>
+        <source>Chinese Traditional</source>
+        <translation>Китайская традиционная</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Японская</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Корейская</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Time</source>
@@ -42,6 +101,17 @@
             <numerusform>В базе данных %n ошибки. Всё равно записать в приёмник?</numerusform>
             <numerusform>В базе данных %n ошибок. Всё равно записать в приёмник?</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>NameField</name>
+    <message>
+        <source>The name is too long: %1 bytes in %2, at most %3.</source>
+        <translation>Имя слишком длинное: %1 байт в %2, допустимо не более %3.</translation>
+    </message>
+    <message>
+        <source>The name cannot be written in %1: it has no &quot;%2&quot;.</source>
+        <translation>Имя нельзя записать в %1: в ней нет «%2».</translation>
     </message>
 </context>
 <context>
@@ -1064,6 +1134,29 @@ Qt %6</translation>
     <message>
         <source>Redo</source>
         <translation>Повторить</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::NameCharsetCommands</name>
+    <message>
+        <source>Character set of names</source>
+        <translation>Кодировка имён</translation>
+    </message>
+    <message>
+        <source>Use it</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Keep Latin-1</source>
+        <translation>Оставить Latin-1</translation>
+    </message>
+    <message>
+        <source>This system has no converter for the character set %1.</source>
+        <translation>В этой системе нет преобразователя для кодировки %1.</translation>
+    </message>
+    <message>
+        <source>Names look like %1 (%2).</source>
+        <translation>Похоже, имена записаны в кодировке %1 (%2).</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Charsets</name>
+    <message>
+        <source>Western</source>
+        <translation>西欧</translation>
+    </message>
+    <message>
+        <source>Central European</source>
+        <translation>中欧</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>西里尔文</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>希腊文</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>土耳其文</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>希伯来文</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>阿拉伯文</translation>
+    </message>
+    <message>
+        <source>Baltic</source>
+        <translation>波罗的海</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>越南文</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>泰文</translation>
+    </message>
+    <message>
+        <source>Chinese Simplified</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>Chinese Traditional</source>
+        <translation>繁体中文</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>日文</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>韩文</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Time</source>
@@ -38,6 +97,17 @@
         <translation>
             <numerusform>数据库有 %n 个错误。仍要写入接收机吗？</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>NameField</name>
+    <message>
+        <source>The name is too long: %1 bytes in %2, at most %3.</source>
+        <translation>名称过长：在 %2 中为 %1 字节，最多 %3 字节。</translation>
+    </message>
+    <message>
+        <source>The name cannot be written in %1: it has no &quot;%2&quot;.</source>
+        <translation>无法以 %1 写入该名称：其中没有“%2”。</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1104,29 @@ Qt %6</translation>
     <message>
         <source>Redo</source>
         <translation>重做</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::NameCharsetCommands</name>
+    <message>
+        <source>Character set of names</source>
+        <translation>名称字符集</translation>
+    </message>
+    <message>
+        <source>Use it</source>
+        <translation>使用</translation>
+    </message>
+    <message>
+        <source>Keep Latin-1</source>
+        <translation>保留 Latin-1</translation>
+    </message>
+    <message>
+        <source>This system has no converter for the character set %1.</source>
+        <translation>本系统没有字符集 %1 的转换器。</translation>
+    </message>
+    <message>
+        <source>Names look like %1 (%2).</source>
+        <translation>名称看起来是 %1（%2）。</translation>
     </message>
 </context>
 <context>
