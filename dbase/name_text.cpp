@@ -75,7 +75,8 @@ StoredName Stored_Name(const NameText &names, std::string_view utf8, std::size_t
         return {{},
                 latin1 ? "holds a character Latin-1 cannot hold"
                        : std::string("cannot be written in ") + names.charset_name(),
-                NameFault::NotInSet, 0};
+                NameFault::NotInSet,
+                0};
     if (bytes->size() > length)
         return {{},
                 latin1 ? "is longer than " + std::to_string(length) + " characters"
