@@ -81,6 +81,7 @@ private slots:
     void slots_from_program_count_on_are_not_listed();
     void program_count_above_table_is_clamped();
     void program_without_satellite();
+    void last_transponder_slots_are_listed();
 };
 
 // Columns a and b are the builder's arguments in order (satellite, transponder or group);
@@ -231,6 +232,25 @@ void TestRowMaps::program_without_satellite()
     QCOMPARE(Map_Text(view->Tv_Row_Map), QString());
     List_Programs(*db, *view, 1);
     QCOMPARE(Map_Text(view->Tv_Row_Map), QStringLiteral("0 2 4 7 9"));
+}
+
+// The last slot of each transponder table is listed like any other: the scans run to the
+// table's end, not one short of it.
+void TestRowMaps::last_transponder_slots_are_listed()
+{
+    auto db = Views_Database();
+    auto view = std::make_unique<ViewState>();
+    TTp_Info_String &sat_tp = db->rows.sat_tps[kSatTransponderSlots - 1];
+    sat_tp.In_Use = 1;
+    sat_tp.Sat_Index = 5;
+    db->rows.ter_tps[kTerTransponderSlots - 1].In_Use = 1;
+
+    List_Used_Sat_Tps(*db, *view);
+    QCOMPARE(Map_Text(view->Tp_Row_Map), QStringLiteral("0 1 2 3 4 1999"));
+    List_Sat_Tps_Of(*db, *view, 5);
+    QCOMPARE(Map_Text(view->Tp_Row_Map), QStringLiteral("1 4 1999"));
+    List_Used_Ter_Tps(*db, *view);
+    QCOMPARE(Map_Text(view->Tp_Row_Map), QStringLiteral("0 1 2 999"));
 }
 
 QTEST_APPLESS_MAIN(TestRowMaps)
