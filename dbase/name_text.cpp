@@ -9,7 +9,8 @@ namespace {
 
 constexpr unsigned char kMultiplicationSign = 0xD7;
 
-// The table of Fold_Latin1, so that folding costs one load per byte.
+// Lower case of a Latin-1 byte (A-Z and 0xC0-0xDE but the multiplication sign) as a table,
+// so that folding costs one load per byte.
 constexpr std::array<unsigned char, 256> Fold_Table()
 {
     std::array<unsigned char, 256> table{};
@@ -96,11 +97,6 @@ const NameText &Latin1_Names()
 {
     static const Latin1NameText names;
     return names;
-}
-
-unsigned char Fold_Latin1(unsigned char byte)
-{
-    return kFold[byte];
 }
 
 } // namespace orvane

@@ -81,7 +81,4 @@ StoredName Stored_Name(const NameText &names, std::string_view utf8, std::size_t
 // Whether a text holds U+FFFD, which a name shows for bytes its set does not define.
 bool Holds_Replacement(std::string_view utf8);
 
-// Lower case of a Latin-1 byte: A-Z and 0xC0-0xDE except the multiplication sign.
-unsigned char Fold_Latin1(unsigned char byte);
-
 } // namespace orvane

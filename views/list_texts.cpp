@@ -67,6 +67,15 @@ std::string Favourite_Line(const ChannelDatabase &db, int group)
            + db.names->Text_Of(db.rows.favourite_names[static_cast<std::size_t>(group)]);
 }
 
+std::vector<std::string> Favourite_Lines(const ChannelDatabase &db)
+{
+    std::vector<std::string> lines;
+    lines.reserve(kFavouriteGroupCount);
+    for (int g = 0; g < kFavouriteGroupCount; ++g)
+        lines.push_back(Favourite_Line(db, g));
+    return lines;
+}
+
 std::string Info_Sat_Line(const ChannelDatabase &db, int satellite)
 {
     if (!In_Table(satellite, kSatelliteCount))

@@ -21,6 +21,8 @@ std::string Zero_Padded(const std::string &digits, std::size_t width);
 // Favourite list line of 0-based group g0: "FAV.0g :  name" for groups 1..9, "FAV.g :  name"
 // for 10..16.
 std::string Favourite_Line(const ChannelDatabase &db, int group);
+// The favourite list: the lines of the 16 groups in order.
+std::vector<std::string> Favourite_Lines(const ChannelDatabase &db);
 
 // The satellite and transponder lines of the info pane; a slot outside its table gives the
 // caption alone.

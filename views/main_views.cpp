@@ -133,9 +133,7 @@ void MainViews::Fill_Tp_Grid()
 {
     PageLists &lists = Page_Lists();
     Set_Row_Count(lists.tp, Rows_For(Map_Length(m_view.Tp_Row_Map)), 1);
-    lists.fav_lines.clear();
-    for (int g = 0; g < kFavouriteGroupCount; ++g)
-        lists.fav_lines.push_back(Favourite_Line(m_db, g));
+    lists.fav_lines = Favourite_Lines(m_db);
     lists.fav_current = -1; // a rewritten list has no line selected
     m_changes |= changed::kTpGrid | changed::kFavList;
     Fill_Program_Grids();
@@ -161,8 +159,8 @@ void MainViews::Retext_Lists()
 {
     for (const int view_mode : {kSatellitesPage, kTerrestrialPage}) {
         PageLists &lists = page(view_mode);
-        for (int g = 0; g < static_cast<int>(lists.fav_lines.size()); ++g)
-            lists.fav_lines[static_cast<std::size_t>(g)] = Favourite_Line(m_db, g);
+        if (!lists.fav_lines.empty())
+            lists.fav_lines = Favourite_Lines(m_db);
         if (!lists.info_lines.empty()) {
             const auto [satellite, tp, program] = lists.info_slots;
             lists.info_lines = Info_Lines(m_db, view_mode, satellite, tp, program);
