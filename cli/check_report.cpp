@@ -102,7 +102,7 @@ void Write_Check_Json(const CheckReport &report, const NameText &names, std::ost
 }
 
 // A path's bytes are the file system's, UTF-8 on this platform.
-void Write_Check_Error_Json(const std::string &message, std::ostream &out)
+void Write_Error_Json(const std::string &message, std::ostream &out)
 {
     const QJsonObject error{{QStringLiteral("error"), QString::fromUtf8(message)}};
     out << QJsonDocument(error).toJson(QJsonDocument::Indented).toStdString();

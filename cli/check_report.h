@@ -13,7 +13,7 @@ namespace orvane::cli {
 
 void Print_Check_Report(const CheckReport &report, const NameText &names, std::ostream &out);
 void Write_Check_Json(const CheckReport &report, const NameText &names, std::ostream &out);
-// What --json prints for a file it could not check: {"error": message}.
-void Write_Check_Error_Json(const std::string &message, std::ostream &out);
+// What --json prints for a file a command could not open: {"error": message}.
+void Write_Error_Json(const std::string &message, std::ostream &out);
 
 } // namespace orvane::cli

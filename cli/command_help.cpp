@@ -61,6 +61,12 @@ constexpr CommandNotes kNotes[] = {
                     "does not know that file and needs FILE. What FILE held is backed up first.\n"},
         {"charsets", "Lists the character sets --charset takes, one per line with its script,\n"
                      "grouped by script. Names are matched without regard to case.\n"},
+        {"diff", "Lists what B changes relative to A: each entry added, removed, changed (with\n"
+                 "the fields that differ) or moved, by table, then a summary. Programs match as\n"
+                 "order matches them. Exits 0 when nothing differs, 1 when something does, 2\n"
+                 "when a file cannot be opened. --json prints the same as JSON, the fields named\n"
+                 "and written as export writes them, and {\"error\": message} for a file it\n"
+                 "cannot open.\n"},
         {"help", "Shows the usage of COMMAND, or of every command without one.\n"},
 };
 

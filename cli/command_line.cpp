@@ -40,7 +40,7 @@ struct CommandRule
     unsigned required_options;
 };
 
-constexpr std::array<CommandRule, 17> kCommands{{
+constexpr std::array<CommandRule, 18> kCommands{{
         {"info", 1, 0, kKindOption | kNames, 0},
         {"verify", 1, 0, kKindOption, 0},
         {"unpack", 2, 0, kKindOption, 0},
@@ -58,6 +58,7 @@ constexpr std::array<CommandRule, 17> kCommands{{
         {"restore", 1, 1, 0, 0},
         {"import-csv", 2, 0, kKindOption | kLikeOption | kNames, kLikeOption},
         {"charsets", 0, 0, 0, 0},
+        {"diff", 2, 0, kJsonFlag | kNames, 0},
         {"help", 0, 1, 0, 0},
 }};
 
@@ -355,6 +356,8 @@ std::string Usage_Text()
            "  orvane-cli import-csv CSV --like FILE OUT             apply an edited program "
            "list\n"
            "  orvane-cli charsets                                   the names --charset takes\n"
+           "  orvane-cli diff A B [--json]                          what B changes relative "
+           "to A\n"
            "\n"
            "The kind of FILE follows from its size (262144 bytes Channel Data, 131072 Default)\n"
            "unless --kind data|default names it. Options may stand anywhere; \"--\" ends them.\n"
@@ -388,12 +391,18 @@ std::string Usage_Text()
            "programs the rows' order, names, locked, skipped and favourite groups; rows that\n"
            "match no program or several are listed and skipped. A fault in CSV (up to 20 are\n"
            "shown) stops it before anything is written. It saves OUT as sort and order do.\n"
-           "info, export, check, import, import-csv, sort and order take --charset NAME, the\n"
-           "character set the names were typed in (ISO-8859-1 by default): they read, sort\n"
-           "and write the names in it. export writes UTF-8; import and import-csv refuse a\n"
+           "info, export, check, diff, import, import-csv, sort and order take --charset NAME,\n"
+           "the character set the names were typed in (ISO-8859-1 by default): they read,\n"
+           "sort and write the names in it. export writes UTF-8; import and import-csv refuse a\n"
            "name the set cannot hold or one longer than its field in bytes. charsets lists\n"
            "the names by script, matched without regard to case; info guesses the set from\n"
            "the names that hold bytes above 127.\n"
+           "diff matches the entries of A and B (satellites and favourite groups by number,\n"
+           "transponders by satellite, polarisation and frequency within 2 MHz or by group\n"
+           "and frequency, programs as order matches them) and prints each one added,\n"
+           "removed, changed (with the fields that differ) or moved, then a summary; it exits\n"
+           "0 when nothing differs, 1 when something does, 2 when a file cannot be opened.\n"
+           "--json prints the same as JSON, with the fields as export names them.\n"
            "Before pack, sample, read, sort, order, import, import-csv and restore replace an\n"
            "existing database file, they copy it into ~/.local/share/Orvane/backups/ (under\n"
            "$XDG_DATA_HOME when set), keeping the newest 30 of each file; backups lists them\n"

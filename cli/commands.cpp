@@ -4,6 +4,7 @@
 #include "cli/backups_folder.h"
 #include "cli/backups_list.h"
 #include "cli/check_report.h"
+#include "cli/diff_report.h"
 #include "cli/export_json.h"
 #include "cli/import_csv.h"
 #include "cli/info.h"
@@ -153,7 +154,7 @@ int Run_Check(const CommandLine &line, std::ostream &out, std::ostream &err)
     if (Outcome opened = Open(session, line.files[0], line.kind); !opened) {
         // A script tells a file it could not check (2) from a database with errors (1).
         if (line.json)
-            Write_Check_Error_Json(Terminal_Text(opened.message), out);
+            Write_Error_Json(Terminal_Text(opened.message), out);
         Refuse(err, opened.message);
         return kExitUsage;
     }
@@ -170,6 +171,34 @@ int Run_Check(const CommandLine &line, std::ostream &out, std::ostream &err)
         return kExitOk;
     err << "The database has " << errors << (errors == 1 ? " error.\n" : " errors.\n");
     return kExitRefused;
+}
+
+// Exit status 0 when nothing differs, 1 when something does, 2 when a file does not open, as
+// diff and cmp have it. Both databases read their names in the one set given.
+int Run_Diff(const CommandLine &line, std::ostream &out, std::ostream &err)
+{
+    Session a(line);
+    Session b(line);
+    Outcome opened = Open(a, line.files[0], std::nullopt);
+    if (opened)
+        opened = Open(b, line.files[1], std::nullopt);
+    if (!opened) {
+        if (line.json)
+            Write_Error_Json(Terminal_Text(opened.message), out);
+        Refuse(err, opened.message);
+        return kExitUsage;
+    }
+    const DatabaseComparison comparison = Compare_Databases(*a.db, *b.db);
+    if (line.json)
+        Write_Diff_Json(comparison, out);
+    else
+        Print_Diff_Report(comparison, out);
+    out.flush();
+    if (!out) {
+        Refuse(err, "Can not write the report to the standard output.");
+        return kExitUsage;
+    }
+    return comparison.empty() ? kExitOk : kExitRefused;
 }
 
 int Run_Sort(const CommandLine &line, std::ostream & /*out*/, std::ostream &err)
@@ -314,7 +343,7 @@ int Run_Command(const CommandLine &line, std::ostream &out, std::ostream &err)
             {"order", Run_Order},       {"sample", Run_Sample},         {"read", Run_Read},
             {"write", Run_Write},       {"backups", Run_Backups},       {"check", Run_Check},
             {"import", Run_Import},     {"import-csv", Run_Import_Csv}, {"restore", Run_Restore},
-            {"charsets", Run_Charsets},
+            {"charsets", Run_Charsets}, {"diff", Run_Diff},
     };
     for (const auto &[name, handler] : kHandlers) {
         if (line.command == name)

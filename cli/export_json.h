@@ -4,12 +4,17 @@
 // named after the record fields. Coded fields are numbers, frequencies, PIDs and the like
 // their display texts.
 
+#include "cli/json_writer.h"
 #include "dbase/channel_database.h"
+#include "dbase/entry_fields.h"
 
 #include <ostream>
 
 namespace orvane::cli {
 
 void Write_Export(const ChannelDatabase &db, std::ostream &out);
+
+// A field's value as the export writes it: a number, a string, or a one-line array.
+void Write_Value(JsonWriter &json, const FieldValue &value);
 
 } // namespace orvane::cli
