@@ -5,6 +5,7 @@
 #include "app/controllers/accessible_names.h"
 #include "app/controllers/backup_restore_command.h"
 #include "app/controllers/check_commands.h"
+#include "app/controllers/compare_commands.h"
 #include "app/controllers/desktop_shortcuts.h"
 #include "app/controllers/edit_menu.h"
 #include "app/controllers/find_commands.h"
@@ -76,6 +77,7 @@ void TFormMain::Create_Controllers()
     new HistoryCommands(*this);
     new BackupRestoreCommand(*this);
     new ProgramListCommands(*this);
+    new CompareCommands(*this);
     new AboutBox(*this);
     new DesktopShortcuts(this, m_help_menu);
     new FindCommands(*this);

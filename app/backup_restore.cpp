@@ -56,8 +56,16 @@ void FileCommands::Restore_BackupClick()
         return;
     const std::vector<BackupFile> backups
             = List_Backups(QFile::encodeName(m_paths.backups_folder).toStdString());
-    const int chosen = m_ui.Choose_Row(m_host.Dialog_Parent(),
-                                       Backup_Choice(m_paths.backups_folder, backups));
+    Ui_Services::RowChoice choice = Backup_Choice(m_paths.backups_folder, backups);
+    if (m_backup_comparer) {
+        choice.action_caption = tr("Compare...");
+        choice.action = [this, &backups](int row, QWidget *list) {
+            if (row >= 0 && row < static_cast<int>(backups.size()))
+                m_backup_comparer(QFile::decodeName(backups[static_cast<std::size_t>(row)].path.c_str()),
+                                  list);
+        };
+    }
+    const int chosen = m_ui.Choose_Row(m_host.Dialog_Parent(), choice);
     if (chosen >= 0 && chosen < static_cast<int>(backups.size()))
         Restore_Backup(backups[static_cast<std::size_t>(chosen)]);
 }

@@ -118,6 +118,12 @@ public:
     // A database file chosen to compare with, opened in memory beside the open one (either
     // kind, from its size); none when cancelled or when it does not open, which was reported.
     std::unique_ptr<ChannelDatabase> Open_Reference_File(const QString &title);
+    // The same of a file already chosen.
+    std::unique_ptr<ChannelDatabase> Open_Database_Copy(const QString &path);
+    // What the backup list's "Compare..." button does with the current backup's path, over the
+    // list; without one the list has no such button.
+    using BackupComparer = std::function<void(const QString &path, QWidget *list)>;
+    void Set_Backup_Comparer(BackupComparer comparer) { m_backup_comparer = std::move(comparer); }
     // The receiver commands' file steps around their transfers.
     void ReadDataClick(FileKind kind);
     void PMWriteClick();
@@ -134,7 +140,6 @@ private:
     bool Changes_May_Be_Dropped();
     bool Open_Checked_File(const QString &path, FileKind kind, const Outcome &checked);
     void Show_Opened_Database(const QString &path);
-    std::unique_ptr<ChannelDatabase> Open_Database_Copy(const QString &path);
     QString Restore_Target(const BackupFile &backup);
     bool Open_Restore_Target(const QString &path);
     void Restore_Content(const ChannelDatabase &backup);
@@ -154,6 +159,7 @@ private:
     ViewState &m_view;
     MainPaths m_paths;
     QString m_current_file;
+    BackupComparer m_backup_comparer;
     bool m_version_edited = false;
     bool m_busy = false;
     bool m_link_busy = false;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -47,12 +48,16 @@ public:
 
     // A list to choose one row from (the backups), under a line of text that says what it
     // lists; the chosen row's index, or -1 when cancelled or the list is empty.
+    // With an action, a button of that caption beside OK and Cancel runs it on the current row
+    // and leaves the list open; the list is the parent of whatever it shows.
     struct RowChoice
     {
         QString title;
         QString text;
         QStringList columns;
         QList<QStringList> rows;
+        QString action_caption;
+        std::function<void(int row, QWidget *list)> action;
     };
     virtual int Choose_Row(QWidget *parent, const RowChoice &choice) = 0;
 

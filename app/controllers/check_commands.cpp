@@ -2,18 +2,16 @@
 
 #include "app/check_findings_model.h"
 #include "app/check_window.h"
+#include "app/controllers/entry_jump.h"
 #include "app/controllers/window_shell.h"
 #include "app/file_commands.h"
 #include "app/main_layout.h"
 #include "dbase/database_check.h"
 #include "dbase/maintenance.h"
 #include "translations/ui_text.h"
-#include "views/finding_jump.h"
 #include "views/ui_services.h"
 
 #include <QAction>
-#include <QListWidget>
-#include <QTableView>
 
 namespace orvane {
 namespace {
@@ -102,23 +100,7 @@ void CheckCommands::Refresh_Check_Window()
 
 void CheckCommands::Go_To_Finding(const CheckFinding &finding)
 {
-    if (!m_shell.Ready_For_Command())
-        return;
-    MainViews &views = m_shell.views();
-    const std::optional<GridId> grid = Show_Finding(views, finding);
-    m_shell.Show_Page_Tab();
-    m_shell.Apply_Changes();
-    QWidget *window = m_shell.Dialog_Parent();
-    window->raise();
-    window->activateWindow();
-    if (grid) {
-        QTableView *view = m_shell.Grid_View(*grid);
-        view->scrollTo(view->currentIndex());
-        m_shell.Focus_Grid(*grid);
-    } else if (finding.table == CheckTable::Favourite_Groups
-               && views.Page_Lists().fav_current == finding.slot) {
-        m_shell.page_widgets(views.view().View_Mode).fav->setFocus(Qt::OtherFocusReason);
-    }
+    Go_To_Entry(m_shell, finding);
 }
 
 // A repair changes programs and transponders across every satellite and group: the page is
