@@ -12,6 +12,7 @@
 #include "dbase/codecs.h"
 #include "dbase/container.h"
 #include "dbase/database_check.h"
+#include "dbase/database_compare.h"
 #include "dbase/database_restore.h"
 #include "dbase/decode.h"
 #include "dbase/display_rows.h"

@@ -190,6 +190,7 @@ private slots:
     void import_refuses_broken_documents_data();
     void import_refuses_broken_documents();
     void check_reports_a_file_it_cannot_open();
+    void diff_reports_changes();
     void import_fills_a_free_slot_as_a_new_program();
     void sample_writes_the_bundled_files();
     void replaced_files_are_backed_up();
@@ -347,6 +348,9 @@ void TestCli::exit_status_data()
     row("unpack into a FIFO", "unpack data.bin fifo", 1);
     row("unpack into a folder", "unpack data.bin .", 1);
     row("info of a folder", "info .", 1);
+    row("diff of the same database", "diff data.bin default.bin", 0);
+    row("diff with a kind", "diff --kind data data.bin data.bin", 2, "--kind does not apply to diff");
+    row("diff of one file", "diff data.bin", 2, "diff takes 2 file names");
     row("backups", "backups", 0);
     row("backups of a name", "backups data.bin", 0);
     row("backups of two names", "backups data.bin default.bin", 2);
@@ -1214,6 +1218,47 @@ void TestCli::check_reports_a_file_it_cannot_open()
     const QJsonObject report = QJsonDocument::fromJson(json.out).object();
     QCOMPARE(report.keys(), QStringList{"error"});
     QCOMPARE(report["error"].toString().toUtf8(), message);
+}
+
+// Exit status 1 for databases that differ, 2 for a file that does not open (diff's, not a
+// refusal's); the document's shape once: the summary, then each change with its slots, the
+// export's field names and values, and its text. Names read in the set given.
+void TestCli::diff_reports_changes()
+{
+    const CliRun text = run({"diff", "data.bin", "awkward.bin"});
+    QCOMPARE(text.exit_code, 1);
+    QCOMPARE(text.err, QByteArray());
+    QVERIFY(text.out.endsWith("\n0 added, 0 removed, 2 changed, 0 moved\n"));
+    const CliRun json = run({"diff", "--json", "data.bin", "awkward.bin"});
+    QCOMPARE(json.exit_code, 1);
+    const QString program = QString::fromLatin1("Caf\xE9 \"\\\x01\x7F");
+    const QString satellite = QString::fromLatin1("Sat \xE9\xFF\x85");
+    const auto change = [](const char *table, const QString &before, const QString &after,
+                           const QString &text) {
+        return QJsonObject{{"change", "changed"},
+                           {"table", table},
+                           {"a_slot", 0},
+                           {"b_slot", 0},
+                           {"fields", QJsonObject{{"Name", QJsonArray{before, after}}}},
+                           {"text", text}};
+    };
+    const QJsonObject expected{
+            {"summary", QJsonObject{{"added", 0}, {"removed", 0}, {"changed", 2}, {"moved", 0}}},
+            {"changes",
+             QJsonArray{change("satellites", "Sat 19.2E", satellite,
+                               QString("Satellite \"%1\": Name \"Sat 19.2E\" -> \"%1\"")
+                                       .arg(satellite)),
+                        change("programs", "Velora One", program,
+                               QString::fromLatin1("TV program \"Caf\xE9 \"\\??\" (list number "
+                                                   "1): Name \"Velora One\" -> \"")
+                                       + program + '"')}}};
+    QCOMPARE(QJsonDocument::fromJson(json.out).object(), expected);
+    const CliRun error = run({"diff", "--json", "data.bin", "bad_crc.bin"});
+    QCOMPARE(error.exit_code, 2);
+    QCOMPARE(QJsonDocument::fromJson(error.out).object(),
+             QJsonObject({{"error", "File CRC wrong!\nbad_crc.bin"}}));
+    const CliRun cyrillic = run({"diff", "data.bin", "cyrillic.bin", "--charset", "windows-1251"});
+    QVERIFY(cyrillic.out.contains("Favourite group 1 \"Новости\""));
 }
 
 void TestCli::sample_writes_the_bundled_files()

@@ -67,10 +67,17 @@ QString ScriptedUiServices::Save_File_Name(QWidget *, const QString &title)
     return m_save_files.dequeue();
 }
 
-int ScriptedUiServices::Choose_Row(QWidget *, const RowChoice &choice)
+int ScriptedUiServices::Choose_Row(QWidget *parent, const RowChoice &choice)
 {
     m_shown.append({Kind::Choice, choice.title});
     m_choice_rows = choice.rows;
+    while (!m_choice_actions.isEmpty()) {
+        const int row = m_choice_actions.dequeue();
+        if (choice.action)
+            choice.action(row, parent);
+        else
+            m_failures << QStringLiteral("no action in the list: ") + choice.title;
+    }
     if (m_choices.isEmpty()) {
         m_failures << QStringLiteral("unexpected list: ") + choice.title;
         return -1;

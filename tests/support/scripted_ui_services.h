@@ -30,6 +30,8 @@ public:
     void Push_Open_File(const QString &path) { m_open_files.enqueue(path); }
     void Push_Save_File(const QString &path) { m_save_files.enqueue(path); }
     void Push_Choice(int row) { m_choices.enqueue(row); }
+    // The next list's action button is pressed on `row` before the list answers its choice.
+    void Push_Choice_Action(int row) { m_choice_actions.enqueue(row); }
     void Push_Text(const std::optional<QString> &text) { m_texts.enqueue(text); }
     void Push_Options(const std::optional<QList<bool>> &ticked) { m_options.enqueue(ticked); }
     // The reports shown, each its text and details joined by a new line.
@@ -62,6 +64,7 @@ private:
     QQueue<QString> m_open_files;
     QQueue<QString> m_save_files;
     QQueue<int> m_choices;
+    QQueue<int> m_choice_actions;
     QQueue<std::optional<QString>> m_texts;
     QQueue<std::optional<QList<bool>>> m_options;
     QList<QStringList> m_choice_rows;
