@@ -100,6 +100,10 @@
             <numerusform>Die Datenbank hat %n Fehler. Trotzdem in den Receiver schreiben?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Compare...</source>
+        <translation>Vergleichen...</translation>
+    </message>
 </context>
 <context>
     <name>NameField</name>
@@ -826,6 +830,10 @@
         <source> radio</source>
         <translation> Radio</translation>
     </message>
+    <message>
+        <source>Compare with another file</source>
+        <translation>Mit einer anderen Datei vergleichen</translation>
+    </message>
 </context>
 <context>
     <name>orvane::AboutBox</name>
@@ -1071,6 +1079,80 @@ Qt %6</translation>
             <numerusform>%n leeren Transponder aller Satelliten und terrestrischen Gruppen löschen?</numerusform>
             <numerusform>%n leere Transponder aller Satelliten und terrestrischen Gruppen löschen?</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>orvane::CompareCommands</name>
+    <message>
+        <source>Compare with another file...</source>
+        <translation>Mit einer anderen Datei vergleichen...</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::CompareWindow</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>Satellite transponders</source>
+        <translation>Satellitentransponder</translation>
+    </message>
+    <message>
+        <source>Terrestrial transponders</source>
+        <translation>Terrestrische Transponder</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Favourite groups</source>
+        <translation>Favoritengruppen</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Entfernt</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Verschoben</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Keine Unterschiede.</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 changed, %4 moved</source>
+        <translation>%1 hinzugefügt, %2 entfernt, %3 geändert, %4 verschoben</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>Alle Änderungen</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Anzeigen:</translation>
+    </message>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Vergleich mit %1</translation>
+    </message>
+    <message>
+        <source>What the open database changes relative to %1:</source>
+        <translation>Was die geöffnete Datenbank gegenüber %1 ändert:</translation>
     </message>
 </context>
 <context>

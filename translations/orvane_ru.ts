@@ -102,6 +102,10 @@
             <numerusform>В базе данных %n ошибок. Всё равно записать в приёмник?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Compare...</source>
+        <translation>Сравнить...</translation>
+    </message>
 </context>
 <context>
     <name>NameField</name>
@@ -828,6 +832,10 @@
         <source> radio</source>
         <translation> радио</translation>
     </message>
+    <message>
+        <source>Compare with another file</source>
+        <translation>Сравнить с другим файлом</translation>
+    </message>
 </context>
 <context>
     <name>orvane::AboutBox</name>
@@ -1086,6 +1094,80 @@ Qt %6</translation>
             <numerusform>Удалить %n пустых транспондера всех спутников и эфирных групп?</numerusform>
             <numerusform>Удалить %n пустых транспондеров всех спутников и эфирных групп?</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>orvane::CompareCommands</name>
+    <message>
+        <source>Compare with another file...</source>
+        <translation>Сравнить с другим файлом...</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::CompareWindow</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Спутники</translation>
+    </message>
+    <message>
+        <source>Satellite transponders</source>
+        <translation>Спутниковые транспондеры</translation>
+    </message>
+    <message>
+        <source>Terrestrial transponders</source>
+        <translation>Наземные транспондеры</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Программы</translation>
+    </message>
+    <message>
+        <source>Favourite groups</source>
+        <translation>Группы избранного</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Добавлено</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Удалено</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Изменено</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Перемещено</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Различий нет.</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 changed, %4 moved</source>
+        <translation>добавлено: %1, удалено: %2, изменено: %3, перемещено: %4</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнение</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>Все изменения</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Показать:</translation>
+    </message>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Сравнение с %1</translation>
+    </message>
+    <message>
+        <source>What the open database changes relative to %1:</source>
+        <translation>Что открытая база данных меняет по сравнению с %1:</translation>
     </message>
 </context>
 <context>

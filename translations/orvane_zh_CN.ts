@@ -98,6 +98,10 @@
             <numerusform>数据库有 %n 个错误。仍要写入接收机吗？</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Compare...</source>
+        <translation>比较...</translation>
+    </message>
 </context>
 <context>
     <name>NameField</name>
@@ -824,6 +828,10 @@
         <source> radio</source>
         <translation> 个广播节目</translation>
     </message>
+    <message>
+        <source>Compare with another file</source>
+        <translation>与另一个文件比较</translation>
+    </message>
 </context>
 <context>
     <name>orvane::AboutBox</name>
@@ -1056,6 +1064,80 @@ Qt %6</translation>
         <translation>
             <numerusform>删除所有卫星和地面组中的 %n 个空转发器吗？</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>orvane::CompareCommands</name>
+    <message>
+        <source>Compare with another file...</source>
+        <translation>与另一个文件比较...</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::CompareWindow</name>
+    <message>
+        <source>Satellites</source>
+        <translation>卫星</translation>
+    </message>
+    <message>
+        <source>Satellite transponders</source>
+        <translation>卫星转发器</translation>
+    </message>
+    <message>
+        <source>Terrestrial transponders</source>
+        <translation>地面转发器</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>节目</translation>
+    </message>
+    <message>
+        <source>Favourite groups</source>
+        <translation>收藏组</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>更改</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>移动</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>没有差异。</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 changed, %4 moved</source>
+        <translation>新增 %1，删除 %2，更改 %3，移动 %4</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>所有更改</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>显示(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Compare with %1</source>
+        <translation>与 %1 比较</translation>
+    </message>
+    <message>
+        <source>What the open database changes relative to %1:</source>
+        <translation>打开的数据库相对于 %1 的更改：</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,4 @@
-// The compare window: its place in the File menu, the jump from a change of each table to its
+// The compare window: the jump from a change of each table to its
 // entry in the open database (a removed one going nowhere), the comparison following an edit
 // of the open database, and the backup list's "Compare..." button.
 
@@ -9,7 +9,6 @@
 #include "window_test_case.h"
 
 #include <QLabel>
-#include <QMenu>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -23,7 +22,6 @@ class TestCompareWindow : public WindowTestCase
     Q_OBJECT
 
 private slots:
-    void menu_item_follows_the_import();
     void jump_to_entry_data();
     void jump_to_entry();
     void follows_edits_and_compares_backups();
@@ -53,20 +51,6 @@ CompareWindow *TestCompareWindow::Compare_With_Edited_Sample()
     CompareCommands &commands = Controller_Of<CompareCommands>(m_f->window);
     commands.compare_action()->trigger();
     return commands.compare_window();
-}
-
-void TestCompareWindow::menu_item_follows_the_import()
-{
-    QAction *compare = m_f->window.findChild<QAction *>("PMCompare");
-    QVERIFY(compare && compare->isEnabled());
-    QCOMPARE(compare->text(), "Compare with another file...");
-    const auto *menu = qobject_cast<QMenu *>(compare->associatedObjects().first());
-    QVERIFY(menu);
-    const QList<QAction *> items = menu->actions();
-    const auto at = items.indexOf(compare);
-    QVERIFY(at >= 2);
-    QVERIFY(items[at - 1]->isSeparator());
-    QCOMPARE(items[at - 2]->text(), "Import program list...");
 }
 
 void TestCompareWindow::jump_to_entry_data()

@@ -170,7 +170,9 @@ void TestSaveCommands::fileMenuItems()
             "Restore a backup...",
             "-",
             "Export program list...",
-            "Import program list..."};
+            "Import program list...",
+            "-",
+            "Compare with another file..."};
     QCOMPARE(Menu_Dump(f.window.file_menu()), expected);
     const auto *help = f.window.findChild<QMenu *>(QStringLiteral("PM_Help"));
     QVERIFY(help);
