@@ -111,6 +111,8 @@ CompareWindow::CompareWindow(QWidget *parent)
     layout->addWidget(m_tree, 1);
     layout->addWidget(buttons);
     resize(760, 480);
+    // The arrows walk the changes from the start; Alt+S reaches the filter.
+    m_tree->setFocus();
 }
 
 void CompareWindow::Show_Comparison(const DatabaseComparison &comparison, const QString &other)

@@ -410,7 +410,7 @@ std::string Usage_Text()
            "writes the database of BACKUP into FILE, by default the file it was taken from.\n"
            "\n"
            "Exit status: 0 success, 1 file refused or transfer failed, 2 wrong usage (and a\n"
-           "FILE check cannot open).\n"
+           "file check or diff cannot open); diff exits 1 when the databases differ.\n"
            "orvane-cli help COMMAND shows one command's usage; --version prints the version.\n";
 }
 
