@@ -32,6 +32,17 @@ struct Side
 
     const RawArrays &raw() const { return db.raw; }
     const NameText &names() const { return *db.names; }
+    // The audio tracks of program `slot`, in slot order.
+    std::span<const int> tracks_of(int slot) const
+    {
+        const auto first = static_cast<std::size_t>(track_start[static_cast<std::size_t>(slot)]);
+        const auto end = static_cast<std::size_t>(track_start[static_cast<std::size_t>(slot) + 1]);
+        return std::span<const int>(track_slots).subspan(first, end - first);
+    }
+    const AudioTrackRecord &track(int slot) const
+    {
+        return db.raw.audio_tracks[static_cast<std::size_t>(slot)];
+    }
 };
 
 // The used audio tracks below the track count, grouped by the program that owns them
@@ -71,33 +82,21 @@ std::uint64_t Track_Content(const AudioTrackRecord &record)
 
 bool Same_Tracks(const Side &a, int a_slot, const Side &b, int b_slot)
 {
-    const auto a_first = a.track_start[static_cast<std::size_t>(a_slot)];
-    const auto a_count = a.track_start[static_cast<std::size_t>(a_slot) + 1] - a_first;
-    const auto b_first = b.track_start[static_cast<std::size_t>(b_slot)];
-    if (b.track_start[static_cast<std::size_t>(b_slot) + 1] - b_first != a_count)
-        return false;
-    for (int k = 0; k < a_count; ++k) {
-        const auto &a_track = a.raw().audio_tracks[static_cast<std::size_t>(
-                a.track_slots[static_cast<std::size_t>(a_first + k)])];
-        const auto &b_track = b.raw().audio_tracks[static_cast<std::size_t>(
-                b.track_slots[static_cast<std::size_t>(b_first + k)])];
-        if (Track_Content(a_track) != Track_Content(b_track))
-            return false;
-    }
-    return true;
+    const std::span<const int> a_tracks = a.tracks_of(a_slot);
+    const std::span<const int> b_tracks = b.tracks_of(b_slot);
+    return std::equal(a_tracks.begin(), a_tracks.end(), b_tracks.begin(), b_tracks.end(),
+                      [&](int a_track, int b_track) {
+                          return Track_Content(a.track(a_track)) == Track_Content(b.track(b_track));
+                      });
 }
 
 // "257 eng, 258 deu", or "none".
 FieldValue Tracks_Value(const Side &side, int slot)
 {
     std::string text;
-    const auto first = side.track_start[static_cast<std::size_t>(slot)];
-    const auto end = side.track_start[static_cast<std::size_t>(slot) + 1];
-    for (auto k = first; k < end; ++k) {
+    for (const int track : side.tracks_of(slot)) {
         TAudio_Info_String row;
-        Decode_Audio_Track(side.raw().audio_tracks[static_cast<std::size_t>(
-                                   side.track_slots[static_cast<std::size_t>(k)])],
-                           row);
+        Decode_Audio_Track(side.track(track), row);
         if (!text.empty())
             text += ", ";
         text += row.Audio_Pid + ' ' + Latin1_To_Utf8(row.Tag);
@@ -427,7 +426,7 @@ public:
     {}
 
     void add(ChangeKind kind, CompareTable table, int a_slot, int b_slot,
-             std::vector<FieldChange> fields = {}, std::string detail = {})
+             std::vector<FieldChange> fields = {}, const std::string &detail = {})
     {
         const Side &side = kind == ChangeKind::Removed ? m_a : m_b;
         std::string text = Entry_Text(side, table, kind == ChangeKind::Removed ? a_slot : b_slot);
