@@ -57,7 +57,8 @@ void FileCommands::Restore_BackupClick()
     const std::vector<BackupFile> backups
             = List_Backups(QFile::encodeName(m_paths.backups_folder).toStdString());
     Ui_Services::RowChoice choice = Backup_Choice(m_paths.backups_folder, backups);
-    if (m_backup_comparer) {
+    // Only an open database has anything to be compared with.
+    if (m_backup_comparer && m_view.Data_Loaded) {
         choice.action_caption = tr("Compare...");
         choice.action = [this, &backups](int row, QWidget *list) {
             if (row >= 0 && row < static_cast<int>(backups.size()))
