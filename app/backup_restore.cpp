@@ -62,8 +62,9 @@ void FileCommands::Restore_BackupClick()
         choice.action_caption = tr("Compare...");
         choice.action = [this, &backups](int row, QWidget *list) {
             if (row >= 0 && row < static_cast<int>(backups.size()))
-                m_backup_comparer(QFile::decodeName(backups[static_cast<std::size_t>(row)].path.c_str()),
-                                  list);
+                m_backup_comparer(
+                        QFile::decodeName(backups[static_cast<std::size_t>(row)].path.c_str()),
+                        list);
         };
     }
     const int chosen = m_ui.Choose_Row(m_host.Dialog_Parent(), choice);

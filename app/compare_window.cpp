@@ -209,8 +209,8 @@ bool CompareWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_tree && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter)
-            && m_tree->currentItem() != nullptr && m_tree->currentItem()->childCount() == 0) {
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_tree->currentItem() != nullptr
+            && m_tree->currentItem()->childCount() == 0) {
             Activate(m_tree->currentItem());
             return true;
         }

@@ -338,12 +338,15 @@ int Run_Command(const CommandLine &line, std::ostream &out, std::ostream &err)
 {
     using Handler = int (*)(const CommandLine &, std::ostream &, std::ostream &);
     static const std::pair<const char *, Handler> kHandlers[] = {
-            {"info", Run_Info},         {"verify", Run_Verify},         {"unpack", Run_Unpack},
-            {"pack", Run_Pack},         {"export", Run_Export},         {"sort", Run_Sort},
-            {"order", Run_Order},       {"sample", Run_Sample},         {"read", Run_Read},
-            {"write", Run_Write},       {"backups", Run_Backups},       {"check", Run_Check},
-            {"import", Run_Import},     {"import-csv", Run_Import_Csv}, {"restore", Run_Restore},
-            {"charsets", Run_Charsets}, {"diff", Run_Diff},
+            {"info", Run_Info},       {"verify", Run_Verify},
+            {"unpack", Run_Unpack},   {"pack", Run_Pack},
+            {"export", Run_Export},   {"sort", Run_Sort},
+            {"order", Run_Order},     {"sample", Run_Sample},
+            {"read", Run_Read},       {"write", Run_Write},
+            {"backups", Run_Backups}, {"check", Run_Check},
+            {"import", Run_Import},   {"import-csv", Run_Import_Csv},
+            {"restore", Run_Restore}, {"charsets", Run_Charsets},
+            {"diff", Run_Diff},
     };
     for (const auto &[name, handler] : kHandlers) {
         if (line.command == name)

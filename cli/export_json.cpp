@@ -125,8 +125,8 @@ void Write_Export(const ChannelDatabase &db, std::ostream &out)
     Write_Table(json, "ter_transponders", rows.ter_tps, kTerTransponderSlots,
                 Ter_Transponder_Fields(), names, kRowsInUse);
     Write_Favourite_Names(json, db);
-    Write_Table(json, "programs", rows.programs, Used_Program_Count(db.raw), Program_Fields(), names,
-                kEveryRow);
+    Write_Table(json, "programs", rows.programs, Used_Program_Count(db.raw), Program_Fields(),
+                names, kEveryRow);
     Write_Table(json, "audio_tracks", rows.audio_tracks, Used_Audio_Track_Count(db.raw),
                 Audio_Track_Fields(), names, kEveryRow);
     json.end_object();

@@ -192,7 +192,8 @@ std::vector<Keyed> Used_Ter_Tps(const RawArrays &raw)
     for (int t = 0; t < kTerTransponderSlots; ++t) {
         const auto &record = raw.ter_tps[static_cast<std::size_t>(t)];
         if (Field(record, ter_tp::In_Use) == 1)
-            used.push_back({Field(record, ter_tp::Group_Index), Field(record, ter_tp::Frequency), t});
+            used.push_back(
+                    {Field(record, ter_tp::Group_Index), Field(record, ter_tp::Frequency), t});
     }
     return used;
 }
@@ -263,9 +264,9 @@ struct ProgramMatching
         const int b_tp = check::Program_Transponder(b.raw(), static_cast<std::size_t>(b_slot));
         if (a_tp < 0 || b_tp < 0)
             return a_tp == b_tp;
-        const bool satellite = Field(b.raw().programs[static_cast<std::size_t>(b_slot)],
-                                     prog::Tp_Kind)
-                               == prog::kKindSatellite;
+        const bool satellite
+                = Field(b.raw().programs[static_cast<std::size_t>(b_slot)], prog::Tp_Kind)
+                  == prog::kKindSatellite;
         const Matches &tps = satellite ? sat_tps : ter_tps;
         return tps.a_to_b[static_cast<std::size_t>(a_tp)] == b_tp;
     }
@@ -285,16 +286,17 @@ Matches Match_Programs(const ProgramMatching &matching)
 {
     Matches matches(kProgramSlots);
     std::vector<Keyed> a_sorted = Used_Programs(matching.a.raw());
-    std::sort(a_sorted.begin(), a_sorted.end(),
-              [](const Keyed &x, const Keyed &y) { return std::tie(x.key, x.slot) < std::tie(y.key, y.slot); });
+    std::sort(a_sorted.begin(), a_sorted.end(), [](const Keyed &x, const Keyed &y) {
+        return std::tie(x.key, x.slot) < std::tie(y.key, y.slot);
+    });
     const std::vector<Keyed> b_used = Used_Programs(matching.b.raw());
     const auto same_key = [&](const Keyed &b) {
-        const auto first = std::lower_bound(
-                a_sorted.begin(), a_sorted.end(), b.key,
-                [](const Keyed &x, std::uint64_t key) { return x.key < key; });
-        const auto last = std::upper_bound(
-                first, a_sorted.end(), b.key,
-                [](std::uint64_t key, const Keyed &x) { return key < x.key; });
+        const auto first
+                = std::lower_bound(a_sorted.begin(), a_sorted.end(), b.key,
+                                   [](const Keyed &x, std::uint64_t key) { return x.key < key; });
+        const auto last
+                = std::upper_bound(first, a_sorted.end(), b.key,
+                                   [](std::uint64_t key, const Keyed &x) { return key < x.key; });
         return std::span<const Keyed>(first, last);
     };
     const auto rule = [&](bool transponder, bool name) {
@@ -303,15 +305,15 @@ Matches Match_Programs(const ProgramMatching &matching)
                    && (!name || matching.same_name(a_slot, b_slot));
         };
     };
-    for (const auto &[transponder, name] :
-         {std::pair{true, true}, std::pair{true, false}, std::pair{false, true},
-          std::pair{false, false}}) {
+    for (const auto &[transponder, name] : {std::pair{true, true}, std::pair{true, false},
+                                            std::pair{false, true}, std::pair{false, false}}) {
         const auto accepts = rule(transponder, name);
         for (const Keyed &b : b_used) {
             if (matches.b_to_a[static_cast<std::size_t>(b.slot)] != kNoCompareSlot)
                 continue;
             for (const Keyed &a : same_key(b)) {
-                if (!matches.paired_a(a.slot) && Frequencies_Match(a, b) && accepts(a.slot, b.slot)) {
+                if (!matches.paired_a(a.slot) && Frequencies_Match(a, b)
+                    && accepts(a.slot, b.slot)) {
                     matches.pair(a.slot, b.slot);
                     break;
                 }
@@ -332,19 +334,19 @@ std::vector<int> Moved_Programs(const RawArrays &b_raw, const Matches &matches)
         if (matches.b_to_a[static_cast<std::size_t>(b)] == kNoCompareSlot)
             continue;
         const ProgramRecord &record = b_raw.programs[static_cast<std::size_t>(b)];
-        lists[(Field(record, prog::Tp_Kind) & 7u) << 1 | Field(record, prog::Is_Radio)].push_back(b);
+        lists[(Field(record, prog::Tp_Kind) & 7u) << 1 | Field(record, prog::Is_Radio)].push_back(
+                b);
     }
     for (const std::vector<int> &list : lists) {
         // tails[k]: the index in list of the smallest A slot ending a kept run of length k + 1.
         std::vector<std::size_t> tails;
         std::vector<std::size_t> before(list.size());
-        const auto a_of = [&](std::size_t i) {
-            return matches.b_to_a[static_cast<std::size_t>(list[i])];
-        };
+        const auto a_of
+                = [&](std::size_t i) { return matches.b_to_a[static_cast<std::size_t>(list[i])]; };
         for (std::size_t i = 0; i < list.size(); ++i) {
-            const auto place = std::lower_bound(
-                    tails.begin(), tails.end(), a_of(i),
-                    [&](std::size_t tail, int a) { return a_of(tail) < a; });
+            const auto place
+                    = std::lower_bound(tails.begin(), tails.end(), a_of(i),
+                                       [&](std::size_t tail, int a) { return a_of(tail) < a; });
             before[i] = place == tails.begin() ? list.size() : *(place - 1);
             if (place == tails.end())
                 tails.push_back(i);
@@ -352,7 +354,8 @@ std::vector<int> Moved_Programs(const RawArrays &b_raw, const Matches &matches)
                 *place = i;
         }
         std::vector<bool> kept(list.size(), false);
-        for (std::size_t i = tails.empty() ? list.size() : tails.back(); i < list.size(); i = before[i])
+        for (std::size_t i = tails.empty() ? list.size() : tails.back(); i < list.size();
+             i = before[i])
             kept[i] = true;
         for (std::size_t i = 0; i < list.size(); ++i) {
             if (!kept[i])
@@ -369,7 +372,8 @@ std::string Program_Text(const Side &side, int slot)
 {
     std::string label = check::Program_Label(side.lists, static_cast<std::size_t>(slot));
     const int number = side.lists.program(static_cast<std::size_t>(slot));
-    if (number != kNotListed && !check::Program_Name(side.raw(), static_cast<std::size_t>(slot)).empty())
+    if (number != kNotListed
+        && !check::Program_Name(side.raw(), static_cast<std::size_t>(slot)).empty())
         label += " (list number " + std::to_string(number) + ')';
     return side.names().Text_Of(label);
 }
@@ -401,9 +405,9 @@ FieldValue Transponder_Value(const Side &side, int program)
         return Text_Value("none");
     if (Field(raw.programs[static_cast<std::size_t>(program)], prog::Tp_Kind)
         != prog::kKindSatellite)
-        return Text_Value(std::to_string(Field(raw.ter_tps[static_cast<std::size_t>(tp)],
-                                               ter_tp::Frequency))
-                          + " kHz");
+        return Text_Value(
+                std::to_string(Field(raw.ter_tps[static_cast<std::size_t>(tp)], ter_tp::Frequency))
+                + " kHz");
     const SatTransponderRecord &record = raw.sat_tps[static_cast<std::size_t>(tp)];
     std::string text = std::to_string(Field(record, sat_tp::Frequency));
     if (const std::string &polarity = Polarity_Text(Field(record, sat_tp::Polarity));
@@ -439,7 +443,8 @@ public:
         }
         if (!detail.empty())
             text += separator + detail;
-        m_result.changes.push_back({kind, table, a_slot, b_slot, std::move(fields), std::move(text)});
+        m_result.changes.push_back(
+                {kind, table, a_slot, b_slot, std::move(fields), std::move(text)});
         ++m_result.counts[static_cast<std::size_t>(kind)];
     }
 
@@ -507,10 +512,9 @@ void Differing_Fields(std::span<const EntryField<Row>> fields, const Row &a_row,
 }
 
 template<typename Row, typename Record>
-std::vector<FieldChange> Record_Changes(std::span<const EntryField<Row>> fields,
-                                        const Record &a_record, const Side &a,
-                                        const Record &b_record, const Side &b,
-                                        void (*decode)(const Record &, Row &))
+std::vector<FieldChange>
+Record_Changes(std::span<const EntryField<Row>> fields, const Record &a_record, const Side &a,
+               const Record &b_record, const Side &b, void (*decode)(const Record &, Row &))
 {
     std::vector<FieldChange> changes;
     if (a_record == b_record && &a.names() == &b.names())
@@ -556,9 +560,9 @@ void Compare_Transponders(CompareTable table, std::span<const EntryField<Row>> f
         const int a_slot = matches.b_to_a[static_cast<std::size_t>(entry.slot)];
         if (a_slot == kNoCompareSlot)
             continue;
-        std::vector<FieldChange> changes = Record_Changes(
-                fields, records(a.raw())[static_cast<std::size_t>(a_slot)], a,
-                records(b.raw())[static_cast<std::size_t>(entry.slot)], b, decode);
+        std::vector<FieldChange> changes
+                = Record_Changes(fields, records(a.raw())[static_cast<std::size_t>(a_slot)], a,
+                                 records(b.raw())[static_cast<std::size_t>(entry.slot)], b, decode);
         if (!changes.empty())
             out.add(ChangeKind::Changed, table, a_slot, entry.slot, std::move(changes));
     }
@@ -659,7 +663,7 @@ const char *Compare_Table_Key(CompareTable table)
 const char *Change_Kind_Key(ChangeKind kind)
 {
     static constexpr std::array<const char *, kChangeKinds> kKeys{"added", "removed", "changed",
-                                                                 "moved"};
+                                                                  "moved"};
     return kKeys[static_cast<std::size_t>(kind)];
 }
 

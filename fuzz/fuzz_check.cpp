@@ -21,9 +21,9 @@ namespace {
 
 int Table_Slots(CompareTable table)
 {
-    static constexpr std::array<int, kCompareTables> kSlots{
-            kSatelliteCount, kSatTransponderSlots, kTerTransponderSlots, kProgramSlots,
-            kFavouriteGroupCount};
+    static constexpr std::array<int, kCompareTables> kSlots{kSatelliteCount, kSatTransponderSlots,
+                                                            kTerTransponderSlots, kProgramSlots,
+                                                            kFavouriteGroupCount};
     return kSlots[static_cast<std::size_t>(table)];
 }
 

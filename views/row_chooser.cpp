@@ -29,8 +29,8 @@ RowChooser::RowChooser(const Ui_Services::RowChoice &choice, QWidget *parent)
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_list, &QTreeWidget::itemActivated, this, &QDialog::accept);
     if (choice.action) {
-        QPushButton *action = m_buttons->addButton(choice.action_caption,
-                                                   QDialogButtonBox::ActionRole);
+        QPushButton *action
+                = m_buttons->addButton(choice.action_caption, QDialogButtonBox::ActionRole);
         action->setObjectName(QStringLiteral("RowAction"));
         action->setEnabled(!choice.rows.isEmpty());
         connect(action, &QPushButton::clicked, this, [this, act = choice.action] {

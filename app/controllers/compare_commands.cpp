@@ -68,8 +68,8 @@ void CompareCommands::Compare_With_FileClick()
 {
     if (!m_shell.Ready_For_Command())
         return;
-    const QString path = m_shell.ui().Open_File_Name(m_shell.Dialog_Parent(),
-                                                     ui_text::Shown(kCompareTitle));
+    const QString path
+            = m_shell.ui().Open_File_Name(m_shell.Dialog_Parent(), ui_text::Shown(kCompareTitle));
     if (path.isEmpty())
         return;
     if (std::unique_ptr<ChannelDatabase> other = m_shell.file_commands().Open_Database_Copy(path))

@@ -106,7 +106,7 @@ void TestCompareWindow::jump_to_entry()
         QCOMPARE(List("LB_T_FAV")->currentRow(), slot);
         return;
     }
-    const GridId grid = focus.endsWith("Sat") ? GridId::Sat
+    const GridId grid = focus.endsWith("Sat")  ? GridId::Sat
                         : focus.endsWith("TP") ? GridId::Tp
                                                : GridId::Tv;
     QCOMPARE(views.Row_Slot(grid, views.cursor(grid).current_row), slot);

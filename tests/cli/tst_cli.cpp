@@ -349,7 +349,8 @@ void TestCli::exit_status_data()
     row("unpack into a folder", "unpack data.bin .", 1);
     row("info of a folder", "info .", 1);
     row("diff of the same database", "diff data.bin default.bin", 0);
-    row("diff with a kind", "diff --kind data data.bin data.bin", 2, "--kind does not apply to diff");
+    row("diff with a kind", "diff --kind data data.bin data.bin", 2,
+        "--kind does not apply to diff");
     row("diff of one file", "diff data.bin", 2, "diff takes 2 file names");
     row("backups", "backups", 0);
     row("backups of a name", "backups data.bin", 0);

@@ -51,7 +51,8 @@ void Shift_Sat_Tp(ChannelDatabase &db, int slot, int mhz)
 {
     const TTp_Info_String &row = db.rows.sat_tps[static_cast<std::size_t>(slot)];
     Edit_Sat_Transponder(db, slot,
-                         {row.Polarity, row.Fec, static_cast<std::uint32_t>(std::stoul(row.Symbol_Rate)),
+                         {row.Polarity, row.Fec,
+                          static_cast<std::uint32_t>(std::stoul(row.Symbol_Rate)),
                           static_cast<std::uint32_t>(std::stoi(row.Frequency) + mhz)});
 }
 
@@ -67,9 +68,8 @@ int Empty_Sat_Tp(ChannelDatabase &a, ChannelDatabase &b)
 ProgramValues Values_Of(const ChannelDatabase &db, int slot)
 {
     const TProg_Info_String &row = db.rows.programs[static_cast<std::size_t>(slot)];
-    const auto number = [](const std::string &text) {
-        return static_cast<std::uint32_t>(std::stoul(text));
-    };
+    const auto number
+            = [](const std::string &text) { return static_cast<std::uint32_t>(std::stoul(text)); };
     return {row.Is_Radio != 0,
             row.Locked != 0,
             row.Skipped != 0,
@@ -83,7 +83,8 @@ ProgramValues Values_Of(const ChannelDatabase &db, int slot)
             row.Name};
 }
 
-void Edit_Program_With(ChannelDatabase &db, int slot, const std::function<void(ProgramValues &)> &edit)
+void Edit_Program_With(ChannelDatabase &db, int slot,
+                       const std::function<void(ProgramValues &)> &edit)
 {
     ProgramValues values = Values_Of(db, slot);
     edit(values);
@@ -154,7 +155,9 @@ void TestDatabaseCompare::one_edit_one_change_data()
         [](ChannelDatabase &, ChannelDatabase &b) { Add_Ter_Tp(b, 10, 3, 858000, 1); },
         {"added ter_transponders -1>10: Terrestrial transponder NO.11 (858000 kHz)"});
     row("terrestrial bandwidth",
-        [](ChannelDatabase &, ChannelDatabase &b) { Edit_Ter_Transponder(b, 0, {482000, 0}, "482000"); },
+        [](ChannelDatabase &, ChannelDatabase &b) {
+            Edit_Ter_Transponder(b, 0, {482000, 0}, "482000");
+        },
         {"changed ter_transponders 0>0: Terrestrial transponder NO.1 (482000 kHz): Bandwidth 2 -> "
          "0"});
     row("program added",
@@ -162,8 +165,7 @@ void TestDatabaseCompare::one_edit_one_change_data()
             Add_Program(b, {.tp = 0, .name = "Brand New"});
         },
         {"added programs -1>362: TV program \"Brand New\" (list number 248)"});
-    row("program removed",
-        [](ChannelDatabase &, ChannelDatabase &b) { Delete_Program(b, 7); },
+    row("program removed", [](ChannelDatabase &, ChannelDatabase &b) { Delete_Program(b, 7); },
         {"removed programs 7>-1: TV program \"Marbeck One\" (list number 7)"});
     row("PIDs, name and flags",
         [](ChannelDatabase &, ChannelDatabase &b) {
@@ -195,7 +197,8 @@ void TestDatabaseCompare::one_edit_one_change_data()
             Write_Favourite_Name(b.raw.favourite_names[2], "Films");
             Decode_Favourite_Name(b.raw.favourite_names[2], b.rows.favourite_names[2]);
         },
-        {"changed favourite_groups 2>2: Favourite group 3 \"Films\": Name \"Movies\" -> \"Films\""});
+        {"changed favourite_groups 2>2: Favourite group 3 \"Films\": Name \"Movies\" -> "
+         "\"Films\""});
 }
 
 void TestDatabaseCompare::one_edit_one_change()
@@ -219,11 +222,13 @@ void TestDatabaseCompare::moves_are_outside_the_longest_kept_run_data()
     QTest::addColumn<QStringList>("moved");
     QTest::newRow("one program moved far")
             << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 0} << -1
-            << QStringList{"moved programs 0>11: TV program \"Velora One\" (list number 10): moved from "
+            << QStringList{"moved programs 0>11: TV program \"Velora One\" (list number 10): moved "
+                           "from "
                            "list number 1"};
     QTest::newRow("two swapped") << QList<int>{0, 2, 1, 3, 4, 5, 6, 7, 8, 9} << -1
-                                 << QStringList{"moved programs 2>1: TV program \"Quillan Kids\" (list "
-                                                "number 2): moved from list number 3"};
+                                 << QStringList{
+                                            "moved programs 2>1: TV program \"Quillan Kids\" (list "
+                                            "number 2): moved from list number 3"};
     QTest::newRow("a deletion moves nothing")
             << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9} << 4 << QStringList{};
 }
@@ -276,7 +281,8 @@ void TestDatabaseCompare::random_edits_compare_symmetrically()
             });
         }
         for (int k = 0; k < 3; ++k)
-            Delete_Program(*b, static_cast<int>(random() % static_cast<unsigned>(b->Program_Count)));
+            Delete_Program(*b,
+                           static_cast<int>(random() % static_cast<unsigned>(b->Program_Count)));
         const DatabaseComparison forward = Compare_Databases(*a, *b);
         const DatabaseComparison backward = Compare_Databases(*b, *a);
         QCOMPARE(forward.count(ChangeKind::Removed), 3);
