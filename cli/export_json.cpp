@@ -59,7 +59,7 @@ void Write_Entry(JsonWriter &json, std::span<const EntryField<Row>> fields, cons
 
 // Writes rows [0, count) of a table, or only those in use when in_use is given.
 template<typename Row, typename Keep>
-void Write_Table(JsonWriter &json, std::string_view name, const std::vector<Row> &rows, int count,
+void Write_Table(JsonWriter &json, std::string_view name, const RowTable<Row> &rows, int count,
                  std::span<const EntryField<Row>> fields, const NameText &names, Keep keep)
 {
     json.key(name);

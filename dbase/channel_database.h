@@ -29,6 +29,30 @@ struct ChannelDatabase
     // The character set the names are read in; the bytes stay as stored whatever it is.
     const NameText *names = &Latin1_Names();
 
+    // The rows are made from this database's own raw arrays, in a copy too.
+    ChannelDatabase() { rows.Attach(&raw); }
+    ChannelDatabase(const ChannelDatabase &other)
+        : ChannelDatabase()
+    {
+        *this = other;
+    }
+    ChannelDatabase &operator=(const ChannelDatabase &other)
+    {
+        File_Kind = other.File_Kind;
+        Expected_File_Size = other.Expected_File_Size;
+        Save_Mode = other.Save_Mode;
+        File_Header = other.File_Header;
+        container = other.container;
+        crcs = other.crcs;
+        raw = other.raw;
+        rows = other.rows;
+        rows.Attach(&raw);
+        Program_Count = other.Program_Count;
+        names = other.names;
+        return *this;
+    }
+    ~ChannelDatabase() = default;
+
     void Set_File_Kind(FileKind kind)
     {
         File_Kind = kind;

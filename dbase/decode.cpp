@@ -160,23 +160,41 @@ int Used_Audio_Track_Count(const RawArrays &raw)
     return std::min(Stored_Audio_Track_Count(raw), kAudioTrackSlots);
 }
 
+void Decode_Satellite_Slot(const RawArrays &raw, std::size_t slot, TLNB_Info_String &row)
+{
+    Decode_Satellite(raw.satellites[slot], row);
+}
+
+void Decode_Sat_Transponder_Slot(const RawArrays &raw, std::size_t slot, TTp_Info_String &row)
+{
+    Decode_Sat_Transponder(raw.sat_tps[slot], row);
+}
+
+void Decode_Ter_Transponder_Slot(const RawArrays &raw, std::size_t slot, TTer_Tp_Info_String &row)
+{
+    Decode_Ter_Transponder(raw.ter_tps[slot], row);
+}
+
+void Decode_Favourite_Name_Slot(const RawArrays &raw, std::size_t slot, TFavor_Name_String &row)
+{
+    Decode_Favourite_Name(raw.favourite_names[slot], row);
+}
+
+void Decode_Program_Slot(const RawArrays &raw, std::size_t slot, TProg_Info_String &row)
+{
+    Decode_Program(raw.programs[slot], raw, row);
+}
+
+void Decode_Audio_Track_Slot(const RawArrays &raw, std::size_t slot, TAudio_Info_String &row)
+{
+    Decode_Audio_Track(raw.audio_tracks[slot], row);
+}
+
+// The rows are made as they are read (display_rows.h).
 void Decode_Rows(ChannelDatabase &db)
 {
-    const RawArrays &raw = db.raw;
-    DisplayTables &rows = db.rows;
-    for (int s = 0; s < kSatelliteCount; ++s)
-        Decode_Satellite(raw.satellites[s], rows.satellites[s]);
-    for (int t = 0; t < kSatTransponderSlots; ++t)
-        Decode_Sat_Transponder(raw.sat_tps[t], rows.sat_tps[t]);
-    for (int t = 0; t < kTerTransponderSlots; ++t)
-        Decode_Ter_Transponder(raw.ter_tps[t], rows.ter_tps[t]);
-    db.Program_Count = Stored_Program_Count(raw);
-    for (int g = 0; g < kFavouriteGroupCount; ++g)
-        Decode_Favourite_Name(raw.favourite_names[g], rows.favourite_names[g]);
-    for (int p = 0; p < kProgramSlots; ++p)
-        Decode_Program(raw.programs[p], raw, rows.programs[p]);
-    for (int a = 0; a < kAudioTrackSlots; ++a)
-        Decode_Audio_Track(raw.audio_tracks[a], rows.audio_tracks[a]);
+    db.rows.Forget_All();
+    db.Program_Count = Stored_Program_Count(db.raw);
 }
 
 void Decode_Image(ChannelDatabase &db, ByteView image)

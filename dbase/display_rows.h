@@ -1,11 +1,13 @@
 #pragma once
 
 // Display rows: one per image slot, with the packed fields split into small numbers and
-// ready-made decimal texts. The windows read these, never the packed records; every edit
-// writes the raw record and its row together. Texts hold the image's 8-bit bytes unchanged.
+// ready-made decimal texts, made when they are first read. The windows read these, never the
+// packed records; every edit writes the raw record and its row together. Texts hold the
+// image's 8-bit bytes unchanged.
 
 #include "dbase/layout.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -88,17 +90,111 @@ struct TAudio_Info_String
 
 using TFavor_Name_String = std::string;
 
+// The rows of one table, each made from its record when it is first read after the records
+// were replaced wholesale (an open, an undo): a page shows a few dozen rows, and an open of a
+// full database would otherwise spend most of its time on texts nobody reads. A row that was
+// read or written stays as it is until the next Forget_All; writers refresh the row of every
+// record they change, as they always have. A table starts with every row default and fresh, as
+// a database that nothing was decoded into.
+template<typename Row>
+class RowTable
+{
+public:
+    // Makes the row of `slot` from the raw arrays.
+    using Decoder = void (*)(const RawArrays &raw, std::size_t slot, Row &row);
+
+    RowTable(std::size_t size, Decoder decode)
+        : m_rows(size)
+        , m_fresh(size, true)
+        , m_decode(decode)
+    {}
+
+    // The arrays the rows are made from; the database points its tables at its own.
+    void Attach(const RawArrays *raw) { m_raw = raw; }
+    // Every row is made afresh from its record when next read.
+    void Forget_All() { std::fill(m_fresh.begin(), m_fresh.end(), false); }
+
+    const Row &operator[](std::size_t slot) const
+    {
+        Refresh(slot);
+        return m_rows[slot];
+    }
+    Row &operator[](std::size_t slot)
+    {
+        Refresh(slot);
+        return m_rows[slot];
+    }
+    std::size_t size() const { return m_rows.size(); }
+
+    // Walking the whole table makes every row.
+    auto begin() const
+    {
+        Refresh_All();
+        return m_rows.cbegin();
+    }
+    auto end() const { return m_rows.cend(); }
+    auto begin()
+    {
+        Refresh_All();
+        return m_rows.begin();
+    }
+    auto end() { return m_rows.end(); }
+
+private:
+    void Refresh(std::size_t slot) const
+    {
+        if (!m_fresh[slot]) {
+            m_decode(*m_raw, slot, m_rows[slot]);
+            m_fresh[slot] = true;
+        }
+    }
+    void Refresh_All() const
+    {
+        for (std::size_t slot = 0; slot < m_rows.size(); ++slot)
+            Refresh(slot);
+    }
+
+    mutable std::vector<Row> m_rows;
+    mutable std::vector<bool> m_fresh;
+    Decoder m_decode;
+    const RawArrays *m_raw = nullptr;
+};
+
+// The decoders the tables use (decode.cpp).
+void Decode_Satellite_Slot(const RawArrays &raw, std::size_t slot, TLNB_Info_String &row);
+void Decode_Sat_Transponder_Slot(const RawArrays &raw, std::size_t slot, TTp_Info_String &row);
+void Decode_Ter_Transponder_Slot(const RawArrays &raw, std::size_t slot, TTer_Tp_Info_String &row);
+void Decode_Favourite_Name_Slot(const RawArrays &raw, std::size_t slot, TFavor_Name_String &row);
+void Decode_Program_Slot(const RawArrays &raw, std::size_t slot, TProg_Info_String &row);
+void Decode_Audio_Track_Slot(const RawArrays &raw, std::size_t slot, TAudio_Info_String &row);
+
 struct DisplayTables
 {
-    std::vector<TLNB_Info_String> satellites = std::vector<TLNB_Info_String>(kSatelliteCount);
-    std::vector<TTp_Info_String> sat_tps = std::vector<TTp_Info_String>(kSatTransponderSlots);
-    std::vector<TTer_Tp_Info_String> ter_tps
-            = std::vector<TTer_Tp_Info_String>(kTerTransponderSlots);
-    std::vector<TFavor_Name_String> favourite_names
-            = std::vector<TFavor_Name_String>(kFavouriteGroupCount);
-    std::vector<TProg_Info_String> programs = std::vector<TProg_Info_String>(kProgramSlots);
-    std::vector<TAudio_Info_String> audio_tracks
-            = std::vector<TAudio_Info_String>(kAudioTrackSlots);
+    RowTable<TLNB_Info_String> satellites{kSatelliteCount, Decode_Satellite_Slot};
+    RowTable<TTp_Info_String> sat_tps{kSatTransponderSlots, Decode_Sat_Transponder_Slot};
+    RowTable<TTer_Tp_Info_String> ter_tps{kTerTransponderSlots, Decode_Ter_Transponder_Slot};
+    RowTable<TFavor_Name_String> favourite_names{kFavouriteGroupCount, Decode_Favourite_Name_Slot};
+    RowTable<TProg_Info_String> programs{kProgramSlots, Decode_Program_Slot};
+    RowTable<TAudio_Info_String> audio_tracks{kAudioTrackSlots, Decode_Audio_Track_Slot};
+
+    void Attach(const RawArrays *raw)
+    {
+        satellites.Attach(raw);
+        sat_tps.Attach(raw);
+        ter_tps.Attach(raw);
+        favourite_names.Attach(raw);
+        programs.Attach(raw);
+        audio_tracks.Attach(raw);
+    }
+    void Forget_All()
+    {
+        satellites.Forget_All();
+        sat_tps.Forget_All();
+        ter_tps.Forget_All();
+        favourite_names.Forget_All();
+        programs.Forget_All();
+        audio_tracks.Forget_All();
+    }
 };
 
 // Texts shown for the coded fields.

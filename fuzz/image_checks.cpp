@@ -123,7 +123,7 @@ bool Row_In_Use(const Row &row)
 }
 
 template<typename Row, typename DigestRow>
-void Digest_Table(RowDigest &digest, const std::vector<Row> &rows, std::size_t expected_size,
+void Digest_Table(RowDigest &digest, const RowTable<Row> &rows, std::size_t expected_size,
                   RowSet which, DigestRow digest_row)
 {
     FUZZ_CHECK(rows.size() == expected_size);

@@ -262,7 +262,7 @@ inline QString Row_Text(const TAudio_Info_String &r)
 // The counters equal the used slots, and within every owner (satellite or group) the numbers
 // run 1..count without gaps.
 template<typename Row, typename OwnerOf, typename CountOf>
-void Check_Numbering(const char *table, const std::vector<Row> &rows, int owners, int total,
+void Check_Numbering(const char *table, const RowTable<Row> &rows, int owners, int total,
                      OwnerOf owner_of, CountOf count_of, QStringList &problems)
 {
     std::map<int, std::vector<int>> numbers;

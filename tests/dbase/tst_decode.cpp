@@ -4,7 +4,12 @@
 
 #include "dbase_test_support.h"
 
+#include "dbase/entry_fields.h"
+
 #include <QtTest>
+
+#include <numeric>
+#include <random>
 
 using namespace orvane;
 using orvane::test::Seeded_Bytes;
@@ -55,6 +60,7 @@ private slots:
     void counts_raw_and_clamped();
     void hostile_images_data();
     void hostile_images();
+    void rows_made_when_read_equal_a_full_decode();
 };
 
 void TestDecode::longitude_data()
@@ -328,6 +334,85 @@ void TestDecode::hostile_images()
         QCOMPARE(Text(db->rows.sat_tps[0].Polarity_Text + db->rows.sat_tps[0].Fec_Text),
                  QByteArray("V3/4"));
         QCOMPARE(Text(db->rows.satellites[0].Longitude), QByteArray("6553.5"));
+    }
+}
+
+namespace {
+
+// Every exported field of a table's rows, read in a random order of slots, against the row its
+// record decodes to on its own.
+template<typename Row, typename Decode>
+QStringList Mismatches(const char *table, const RowTable<Row> &rows,
+                       std::span<const EntryField<Row>> fields, Decode decode, std::mt19937 &random)
+{
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::shuffle(order.begin(), order.end(), random);
+    QStringList mismatches;
+    for (const std::size_t slot : order) {
+        Row decoded;
+        decode(slot, decoded);
+        for (const EntryField<Row> &field : fields)
+            if (field.value(rows[slot], Latin1_Names()) != field.value(decoded, Latin1_Names()))
+                mismatches << QStringLiteral("%1 %2 %3").arg(table).arg(slot).arg(field.key);
+    }
+    return mismatches;
+}
+
+} // namespace
+
+// The rows an open leaves to be made when read equal what each record decodes to, in any
+// order of reading, after the records changed wholesale, and in a copy of the database (whose
+// rows come from its own arrays).
+void TestDecode::rows_made_when_read_equal_a_full_decode()
+{
+    std::mt19937 random(27);
+    auto db = Make_Channel_Database();
+    for (const unsigned seed : {1u, 2u}) {
+        Decode_Image(*db, Seeded_Bytes(kImageSize, seed));
+        const auto copy = std::make_unique<ChannelDatabase>(*db);
+        if (seed == 1)
+            Decode_Image(*db, Seeded_Bytes(kImageSize, 3)); // the copy keeps seed 1's arrays
+        for (const ChannelDatabase *checked : {db.get(), copy.get()}) {
+            const RawArrays &raw = checked->raw;
+            const DisplayTables &rows = checked->rows;
+            QStringList wrong;
+            wrong << Mismatches(
+                    "satellite", rows.satellites, Satellite_Fields(),
+                    [&](std::size_t s, auto &row) { Decode_Satellite(raw.satellites[s], row); },
+                    random)
+                  << Mismatches(
+                             "sat tp", rows.sat_tps, Sat_Transponder_Fields(),
+                             [&](std::size_t t, auto &row) {
+                                 Decode_Sat_Transponder(raw.sat_tps[t], row);
+                             },
+                             random)
+                  << Mismatches(
+                             "ter tp", rows.ter_tps, Ter_Transponder_Fields(),
+                             [&](std::size_t t, auto &row) {
+                                 Decode_Ter_Transponder(raw.ter_tps[t], row);
+                             },
+                             random)
+                  << Mismatches(
+                             "program", rows.programs, Program_Fields(),
+                             [&](std::size_t p, auto &row) {
+                                 Decode_Program(raw.programs[p], raw, row);
+                             },
+                             random)
+                  << Mismatches(
+                             "track", rows.audio_tracks, Audio_Track_Fields(),
+                             [&](std::size_t a, auto &row) {
+                                 Decode_Audio_Track(raw.audio_tracks[a], row);
+                             },
+                             random);
+            for (std::size_t g = 0; g < kFavouriteGroupCount; ++g) {
+                TFavor_Name_String name;
+                Decode_Favourite_Name(raw.favourite_names[g], name);
+                if (rows.favourite_names[g] != name)
+                    wrong << QStringLiteral("group %1").arg(g);
+            }
+            QVERIFY2(wrong.isEmpty(), qPrintable(wrong.mid(0, 10).join(", ")));
+        }
     }
 }
 
