@@ -105,14 +105,18 @@ public:
 
     RowTable(std::size_t size, Decoder decode)
         : m_rows(size)
-        , m_fresh(size, true)
+        , m_fresh(size, 1)
         , m_decode(decode)
     {}
 
     // The arrays the rows are made from; the database points its tables at its own.
     void Attach(const RawArrays *raw) { m_raw = raw; }
     // Every row is made afresh from its record when next read.
-    void Forget_All() { std::fill(m_fresh.begin(), m_fresh.end(), false); }
+    void Forget_All()
+    {
+        std::fill(m_fresh.begin(), m_fresh.end(), std::uint8_t{0});
+        m_stale = m_rows.size();
+    }
 
     const Row &operator[](std::size_t slot) const
     {
@@ -126,7 +130,7 @@ public:
     }
     std::size_t size() const { return m_rows.size(); }
 
-    // Walking the whole table makes every row.
+    // Walking the whole table makes every row; once all are made, a walk costs no checks.
     auto begin() const
     {
         Refresh_All();
@@ -145,17 +149,21 @@ private:
     {
         if (!m_fresh[slot]) {
             m_decode(*m_raw, slot, m_rows[slot]);
-            m_fresh[slot] = true;
+            m_fresh[slot] = 1;
+            --m_stale;
         }
     }
     void Refresh_All() const
     {
+        if (m_stale == 0)
+            return;
         for (std::size_t slot = 0; slot < m_rows.size(); ++slot)
             Refresh(slot);
     }
 
     mutable std::vector<Row> m_rows;
-    mutable std::vector<bool> m_fresh;
+    mutable std::vector<std::uint8_t> m_fresh; // bytes, not bits: read on every access
+    mutable std::size_t m_stale = 0;           // rows not made since the last Forget_All
     Decoder m_decode;
     const RawArrays *m_raw = nullptr;
 };

@@ -5,13 +5,16 @@
 namespace orvane {
 namespace {
 
+// The maps read every row of their table: walked from begin(), the rows are made once and then
+// read without a check each.
 template<typename Map, typename Rows, typename Keep>
-void Fill_Map(Map &map, const Rows &rows, int count, Keep keep)
+void Fill_Map(Map &map, const Rows &table, int count, Keep keep)
 {
     map.fill(kNoSlot);
     std::size_t next = 0;
+    const auto rows = table.begin();
     for (int slot = 0; slot < count; ++slot)
-        if (keep(rows[static_cast<std::size_t>(slot)]))
+        if (keep(rows[slot]))
             map[next++] = slot;
 }
 
@@ -23,8 +26,9 @@ void Fill_Program_Maps(const ChannelDatabase &db, ViewState &view, int kind, Kee
     Clear_Program_Maps(view);
     std::size_t tv = 0;
     std::size_t radio = 0;
+    const auto rows = db.rows.programs.begin();
     for (int p = 0; p < Listed_Program_Count(db); ++p) {
-        const TProg_Info_String &row = db.rows.programs[static_cast<std::size_t>(p)];
+        const TProg_Info_String &row = rows[p];
         if (row.In_Use != 1 || row.Tp_Kind != kind || !keep(row))
             continue;
         if (row.Is_Radio)
