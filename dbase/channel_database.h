@@ -38,6 +38,8 @@ struct ChannelDatabase
     }
     ChannelDatabase &operator=(const ChannelDatabase &other)
     {
+        if (this == &other)
+            return *this;
         File_Kind = other.File_Kind;
         Expected_File_Size = other.Expected_File_Size;
         Save_Mode = other.Save_Mode;
