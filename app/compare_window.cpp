@@ -15,8 +15,10 @@
 namespace orvane {
 namespace {
 
-// Where a change's item keeps its index in the comparison.
+// Where a change's item keeps its index in the comparison, and a group's item its table or
+// kind of change.
 constexpr int kChangeRole = Qt::UserRole;
+constexpr int kGroupRole = Qt::UserRole + 1;
 constexpr int kNoChange = -1;
 
 QString Table_Caption(CompareTable table)
@@ -151,13 +153,13 @@ void CompareWindow::Fill_Tree()
         if (previous == nullptr || previous->table != change.table) {
             table_item = new QTreeWidgetItem(m_tree);
             table_item->setData(0, kChangeRole, kNoChange);
-            table_item->setData(0, Qt::UserRole + 1, static_cast<int>(change.table));
+            table_item->setData(0, kGroupRole, static_cast<int>(change.table));
             kind_item = nullptr;
         }
         if (kind_item == nullptr || previous->kind != change.kind) {
             kind_item = new QTreeWidgetItem(table_item);
             kind_item->setData(0, kChangeRole, kNoChange);
-            kind_item->setData(0, Qt::UserRole + 1, static_cast<int>(change.kind));
+            kind_item->setData(0, kGroupRole, static_cast<int>(change.kind));
         }
         auto *item = new QTreeWidgetItem(kind_item, {QString::fromStdString(change.text)});
         item->setData(0, kChangeRole, static_cast<int>(i));
@@ -171,12 +173,12 @@ void CompareWindow::Fill_Tree()
         for (int k = 0; k < table->childCount(); ++k) {
             QTreeWidgetItem *kind = table->child(k);
             Count_Children(*kind, Kind_Caption(static_cast<ChangeKind>(
-                                          kind->data(0, Qt::UserRole + 1).toInt())));
+                                          kind->data(0, kGroupRole).toInt())));
             entries += kind->childCount();
         }
         table->setText(0, QStringLiteral("%1 (%2)")
                                   .arg(Table_Caption(static_cast<CompareTable>(
-                                          table->data(0, Qt::UserRole + 1).toInt())))
+                                          table->data(0, kGroupRole).toInt())))
                                   .arg(entries));
     }
     m_tree->expandAll();

@@ -136,11 +136,17 @@ struct Keyed
     auto operator<=>(const Keyed &) const = default;
 };
 
-// The A entries with B's key, in key, frequency and slot order.
+// Keys against entries, for the searches of a table sorted by key first.
+struct ByKey
+{
+    bool operator()(const Keyed &entry, std::uint64_t key) const { return entry.key < key; }
+    bool operator()(std::uint64_t key, const Keyed &entry) const { return key < entry.key; }
+};
+
+// The A entries with B's key, in the order they were sorted in.
 std::span<const Keyed> Same_Key(const std::vector<Keyed> &sorted, std::uint64_t key)
 {
-    const auto first = std::lower_bound(sorted.begin(), sorted.end(), Keyed{key, 0, 0});
-    const auto last = std::lower_bound(first, sorted.end(), Keyed{key + 1, 0, 0});
+    const auto [first, last] = std::equal_range(sorted.begin(), sorted.end(), key, ByKey{});
     return {first, last};
 }
 
@@ -290,15 +296,6 @@ Matches Match_Programs(const ProgramMatching &matching)
         return std::tie(x.key, x.slot) < std::tie(y.key, y.slot);
     });
     const std::vector<Keyed> b_used = Used_Programs(matching.b.raw());
-    const auto same_key = [&](const Keyed &b) {
-        const auto first
-                = std::lower_bound(a_sorted.begin(), a_sorted.end(), b.key,
-                                   [](const Keyed &x, std::uint64_t key) { return x.key < key; });
-        const auto last
-                = std::upper_bound(first, a_sorted.end(), b.key,
-                                   [](std::uint64_t key, const Keyed &x) { return key < x.key; });
-        return std::span<const Keyed>(first, last);
-    };
     const auto rule = [&](bool transponder, bool name) {
         return [&matching, transponder, name](int a_slot, int b_slot) {
             return (!transponder || matching.same_transponder(a_slot, b_slot))
@@ -311,7 +308,7 @@ Matches Match_Programs(const ProgramMatching &matching)
         for (const Keyed &b : b_used) {
             if (matches.b_to_a[static_cast<std::size_t>(b.slot)] != kNoCompareSlot)
                 continue;
-            for (const Keyed &a : same_key(b)) {
+            for (const Keyed &a : Same_Key(a_sorted, b.key)) {
                 if (!matches.paired_a(a.slot) && Frequencies_Match(a, b)
                     && accepts(a.slot, b.slot)) {
                     matches.pair(a.slot, b.slot);
@@ -436,7 +433,7 @@ public:
         std::string text = Entry_Text(side, table, kind == ChangeKind::Removed ? a_slot : b_slot);
         const char *separator = ": ";
         for (const FieldChange &change : fields) {
-            text += separator + Field_Label(table, change.field) + ' '
+            text += separator + std::string(change.label) + ' '
                     + Shown_Value(change.field, change.before) + " -> "
                     + Shown_Value(change.field, change.after);
             separator = "; ";
@@ -451,49 +448,10 @@ public:
     DatabaseComparison take() { return std::move(m_result); }
 
 private:
-    static std::string Field_Label(CompareTable table, std::string_view key);
-
     const Side &m_a;
     const Side &m_b;
     DatabaseComparison m_result;
 };
-
-template<typename Row>
-const char *Label_In(std::span<const EntryField<Row>> fields, std::string_view key)
-{
-    for (const EntryField<Row> &field : fields) {
-        if (key == field.key && field.label != nullptr)
-            return field.label;
-    }
-    return nullptr;
-}
-
-std::string ComparisonBuilder::Field_Label(CompareTable table, std::string_view key)
-{
-    if (key == "Transponder")
-        return "Transponder";
-    if (key == "Audio_Tracks")
-        return "Audio tracks";
-    const char *label = nullptr;
-    switch (table) {
-    case CompareTable::Satellites:
-        label = Label_In(Satellite_Fields(), key);
-        break;
-    case CompareTable::Sat_Transponders:
-        label = Label_In(Sat_Transponder_Fields(), key);
-        break;
-    case CompareTable::Ter_Transponders:
-        label = Label_In(Ter_Transponder_Fields(), key);
-        break;
-    case CompareTable::Programs:
-        label = Label_In(Program_Fields(), key);
-        break;
-    case CompareTable::Favourite_Groups:
-        label = "Name";
-        break;
-    }
-    return label != nullptr ? label : std::string(key);
-}
 
 // The compared fields of two rows that differ.
 template<typename Row>
@@ -507,7 +465,7 @@ void Differing_Fields(std::span<const EntryField<Row>> fields, const Row &a_row,
         FieldValue before = field.value(a_row, a_names);
         FieldValue after = field.value(b_row, b_names);
         if (before != after)
-            changes.push_back({field.key, std::move(before), std::move(after)});
+            changes.push_back({field.key, field.label, std::move(before), std::move(after)});
     }
 }
 
@@ -598,12 +556,13 @@ std::vector<FieldChange> Program_Changes(const ProgramMatching &matching, int a_
     Decode_Program(b_record, b.raw(), b_row);
     Differing_Fields(Program_Fields(), a_row, a.names(), b_row, b.names(), changes);
     if (!same_tracks)
-        changes.push_back({"Audio_Tracks", Tracks_Value(a, a_slot), Tracks_Value(b, b_slot)});
+        changes.push_back(
+                {"Audio_Tracks", "Audio tracks", Tracks_Value(a, a_slot), Tracks_Value(b, b_slot)});
     if (!same_transponder) {
         FieldValue before = Transponder_Value(a, a_slot);
         FieldValue after = Transponder_Value(b, b_slot);
         if (before != after)
-            changes.push_back({"Transponder", std::move(before), std::move(after)});
+            changes.push_back({"Transponder", "Transponder", std::move(before), std::move(after)});
     }
     return changes;
 }
@@ -647,7 +606,7 @@ void Compare_Favourite_Groups(const Side &a, const Side &b, ComparisonBuilder &o
         FieldValue after = Text_Value(b.names().Text_Of(check::Favourite_Name(b.raw(), at)));
         if (before != after)
             out.add(ChangeKind::Changed, CompareTable::Favourite_Groups, g, g,
-                    {{"Name", std::move(before), std::move(after)}});
+                    {{"Name", "Name", std::move(before), std::move(after)}});
     }
 }
 

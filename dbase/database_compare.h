@@ -32,10 +32,12 @@ constexpr std::size_t kChangeKinds = 4;
 const char *Compare_Table_Key(CompareTable table);
 const char *Change_Kind_Key(ChangeKind kind);
 
-// One field that differs, under its export name ("Video_Pid"), with its values in A and in B.
+// One field that differs, under its export name ("Video_Pid") and the name a change's text
+// gives it ("Video PID"), with its values in A and in B.
 struct FieldChange
 {
     std::string field;
+    const char *label = "";
     FieldValue before;
     FieldValue after;
 };
